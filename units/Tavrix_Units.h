@@ -1,0 +1,99 @@
+// The unit catalogue, the converter between units and the rendering of results.
+// Pure standard C++: nothing here knows about windows or the desktop.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace tavrix {
+
+// Identifies one of the 327 units; each category owns one contiguous run.
+using UnitIndex = std::uint16_t;
+
+inline constexpr int UnitCount = 327;
+inline constexpr int CategoryCount = 24;
+// What a failed name lookup gives: -1 taken as an unsigned 16-bit number.
+inline constexpr UnitIndex NoUnit = 65535;
+
+enum class Spelling { European, USA };
+
+struct CategoryRange {
+    UnitIndex firstUnit;
+    int unitCount;
+    double initialValue; // what the value field shows when the category is chosen
+    UnitIndex baseUnit;
+};
+
+// Names are UTF-8; trailing spaces are part of a name (they keep names unique
+// where two categories share a unit).
+extern const std::array<std::string_view, CategoryCount> CategoryNames;
+extern const std::array<std::string_view, UnitCount> UnitNamesEuropean;
+extern const std::array<std::string_view, UnitCount> UnitNamesUSA;
+extern const std::array<CategoryRange, CategoryCount> CategoryUnitRange;
+
+const std::array<std::string_view, UnitCount>& UnitNames(Spelling spelling);
+
+// The unit whose name in the given spelling is exactly `name`; the highest
+// index wins; NoUnit when none matches.
+UnitIndex FindUnitByName(std::string_view name, Spelling spelling);
+
+// The category that owns `unit`, or -1 for an index above 326.
+int CategoryOfUnit(UnitIndex unit);
+
+// Returned by UnitToBase for an unknown unit and standing for every pair that
+// has no conversion.
+inline constexpr double ConversionFailureValue = -1e18;
+
+class EConversionsClass : public std::runtime_error {
+public:
+    EConversionsClass() : std::runtime_error("Conversions failed : routine does not exist") {}
+};
+
+// The value of `x` (in `unit`) in its category's base unit; the failure value
+// for an unknown unit, without raising.
+double UnitToBase(UnitIndex unit, double x);
+
+// `x` in `from` converted to `to`. Raises EConversionsClass for an unknown
+// unit or an unsupported pair. Non-finite values pass through as such.
+double ConvertUnits(UnitIndex from, UnitIndex to, double x);
+
+// The diameter, in the length unit of diameter-circle unit `to` (30..35), of
+// the circle whose area is `area` m²; 0 for any other `to`.
+double DiameterInUnit(UnitIndex to, double area);
+
+// The separators results are written with. A locale's group separator may be
+// a multi-byte character (U+202F), so both are strings.
+struct NumberFormat {
+    std::string decimalSeparator = ".";
+    std::string groupSeparator = ",";
+};
+
+// Where the formatter takes its separators from; it is asked afresh at every
+// call, so a change of the desktop's regional settings shows at once. An empty
+// hook restores the default "." and ",".
+using NumberFormatHook = std::function<NumberFormat()>;
+void SetNumberFormatHook(NumberFormatHook hook);
+NumberFormat CurrentNumberFormat();
+
+enum ResultFormatCode : std::uint8_t {
+    FormatGeneral = 0,
+    FormatScientific = 1,
+    FormatFixed = 2,
+    FormatThousands = 3,
+};
+
+inline constexpr int MaxDecimals = 16;
+
+// Renders a number with 15 significant digits in the given mode, with the
+// separators of the number-format hook. Mode 0 is the shortest general form.
+std::string FormatNumber(double value, int decimals, ResultFormatCode mode);
+
+// Converts `x` from `from` to `to` and renders the result. Exceptions of the
+// conversion pass through; no text is produced then.
+std::string FormatConversion(UnitIndex from, UnitIndex to, int decimals, ResultFormatCode mode, double x);
+
+} // namespace tavrix
