@@ -1,0 +1,20 @@
+# Daily shortcuts; the scripts do the real work (and install what is missing).
+.PHONY: test run bench fuzz format clean
+
+test:
+	./test.sh
+
+run:
+	./run.sh
+
+bench:
+	scripts/bench.sh
+
+fuzz:
+	scripts/fuzz.sh
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

@@ -1,0 +1,62 @@
+// How long one conversion and one rendering take.
+#include "Tavrix_Units.h"
+
+#include <benchmark/benchmark.h>
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+using tavrix::UnitIndex;
+
+// Every (from, to) pair inside every category.
+std::vector<std::pair<UnitIndex, UnitIndex>> AllPairs() {
+    std::vector<std::pair<UnitIndex, UnitIndex>> pairs;
+    for (const tavrix::CategoryRange& range : tavrix::CategoryUnitRange) {
+        for (int from = 0; from < range.unitCount; ++from) {
+            for (int to = 0; to < range.unitCount; ++to) {
+                pairs.emplace_back(static_cast<UnitIndex>(range.firstUnit + from),
+                                   static_cast<UnitIndex>(range.firstUnit + to));
+            }
+        }
+    }
+    return pairs;
+}
+
+// A value every unit accepts: inside -1..1 for the sine and cosine units.
+constexpr double Value = 0.5;
+
+void BM_ConvertUnitsEveryPair(benchmark::State& state) {
+    const auto pairs = AllPairs();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const auto& [from, to] = pairs[i];
+        double result = 0;
+        try {
+            result = tavrix::ConvertUnits(from, to, Value);
+        } catch (const tavrix::EConversionsClass&) {
+        }
+        benchmark::DoNotOptimize(result);
+        i = i + 1 == pairs.size() ? 0 : i + 1;
+    }
+    state.counters["pairs"] = static_cast<double>(pairs.size());
+}
+BENCHMARK(BM_ConvertUnitsEveryPair);
+
+void BM_FormatConversion(benchmark::State& state) {
+    const auto mode = static_cast<tavrix::ResultFormatCode>(state.range(0));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tavrix::FormatConversion(166, 161, 6, mode, 1234.5678));
+    }
+}
+BENCHMARK(BM_FormatConversion)->Arg(tavrix::FormatScientific)->Arg(tavrix::FormatFixed)->Arg(tavrix::FormatThousands);
+
+void BM_HugeAngleToSine(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tavrix::ConvertUnits(12, 7, 1e12)); // a trillion full circles
+    }
+}
+BENCHMARK(BM_HugeAngleToSine);
+
+} // namespace

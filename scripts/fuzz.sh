@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds every libFuzzer target with clang-14 and gives each a short run.
+# FUZZ_SECONDS sets the time per target (default 30).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps
+
+build=build/fuzz
+seconds=${FUZZ_SECONDS:-30}
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
+  -DTAVRIX_BUILD_FUZZ=ON -DTAVRIX_BUILD_TESTS=OFF
+cmake --build "$build" -j "$(nproc)"
+for target in "$build"/fuzz/fuzz_*; do
+  [ -x "$target" ] || continue
+  name=$(basename "$target")
+  corpus=fuzz-corpus/$name
+  mkdir -p "$corpus"
+  echo "== $name for ${seconds}s"
+  QT_QPA_PLATFORM=offscreen "$target" -max_total_time="$seconds" -print_final_stats=1 "$corpus"
+done
