@@ -51,11 +51,25 @@ std::string NonFinite(double value) {
     return value < 0 ? "-INF" : "INF";
 }
 
+// d.dddE±xxxx: the first digit, `fraction` behind the separator, an exponent of at least
+// `exponentWidth` digits.
+std::string ExponentForm(const Significant& s, const std::string& fraction, std::size_t exponentWidth,
+                         const NumberFormat& format) {
+    std::string out = s.negative ? "-" : "";
+    out += s.digits.front();
+    if (!fraction.empty()) {
+        out += format.decimalSeparator;
+        out += fraction;
+    }
+    out += s.exponent < 0 ? "E-" : "E+";
+    const std::string exponent = std::to_string(std::abs(s.exponent));
+    out.append(exponentWidth - std::min(exponentWidth, exponent.size()), '0');
+    out += exponent;
+    return out;
+}
+
 std::string Scientific(const Significant& s, const NumberFormat& format) {
-    std::string exponent = std::to_string(std::abs(s.exponent));
-    exponent.insert(0, 4 - std::min<std::size_t>(4, exponent.size()), '0');
-    return (s.negative ? "-" : "") + s.digits.substr(0, 1) + format.decimalSeparator + s.digits.substr(1) +
-           "E" + (s.exponent < 0 ? "-" : "+") + exponent;
+    return ExponentForm(s, s.digits.substr(1), 4, format);
 }
 
 // Rounds the digit string to `keep` digits, halves away from zero; a carry out
@@ -129,11 +143,8 @@ std::string General(Significant s, const NumberFormat& format) {
         return "0";
     }
     s.digits.resize(last + 1);
-    const std::string sign = s.negative ? "-" : "";
     if (s.exponent >= Precision || s.exponent < SmallestFixedExponent) {
-        const std::string rest = s.digits.substr(1);
-        return sign + s.digits.substr(0, 1) + (rest.empty() ? "" : format.decimalSeparator + rest) + "E" +
-               (s.exponent < 0 ? "-" : "+") + std::to_string(std::abs(s.exponent));
+        return ExponentForm(s, s.digits.substr(1), 1, format);
     }
     const int decimals = std::max(0, static_cast<int>(s.digits.size()) - 1 - s.exponent);
     return Fixed(s, decimals, false, format);
