@@ -1,0 +1,148 @@
+#include "OV4_Input_Validation.h"
+
+#include "Tavrix_Units.h"
+
+#include <algorithm>
+#include <charconv>
+#include <optional>
+#include <string>
+#include <system_error>
+
+namespace tavrix {
+
+namespace {
+
+constexpr QChar Backspace{8};
+constexpr QChar Tab{9};
+constexpr QChar CarriageReturn{13};
+constexpr QChar Minus{u'-'};
+
+// Only the ASCII digits: other scripts' digits are no part of a number here.
+bool IsDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+KeyVerdict Swallowed(DigitLimit limit = DigitLimit::None) {
+    return {QChar(0), limit};
+}
+
+// An optional leading minus, digits and at most one separator, at least one
+// digit: so no lone or inner minus, exponent, plus sign or blank.
+bool HasNumberShape(const QString& text, QChar separator) {
+    int digits = 0;
+    int separators = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (IsDigit(c))
+            ++digits;
+        else if (c == separator)
+            ++separators;
+        else if (!(c == Minus && i == 0))
+            return false;
+    }
+    return digits > 0 && separators <= 1;
+}
+
+// Below 1 a number can only underflow, from 1 on only overflow.
+bool HasNonZeroIntegerPart(const std::string& number) {
+    const auto end = std::find(number.begin(), number.end(), '.');
+    return std::any_of(number.begin(), end, [](char c) { return c >= '1' && c <= '9'; });
+}
+
+// Converts text of number shape, independent of the C library's locale.
+// A number too large for a double has no value; one too small to tell from
+// zero is zero, as the nearest double.
+std::optional<double> ConvertNumber(const QString& text, QChar separator) {
+    std::string number;
+    number.reserve(static_cast<std::size_t>(text.size()));
+    for (const QChar c : text)
+        number += c == separator ? '.' : static_cast<char>(c.unicode());
+
+    double value = 0.0;
+    const char* const end = number.data() + number.size();
+    const auto [stop, error] = std::from_chars(number.data(), end, value, std::chars_format::fixed);
+    if (error == std::errc::result_out_of_range && !HasNonZeroIntegerPart(number))
+        return number.front() == '-' ? -0.0 : 0.0;
+    if (error != std::errc{} || stop != end)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+QString DigitLimitMessage(DigitLimit limit) {
+    switch (limit) {
+    case DigitLimit::PreDecimal:
+        return PreDecimalLimitMessage;
+    case DigitLimit::PostDecimal:
+        return PostDecimalLimitMessage;
+    case DigitLimit::None:
+        break;
+    }
+    return {};
+}
+
+QChar DecimalSeparator() {
+    const QString separator = QString::fromStdString(CurrentNumberFormat().decimalSeparator);
+    return separator.size() == 1 ? separator.front() : QChar(u'.');
+}
+
+KeyVerdict FilterNumericKey(const QString& text, int caret, QChar key, bool allowMinus, int maxPreDecimal,
+                            int maxPostDecimal) {
+    const QChar separator = DecimalSeparator();
+    const bool isMinus = key == Minus && allowMinus;
+
+    if (key == Backspace || key == Tab || key == CarriageReturn)
+        return {key};
+    if (key == separator || isMinus)
+        return text.contains(key) ? Swallowed() : KeyVerdict{key};
+    if (!IsDigit(key))
+        return Swallowed();
+
+    const qsizetype length = text.size();
+    const qsizetype caretPosition = std::clamp<qsizetype>(caret, 0, length);
+    const qsizetype separatorAt = text.indexOf(separator);
+    // Counted from 1, as "one behind the last character" when there is none.
+    const qsizetype separatorPosition = separatorAt < 0 ? length + 1 : separatorAt + 1;
+
+    if (separatorPosition > maxPreDecimal && caretPosition <= maxPreDecimal)
+        return Swallowed(DigitLimit::PreDecimal);
+    if (length - separatorPosition >= maxPostDecimal && caretPosition >= separatorPosition)
+        return Swallowed(DigitLimit::PostDecimal);
+    return {key};
+}
+
+void NormaliseDecimalSeparator(QString& text) {
+    const QChar separator = DecimalSeparator();
+    const QChar other = separator == u'.' ? QChar(u',') : separator == u',' ? QChar(u'.') : QChar();
+    if (other.isNull())
+        return;
+    const qsizetype at = text.indexOf(other);
+    if (at >= 0)
+        text[at] = separator;
+}
+
+bool IsNumberText(const QString& text) {
+    const QChar separator = DecimalSeparator();
+    return std::all_of(text.begin(), text.end(),
+                       [separator](QChar c) { return IsDigit(c) || c == Minus || c == separator; });
+}
+
+double ReadEditValue(const QString& text, bool& valid, bool allowZero, bool allowNegative) {
+    QString normalised = text;
+    NormaliseDecimalSeparator(normalised);
+    const QChar separator = DecimalSeparator();
+
+    // The shape check includes the character check of IsNumberText.
+    std::optional<double> value;
+    if (HasNumberShape(normalised, separator))
+        value = ConvertNumber(normalised, separator);
+    if (!value) {
+        valid = false;
+        return -1.0;
+    }
+    valid = (allowZero || *value != 0.0) && (allowNegative || *value >= 0.0);
+    return *value;
+}
+
+} // namespace tavrix

@@ -1,0 +1,69 @@
+// The rules by which numeric fields accept what the person types, and the
+// reading of such a field's text as a number. Pure text-and-caret logic: the
+// widgets apply it (NumericKeyFilter.h), so every rule is testable headless.
+//
+// The decimal separator is the locale's, asked of the number-format hook
+// afresh at every call.
+#pragma once
+
+#include <QChar>
+#include <QString>
+
+namespace tavrix {
+
+// Shown when a digit would overfill the part before or behind the separator.
+// The two carriage returns (no line feed) separate the sentences.
+inline const QString PreDecimalLimitMessage =
+    QStringLiteral("Maximum number of pre-decimal digits reached.\r\rDelete some pre-decimal digits and then "
+                   "update the value "
+                   "as required.");
+inline const QString PostDecimalLimitMessage =
+    QStringLiteral("Maximum number of post-decimal digits reached.\r\rDelete some post-decimal digits and "
+                   "then update the value "
+                   "as required.");
+
+enum class DigitLimit { None, PreDecimal, PostDecimal };
+
+// The message for a limit that a key ran into; empty for None.
+QString DigitLimitMessage(DigitLimit limit);
+
+struct KeyVerdict {
+    // The key as it stands, or QChar(0) when it is swallowed.
+    QChar character;
+    // The digit limit the key ran into; the caller shows its message.
+    DigitLimit limitReached = DigitLimit::None;
+
+    bool stands() const { return !character.isNull(); }
+};
+
+// The locale's decimal separator as one character. A hook that gives anything
+// but a single UTF-16 character (which no typed key could match) counts as ".".
+QChar DecimalSeparator();
+
+// Decides what becomes of `key` typed into a field holding `text` with the
+// caret after `caret` characters (the start of a selection, which is not
+// subtracted). Accepted: backspace, tab, carriage return, the digits, one
+// decimal separator and, when `allowMinus`, one minus sign anywhere. Every
+// other key, and a second separator or minus, is swallowed without a message;
+// a digit that would make more than `maxPreDecimal` characters in front of
+// the separator (a minus sign counts) or more than `maxPostDecimal` behind it
+// is swallowed with a message.
+KeyVerdict FilterNumericKey(const QString& text, int caret, QChar key, bool allowMinus, int maxPreDecimal,
+                            int maxPostDecimal);
+
+// Turns the first "," into "." where the locale writes ".", and the first "."
+// into "," where it writes ","; other locales leave the text alone.
+void NormaliseDecimalSeparator(QString& text);
+
+// True when every character is a digit, the minus sign or the locale decimal
+// separator (so also for an empty text).
+bool IsNumberText(const QString& text);
+
+// The number a field's text stands for: an optional leading minus, digits and
+// at most one decimal separator, at least one digit. Anything else, and a
+// number too large for a double, gives `valid` false and -1. A readable zero
+// with `allowZero` false, or a negative number with `allowNegative` false,
+// gives `valid` false but still the number read.
+double ReadEditValue(const QString& text, bool& valid, bool allowZero, bool allowNegative);
+
+} // namespace tavrix

@@ -1,0 +1,236 @@
+#include "OV4_Input_Validation.h"
+
+#include "Tavrix_Units.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+using namespace tavrix;
+
+namespace {
+
+// Each test starts and ends with the default "." separator.
+class InputRules : public ::testing::Test {
+protected:
+    void TearDown() override { SetNumberFormatHook({}); }
+
+    static void UseSeparator(const std::string& separator) {
+        SetNumberFormatHook([separator] { return NumberFormat{separator, " "}; });
+    }
+};
+
+// The value field's limits: 12 characters in front of the separator, 10 behind.
+KeyVerdict TypeInValueField(const QString& text, int caret, QChar key, bool allowMinus = false) {
+    return FilterNumericKey(text, caret, key, allowMinus, 12, 10);
+}
+
+const QString TwelveDigits = QStringLiteral("123456789012");
+
+TEST_F(InputRules, FullIntegerPartRefusesDigitsWhereverTheCaretStands) {
+    for (int caret = 0; caret <= 12; ++caret) {
+        const KeyVerdict verdict = TypeInValueField(TwelveDigits, caret, u'7');
+        EXPECT_FALSE(verdict.stands()) << caret;
+        EXPECT_EQ(verdict.character, QChar(0));
+        EXPECT_EQ(verdict.limitReached, DigitLimit::PreDecimal) << caret;
+    }
+    EXPECT_EQ(TypeInValueField(TwelveDigits, 12, u'.').character, u'.');
+    EXPECT_EQ(TypeInValueField(QStringLiteral("12345678901"), 5, u'7').character, u'7');
+}
+
+TEST_F(InputRules, DigitsBehindTheSeparatorFillUpToTheLimit) {
+    QString text = TwelveDigits + u'.';
+    for (int typed = 0; typed < 10; ++typed) {
+        const KeyVerdict verdict = TypeInValueField(text, static_cast<int>(text.size()), u'3');
+        ASSERT_TRUE(verdict.stands()) << typed;
+        EXPECT_EQ(verdict.limitReached, DigitLimit::None);
+        text += verdict.character;
+    }
+    const KeyVerdict full = TypeInValueField(text, static_cast<int>(text.size()), u'3');
+    EXPECT_FALSE(full.stands());
+    EXPECT_EQ(full.limitReached, DigitLimit::PostDecimal);
+    // With the caret in front of the separator the integer part is what counts.
+    EXPECT_EQ(TypeInValueField(text, 12, u'3').limitReached, DigitLimit::PreDecimal);
+    // The calculator display allows 8 behind the separator.
+    EXPECT_EQ(FilterNumericKey(QStringLiteral("1.12345678"), 10, u'9', false, 12, 8).limitReached,
+              DigitLimit::PostDecimal);
+    EXPECT_TRUE(FilterNumericKey(QStringLiteral("1.1234567"), 9, u'9', false, 12, 8).stands());
+}
+
+TEST_F(InputRules, CaretDecidesWhichPartADigitJoins) {
+    const QString fullBehind = QStringLiteral("12.1234567890");
+    EXPECT_EQ(TypeInValueField(fullBehind, 0, u'5').character, u'5');
+    EXPECT_EQ(TypeInValueField(fullBehind, 2, u'5').character, u'5');
+    EXPECT_EQ(TypeInValueField(fullBehind, 3, u'5').limitReached, DigitLimit::PostDecimal);
+    EXPECT_EQ(TypeInValueField(QStringLiteral("12.5"), 0, u'5').character, u'5');
+    // A caret outside the text counts as standing at its nearer end.
+    EXPECT_EQ(TypeInValueField(fullBehind, 99, u'5').limitReached, DigitLimit::PostDecimal);
+    EXPECT_EQ(TypeInValueField(TwelveDigits, -4, u'5').limitReached, DigitLimit::PreDecimal);
+}
+
+TEST_F(InputRules, MinusSignCountsTowardTheIntegerPart) {
+    EXPECT_EQ(TypeInValueField(QStringLiteral("-12345678901"), 12, u'1', true).limitReached,
+              DigitLimit::PreDecimal);
+    EXPECT_TRUE(TypeInValueField(QStringLiteral("-1234567890"), 11, u'1', true).stands());
+}
+
+TEST_F(InputRules, SecondSeparatorOrMinusAndForbiddenMinusVanishSilently) {
+    const KeyVerdict secondSeparator = TypeInValueField(QStringLiteral("1.5"), 3, u'.');
+    EXPECT_FALSE(secondSeparator.stands());
+    EXPECT_EQ(secondSeparator.limitReached, DigitLimit::None);
+
+    EXPECT_EQ(TypeInValueField(QStringLiteral("-15"), 3, u'-', true).character, QChar(0));
+    EXPECT_EQ(TypeInValueField(QStringLiteral("15"), 0, u'-', false).character, QChar(0));
+    // Allowed, a minus sign may go anywhere; the reader judges the result.
+    EXPECT_EQ(TypeInValueField(QStringLiteral("15"), 1, u'-', true).character, u'-');
+    // Even a full integer part takes the separator and the minus sign.
+    EXPECT_EQ(TypeInValueField(TwelveDigits, 0, u'-', true).character, u'-');
+}
+
+TEST_F(InputRules, OnlyDigitsSeparatorAndThreeControlKeysStand) {
+    for (const QChar key : {QChar(8), QChar(9), QChar(13)})
+        EXPECT_EQ(TypeInValueField(TwelveDigits + QStringLiteral(".1234567890"), 3, key).character, key);
+    for (const QChar key :
+         {QChar(0x16), QChar(0x03), QChar(0x18), QChar(0x1b), QChar(10), QChar(u'e'), QChar(u'E'),
+          QChar(u'+'), QChar(u' '), QChar(u','), QChar(0x0663), QChar(0xff15)}) {
+        const KeyVerdict verdict = TypeInValueField(QStringLiteral("1"), 1, key, true);
+        EXPECT_EQ(verdict.character, QChar(0)) << int{key.unicode()};
+        EXPECT_EQ(verdict.limitReached, DigitLimit::None);
+    }
+}
+
+TEST_F(InputRules, CommaLocaleTakesCommaAndRefusesPoint) {
+    EXPECT_EQ(FilterNumericKey(QStringLiteral("1.5"), 3, u'1', false, 12, 1).limitReached,
+              DigitLimit::PostDecimal);
+    UseSeparator(",");
+    EXPECT_EQ(TypeInValueField(QStringLiteral("12"), 2, u',').character, u',');
+    EXPECT_EQ(TypeInValueField(QStringLiteral("12"), 2, u'.').character, QChar(0));
+    EXPECT_EQ(TypeInValueField(QStringLiteral("1,5"), 3, u',').character, QChar(0));
+    EXPECT_EQ(TypeInValueField(QStringLiteral("1,1234567890"), 12, u'1').limitReached,
+              DigitLimit::PostDecimal);
+    // A point is no separator here, so it does not end the integer part.
+    EXPECT_EQ(FilterNumericKey(QStringLiteral("1.5"), 3, u'1', false, 12, 1).limitReached, DigitLimit::None);
+}
+
+TEST_F(InputRules, LimitMessagesAreExactTexts) {
+    EXPECT_EQ(DigitLimitMessage(DigitLimit::PreDecimal),
+              QString::fromUtf8("Maximum number of pre-decimal digits reached.\x0d\x0d"
+                                "Delete some pre-decimal digits and then update the value as required."));
+    EXPECT_EQ(DigitLimitMessage(DigitLimit::PostDecimal),
+              QString::fromUtf8("Maximum number of post-decimal digits reached.\x0d\x0d"
+                                "Delete some post-decimal digits and then update the value as required."));
+    EXPECT_FALSE(PreDecimalLimitMessage.contains(QChar(10)));
+    EXPECT_TRUE(DigitLimitMessage(DigitLimit::None).isEmpty());
+}
+
+TEST_F(InputRules, NormalisingTurnsOnlyTheFirstOtherSeparator) {
+    QString text = QStringLiteral("1,5,3");
+    NormaliseDecimalSeparator(text);
+    EXPECT_EQ(text, QStringLiteral("1.5,3"));
+
+    UseSeparator(",");
+    text = QStringLiteral("2.5.1");
+    NormaliseDecimalSeparator(text);
+    EXPECT_EQ(text, QStringLiteral("2,5.1"));
+
+    UseSeparator("\xd9\xab"); // Arabic decimal separator: neither point nor comma changes
+    text = QStringLiteral("2.5,1");
+    NormaliseDecimalSeparator(text);
+    EXPECT_EQ(text, QStringLiteral("2.5,1"));
+}
+
+TEST_F(InputRules, NumberTextHoldsOnlyDigitsMinusAndSeparator) {
+    EXPECT_TRUE(IsNumberText(QString()));
+    EXPECT_TRUE(IsNumberText(QStringLiteral("-0123456789.")));
+    EXPECT_TRUE(IsNumberText(QStringLiteral("--1..2"))); // characters only, not their order
+    EXPECT_FALSE(IsNumberText(QStringLiteral("1,5")));
+    EXPECT_FALSE(IsNumberText(QStringLiteral("1e5")));
+    EXPECT_FALSE(IsNumberText(QStringLiteral(" 1")));
+    UseSeparator(",");
+    EXPECT_TRUE(IsNumberText(QStringLiteral("1,5")));
+    EXPECT_FALSE(IsNumberText(QStringLiteral("1.5")));
+}
+
+struct Reading {
+    double value;
+    bool valid;
+};
+
+Reading Read(const QString& text, bool allowZero = true, bool allowNegative = true) {
+    bool valid = true; // the reader must set it either way
+    const double value = ReadEditValue(text, valid, allowZero, allowNegative);
+    return {value, valid};
+}
+
+TEST_F(InputRules, ReadsNumbersWithEitherSeparator) {
+    EXPECT_EQ(Read(QStringLiteral("1.5")).value, 1.5);
+    EXPECT_EQ(Read(QStringLiteral("1,5")).value, 1.5);
+    EXPECT_TRUE(Read(QStringLiteral("1,5")).valid);
+    EXPECT_EQ(Read(QStringLiteral("-273.15")).value, -273.15);
+    EXPECT_EQ(Read(QStringLiteral("007")).value, 7.0);
+    EXPECT_EQ(Read(QStringLiteral(".25")).value, 0.25);
+    EXPECT_EQ(Read(QStringLiteral("4.")).value, 4.0);
+    EXPECT_EQ(Read(QStringLiteral("-.5")).value, -0.5);
+    // 0.1 as the nearest double, whatever the C library's locale.
+    EXPECT_EQ(Read(QStringLiteral("0.1")).value, 0.1);
+    EXPECT_EQ(Read(QStringLiteral("123456789012.1234567890")).value, 123456789012.123456789);
+}
+
+TEST_F(InputRules, UnreadableTextIsInvalidWithMinusOne) {
+    for (const char* text : {"", "-", ".", "-.", "1,5,3", "1.5.3", "1-5", "5-", "--5", "1e5", "1E5", "+5",
+                             " 5", "5 ", "1 000", "0x10", "inf", "nan", "\xd9\xa3"}) {
+        const Reading reading = Read(QString::fromUtf8(text));
+        EXPECT_FALSE(reading.valid) << text;
+        EXPECT_EQ(reading.value, -1.0) << text;
+    }
+}
+
+TEST_F(InputRules, ZeroAndNegativePermissionsKeepTheValueRead) {
+    EXPECT_TRUE(Read(QStringLiteral("0.000")).valid);
+    const Reading zero = Read(QStringLiteral("0.000"), false, true);
+    EXPECT_FALSE(zero.valid);
+    EXPECT_EQ(zero.value, 0.0);
+    const Reading negative = Read(QStringLiteral("-4"), true, false);
+    EXPECT_FALSE(negative.valid);
+    EXPECT_EQ(negative.value, -4.0);
+    EXPECT_TRUE(Read(QStringLiteral("4"), false, false).valid);
+    // Minus zero is zero, not a negative number.
+    EXPECT_TRUE(Read(QStringLiteral("-0"), true, false).valid);
+    EXPECT_FALSE(Read(QStringLiteral("-0"), false, true).valid);
+}
+
+TEST_F(InputRules, TooLargeIsInvalidTooSmallIsZero) {
+    const Reading huge = Read(QString(400, u'9'));
+    EXPECT_FALSE(huge.valid);
+    EXPECT_EQ(huge.value, -1.0);
+    EXPECT_FALSE(Read(QStringLiteral("-") + QString(400, u'9') + QStringLiteral(".5")).valid);
+    // The largest double, written out, still reads.
+    EXPECT_TRUE(Read(QStringLiteral("17976931348623157") + QString(292, u'0')).valid);
+
+    const Reading tiny = Read(QStringLiteral("0.") + QString(400, u'0') + QStringLiteral("1"));
+    EXPECT_TRUE(tiny.valid);
+    EXPECT_EQ(tiny.value, 0.0);
+    const Reading negativeTiny = Read(QStringLiteral("-0.") + QString(400, u'0') + QStringLiteral("1"));
+    EXPECT_EQ(negativeTiny.value, 0.0);
+    EXPECT_TRUE(std::signbit(negativeTiny.value));
+}
+
+TEST_F(InputRules, CommaLocaleReadsBothSeparators) {
+    UseSeparator(",");
+    EXPECT_EQ(Read(QStringLiteral("1,5")).value, 1.5);
+    EXPECT_EQ(Read(QStringLiteral("1.5")).value, 1.5);
+    EXPECT_EQ(Read(QStringLiteral("1.5.3")).value, -1.0);
+    EXPECT_FALSE(Read(QStringLiteral("1,5,3")).valid);
+    EXPECT_EQ(DecimalSeparator(), u',');
+}
+
+TEST_F(InputRules, UnusableSeparatorFallsBackToPoint) {
+    UseSeparator("");
+    EXPECT_EQ(DecimalSeparator(), u'.');
+    UseSeparator("\xd9\xab"); // U+066B, one character in two UTF-8 bytes
+    EXPECT_EQ(DecimalSeparator(), QChar(0x066b));
+    EXPECT_EQ(Read(QStringLiteral("2\u066b5")).value, 2.5);
+}
+
+} // namespace
