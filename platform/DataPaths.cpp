@@ -1,0 +1,44 @@
+#include "DataPaths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <utility>
+
+namespace tavrix {
+
+DataPaths DataPaths::forThisProgram() {
+    return forExecutableIn(QCoreApplication::applicationDirPath());
+}
+
+DataPaths DataPaths::forExecutableIn(const QString& executableFolder) {
+    const QDir executableDir(executableFolder);
+    const QString prefix = QDir::cleanPath(executableDir.absoluteFilePath(QStringLiteral("..")));
+    const QString installedData = prefix + QStringLiteral("/share/tavrix");
+    const bool installed =
+        executableDir.dirName() == QLatin1String("bin") && QFileInfo(installedData).isDir();
+    if (!installed)
+        return DataPaths(QDir::cleanPath(executableDir.absolutePath()));
+
+    const QString configFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    // A missing folder would make every later save fail; one that cannot be
+    // made shows up as a failed save, which the callers already handle.
+    QDir().mkpath(configFolder);
+    return DataPaths(configFolder, installedData + QStringLiteral("/Help"));
+}
+
+DataPaths::DataPaths(QString folder, QString helpFolder)
+    : folder_(std::move(folder)),
+      helpFolder_(helpFolder.isEmpty() ? folder_ + QStringLiteral("/Help") : std::move(helpFolder)) {}
+
+QString DataPaths::memoryFile() const {
+    return folder_ + QStringLiteral("/mem.dat");
+}
+
+QString DataPaths::settingsFile() const {
+    return folder_ + QStringLiteral("/Tavrix.ini");
+}
+
+} // namespace tavrix

@@ -1,0 +1,32 @@
+// Where the program keeps its own files ("Tavrix.ini", "mem.dat") and finds
+// its help. An unpacked or freshly built program keeps them beside its
+// executable; an installed one (<prefix>/bin with <prefix>/share/tavrix)
+// keeps them in the person's configuration folder, since the program folder
+// is not theirs to write.
+#pragma once
+
+#include <QString>
+
+namespace tavrix {
+
+class DataPaths {
+public:
+    // The layout of the running executable decides.
+    static DataPaths forThisProgram();
+    // The decision for an executable living in `executableFolder`.
+    static DataPaths forExecutableIn(const QString& executableFolder);
+
+    // Everything in `folder`, help in its "Help" subfolder unless given.
+    explicit DataPaths(QString folder, QString helpFolder = {});
+
+    const QString& folder() const { return folder_; }
+    const QString& helpFolder() const { return helpFolder_; }
+    QString memoryFile() const;
+    QString settingsFile() const;
+
+private:
+    QString folder_;
+    QString helpFolder_;
+};
+
+} // namespace tavrix

@@ -1,0 +1,37 @@
+#include "Fonts.h"
+
+#include <QFile>
+#include <QFontDatabase>
+
+#include <array>
+
+namespace tavrix {
+
+namespace {
+
+struct BundledFont {
+    const char* family;
+    const char* file;
+};
+
+constexpr std::array<BundledFont, 2> BundledFonts{{
+    {"Tahoma", "/usr/share/wine/fonts/tahoma.ttf"},
+    {"MS Sans Serif", "/usr/share/wine/fonts/ms_sans_serif.ttf"},
+}};
+
+} // namespace
+
+QStringList RegisterBundledFonts() {
+    QStringList registered;
+    for (const BundledFont& font : BundledFonts) {
+        const QString file = QString::fromLatin1(font.file);
+        if (QFontDatabase::hasFamily(QString::fromLatin1(font.family)) || !QFile::exists(file))
+            continue;
+        const int id = QFontDatabase::addApplicationFont(file);
+        if (id >= 0)
+            registered += QFontDatabase::applicationFontFamilies(id);
+    }
+    return registered;
+}
+
+} // namespace tavrix

@@ -1,0 +1,16 @@
+// The window fonts Tahoma and MS Sans Serif. Debian's fonts-wine ships metric
+// clones of both that fontconfig does not see; registering them with Qt makes
+// the windows lay out as designed. Without them Qt falls back to the system
+// sans font.
+#pragma once
+
+#include <QStringList>
+
+namespace tavrix {
+
+// Registers those of the bundled fonts that are present and not yet known
+// to Qt; returns the families this call registered. Calling it again
+// registers nothing more.
+QStringList RegisterBundledFonts();
+
+} // namespace tavrix

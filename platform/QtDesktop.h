@@ -1,0 +1,54 @@
+// The desktop as Qt and the Linux desktop provide it: message boxes and
+// dialogs owned by the main window, xdg-open, xdg-email and the clipboard.
+#pragma once
+
+#include "Desktop.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+namespace tavrix {
+
+class QtDesktop final : public Desktop {
+public:
+    // Shows the help window at the asked view; the help window is built
+    // outside this layer and handed in here.
+    using HelpViewer = std::function<void(HelpView)>;
+
+    // The main window usually needs the desktop before it exists, hence
+    // the setters below.
+    explicit QtDesktop(QWidget* parentWindow = nullptr, HelpViewer helpViewer = {});
+
+    void setParentWindow(QWidget* parentWindow) { parentWindow_ = parentWindow; }
+    void setHelpViewer(HelpViewer helpViewer) { helpViewer_ = std::move(helpViewer); }
+
+    void showInformation(const QString& text) override;
+    bool confirm(const QString& text) override;
+    void showError(const QString& text) override;
+    void showMessage(const QString& caption, const QString& text) override;
+
+    QString openFileName(const QString& caption, const QString& directory, const QString& filter) override;
+    QString saveFileName(const QString& caption, const QString& directory, const QString& filter,
+                         const QString& defaultSuffix) override;
+    bool choosePrinter(QPrinter& printer) override;
+
+    bool openUrl(const QUrl& url) override;
+    // Does nothing until a help viewer is set.
+    void showHelp(HelpView view) override;
+    MailLaunch startMail(const QString& subject, const QString& body) override;
+    void setClipboard(const QString& text, const QString& html) override;
+
+    int execModal(QDialog& dialog) override;
+
+private:
+    QPointer<QWidget> parentWindow_;
+    HelpViewer helpViewer_;
+    // Looked up on the first mail only, like a mail library loaded once;
+    // empty when the desktop has no xdg-email.
+    std::optional<QString> xdgEmail_;
+};
+
+} // namespace tavrix

@@ -1,0 +1,224 @@
+#include "ScriptedDesktop.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QPrinter>
+
+#include <gtest/gtest.h>
+
+namespace tavrix {
+
+namespace {
+
+QString HelpViewName(HelpView view) {
+    return view == HelpView::Contents ? QStringLiteral("Contents") : QStringLiteral("Index");
+}
+
+QString Describe(const ScriptedDesktop::Call& call) {
+    return ScriptedDesktop::kindName(call.kind) + QStringLiteral(" [") + call.caption +
+           QStringLiteral("] \"") + call.text + QStringLiteral("\"");
+}
+
+} // namespace
+
+bool ScriptedDesktop::Match::accepts(const Call& call) const {
+    return (!checksCaption || caption == call.caption) && (!checksText || text == call.text);
+}
+
+QString ScriptedDesktop::Match::describe() const {
+    const QString any = QStringLiteral("*");
+    return Describe({kind, checksCaption ? caption : any, checksText ? text : any});
+}
+
+ScriptedDesktop::~ScriptedDesktop() {
+    verify();
+}
+
+QString ScriptedDesktop::kindName(Kind kind) {
+    switch (kind) {
+    case Kind::Information:
+        return QStringLiteral("information box");
+    case Kind::Confirm:
+        return QStringLiteral("confirmation");
+    case Kind::Error:
+        return QStringLiteral("error box");
+    case Kind::Message:
+        return QStringLiteral("message box");
+    case Kind::OpenFile:
+        return QStringLiteral("open dialog");
+    case Kind::SaveFile:
+        return QStringLiteral("save dialog");
+    case Kind::Print:
+        return QStringLiteral("print dialog");
+    case Kind::OpenUrl:
+        return QStringLiteral("open address");
+    case Kind::Help:
+        return QStringLiteral("help");
+    case Kind::Mail:
+        return QStringLiteral("mail");
+    case Kind::Clipboard:
+        return QStringLiteral("clipboard");
+    case Kind::Modal:
+        return QStringLiteral("modal window");
+    }
+    return QStringLiteral("unknown call");
+}
+
+void ScriptedDesktop::expectInformation(const QString& text) {
+    queue(Expectation(Match::withText(Kind::Information, text)));
+}
+
+void ScriptedDesktop::expectConfirm(const QString& text, bool answerYes) {
+    Expectation expectation(Match::withText(Kind::Confirm, text));
+    expectation.answerYes = answerYes;
+    queue(std::move(expectation));
+}
+
+void ScriptedDesktop::expectError(const QString& text) {
+    queue(Expectation(Match::withText(Kind::Error, text)));
+}
+
+void ScriptedDesktop::expectMessage(const QString& caption, const QString& text) {
+    queue(Expectation(Match::withCaptionAndText(Kind::Message, caption, text)));
+}
+
+void ScriptedDesktop::expectOpenFile(const QString& answerPath) {
+    Expectation expectation(Match::of(Kind::OpenFile));
+    expectation.answerPath = answerPath;
+    queue(std::move(expectation));
+}
+
+void ScriptedDesktop::expectSaveFile(const QString& answerPath) {
+    Expectation expectation(Match::of(Kind::SaveFile));
+    expectation.answerPath = answerPath;
+    queue(std::move(expectation));
+}
+
+void ScriptedDesktop::expectPrint(bool answerOk, PrinterSetup setup) {
+    Expectation expectation(Match::of(Kind::Print));
+    expectation.answerYes = answerOk;
+    expectation.printerSetup = std::move(setup);
+    queue(std::move(expectation));
+}
+
+void ScriptedDesktop::expectOpenUrl(const QUrl& url, bool answerOpened) {
+    Expectation expectation(Match::withText(Kind::OpenUrl, url.toString()));
+    expectation.answerYes = answerOpened;
+    queue(std::move(expectation));
+}
+
+void ScriptedDesktop::expectHelp(HelpView view) {
+    queue(Expectation(Match::withText(Kind::Help, HelpViewName(view))));
+}
+
+void ScriptedDesktop::expectMail(MailLaunch answer) {
+    Expectation expectation(Match::of(Kind::Mail));
+    expectation.answerMail = answer;
+    queue(std::move(expectation));
+}
+
+void ScriptedDesktop::queueModal(std::function<std::optional<int>(QDialog&)> script) {
+    Expectation expectation(Match::of(Kind::Modal));
+    expectation.modalScript = std::move(script);
+    queue(std::move(expectation));
+}
+
+void ScriptedDesktop::verify() {
+    for (const Expectation& left : expected_)
+        ADD_FAILURE() << "expected but never called: " << left.match.describe().toStdString();
+    expected_.clear();
+}
+
+std::optional<ScriptedDesktop::Expectation> ScriptedDesktop::take(const Call& call) {
+    calls_.push_back(call);
+    if (expected_.empty() || expected_.front().match.kind != call.kind) {
+        ADD_FAILURE() << "unexpected call: " << Describe(call).toStdString() << "\n  next expected: "
+                      << (expected_.empty() ? std::string("nothing")
+                                            : expected_.front().match.describe().toStdString());
+        return std::nullopt;
+    }
+    Expectation next = std::move(expected_.front());
+    expected_.pop_front();
+    if (!next.match.accepts(call))
+        ADD_FAILURE() << "call differs from the expected one\n  actual:   " << Describe(call).toStdString()
+                      << "\n  expected: " << next.match.describe().toStdString();
+    return next;
+}
+
+void ScriptedDesktop::showInformation(const QString& text) {
+    take({Kind::Information, {}, text});
+}
+
+bool ScriptedDesktop::confirm(const QString& text) {
+    const auto met = take({Kind::Confirm, {}, text});
+    return met && met->answerYes;
+}
+
+void ScriptedDesktop::showError(const QString& text) {
+    take({Kind::Error, {}, text});
+}
+
+void ScriptedDesktop::showMessage(const QString& caption, const QString& text) {
+    take({Kind::Message, caption, text});
+}
+
+QString ScriptedDesktop::openFileName(const QString& caption, const QString& /*directory*/,
+                                      const QString& filter) {
+    const auto met = take({Kind::OpenFile, caption, filter});
+    return met ? met->answerPath : QString();
+}
+
+QString ScriptedDesktop::saveFileName(const QString& caption, const QString& /*directory*/,
+                                      const QString& filter, const QString& /*defaultSuffix*/) {
+    const auto met = take({Kind::SaveFile, caption, filter});
+    return met ? met->answerPath : QString();
+}
+
+bool ScriptedDesktop::choosePrinter(QPrinter& printer) {
+    const auto met = take({Kind::Print, {}, printer.docName()});
+    if (!met || !met->answerYes)
+        return false;
+    if (met->printerSetup)
+        met->printerSetup(printer);
+    return true;
+}
+
+bool ScriptedDesktop::openUrl(const QUrl& url) {
+    const auto met = take({Kind::OpenUrl, {}, url.toString()});
+    // Unexpected: claim success, so no follow-up "cannot open" box piles on.
+    return !met || met->answerYes;
+}
+
+void ScriptedDesktop::showHelp(HelpView view) {
+    take({Kind::Help, {}, HelpViewName(view)});
+}
+
+MailLaunch ScriptedDesktop::startMail(const QString& subject, const QString& body) {
+    const auto met = take({Kind::Mail, subject, body});
+    return met ? met->answerMail : MailLaunch::Started;
+}
+
+void ScriptedDesktop::setClipboard(const QString& text, const QString& html) {
+    calls_.push_back({Kind::Clipboard, text, html});
+    realDesktop_.setClipboard(text, html);
+}
+
+int ScriptedDesktop::execModal(QDialog& dialog) {
+    const auto met = take({Kind::Modal, dialog.windowTitle(), dialog.objectName()});
+    if (!met)
+        return QDialog::Rejected;
+    dialog.setResult(0);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    const std::optional<int> returned = met->modalScript(dialog);
+    if (dialog.isVisible())
+        dialog.close();
+    if (dialog.isVisible()) {
+        ADD_FAILURE() << "modal window " << dialog.objectName().toStdString()
+                      << " refused to close after its script; hidden by force";
+        dialog.hide();
+    }
+    return returned.value_or(dialog.result());
+}
+
+} // namespace tavrix

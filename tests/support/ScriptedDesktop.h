@@ -1,0 +1,177 @@
+// The desktop as a test scripts it: the test queues the interactions it
+// expects, in order, with the person's answers; the code under test runs
+// without a single real box, dialog, browser or mail client, and never
+// enters a modal loop.
+//
+// Every call is recorded (calls()). A call that does not match the next
+// expectation fails the test with ADD_FAILURE(), naming the call, and
+// returns a harmless answer (No, Cancel, nothing opened) instead of
+// blocking. If only its text differs, the expectation is used up and its
+// answer returned, so the rest of the test runs on as scripted. Expectations
+// still queued fail the test at verify() or when the double is destroyed.
+//
+// setClipboard needs no expectation: it is recorded and really written to
+// the clipboard (the offscreen platform keeps one in-process), so tests read
+// it back from QGuiApplication::clipboard().
+//
+// Modal windows of our own (expectModal): instead of exec(), the double
+// sets the result to 0 as exec() does, show()s the dialog non-modally, makes
+// it the active window, and runs the script on it. The script works the
+// dialog like a person would (Widgets.h: clicks, typing) and returns. Under
+// this scheme:
+//  - showEvent and any handler on show run during show(), before the
+//    script, exactly as under exec();
+//  - accept(), reject() and done() from the dialog's own buttons set the
+//    result, hide the dialog and emit finished/accepted/rejected at once,
+//    inside the script, as they would inside exec();
+//  - a dialog the script leaves open is closed the way its title-bar button
+//    closes it (close(): closeEvent, then reject() unless it refuses);
+//  - the dialog is never modal (isModal(), QApplication::activeModalWidget()
+//    see none) and no events are processed unless the script does so
+//    (QTest::qWait), so the dialog's timers fire only then;
+//  - execModal returns what the script returns, or dialog.result() for a
+//    script that returns nothing.
+#pragma once
+
+#include "Desktop.h"
+#include "QtDesktop.h"
+
+#include <QString>
+#include <QUrl>
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+class QDialog;
+class QPrinter;
+
+namespace tavrix {
+
+class ScriptedDesktop final : public Desktop {
+public:
+    enum class Kind {
+        Information,
+        Confirm,
+        Error,
+        Message,
+        OpenFile,
+        SaveFile,
+        Print,
+        OpenUrl,
+        Help,
+        Mail,
+        Clipboard,
+        Modal
+    };
+
+    // One call as the code under test made it. Caption and text by kind:
+    // message boxes their caption and text; file dialogs caption and filter;
+    // print the printer's document name; openUrl the address; help
+    // "Contents" or "Index"; mail subject and body; clipboard text and html;
+    // modal the dialog's window title and object name.
+    struct Call {
+        Kind kind;
+        QString caption;
+        QString text;
+    };
+
+    using PrinterSetup = std::function<void(QPrinter&)>;
+
+    ScriptedDesktop() = default;
+    ScriptedDesktop(const ScriptedDesktop&) = delete;
+    ScriptedDesktop& operator=(const ScriptedDesktop&) = delete;
+    ~ScriptedDesktop() override;
+
+    void expectInformation(const QString& text);
+    void expectConfirm(const QString& text, bool answerYes);
+    void expectError(const QString& text);
+    void expectMessage(const QString& caption, const QString& text);
+    // The path the person picks; empty for Cancel.
+    void expectOpenFile(const QString& answerPath);
+    void expectSaveFile(const QString& answerPath);
+    // On OK the printer is first handed to `setup`, e.g. to print into a PDF file.
+    void expectPrint(bool answerOk, PrinterSetup setup = {});
+    void expectOpenUrl(const QUrl& url, bool answerOpened = true);
+    void expectHelp(HelpView view);
+    void expectMail(MailLaunch answer);
+    // `script` is any callable taking QDialog&; see the header comment.
+    template <typename Script> void expectModal(Script script);
+
+    // Fails the test for every expectation not yet used, and forgets them.
+    void verify();
+    const std::vector<Call>& calls() const { return calls_; }
+    static QString kindName(Kind kind);
+
+    void showInformation(const QString& text) override;
+    bool confirm(const QString& text) override;
+    void showError(const QString& text) override;
+    void showMessage(const QString& caption, const QString& text) override;
+    QString openFileName(const QString& caption, const QString& directory, const QString& filter) override;
+    QString saveFileName(const QString& caption, const QString& directory, const QString& filter,
+                         const QString& defaultSuffix) override;
+    bool choosePrinter(QPrinter& printer) override;
+    bool openUrl(const QUrl& url) override;
+    void showHelp(HelpView view) override;
+    MailLaunch startMail(const QString& subject, const QString& body) override;
+    void setClipboard(const QString& text, const QString& html) override;
+    int execModal(QDialog& dialog) override;
+
+private:
+    // What a call must be to meet an expectation: always its kind, and the
+    // caption and text where the expectation names them.
+    struct Match {
+        Kind kind;
+        bool checksCaption = false;
+        QString caption;
+        bool checksText = false;
+        QString text;
+
+        static Match of(Kind kind) { return {kind, false, {}, false, {}}; }
+        static Match withText(Kind kind, QString text) { return {kind, false, {}, true, std::move(text)}; }
+        static Match withCaptionAndText(Kind kind, QString caption, QString text) {
+            return {kind, true, std::move(caption), true, std::move(text)};
+        }
+        bool accepts(const Call& call) const;
+        QString describe() const;
+    };
+
+    struct Expectation {
+        explicit Expectation(Match expectedCall) : match(std::move(expectedCall)) {}
+
+        Match match;
+        bool answerYes = false;
+        QString answerPath;
+        MailLaunch answerMail = MailLaunch::Started;
+        PrinterSetup printerSetup;
+        // Gives the value execModal returns, or none for dialog.result().
+        std::function<std::optional<int>(QDialog&)> modalScript;
+    };
+
+    void queue(Expectation expectation) { expected_.push_back(std::move(expectation)); }
+    void queueModal(std::function<std::optional<int>(QDialog&)> script);
+    // Records the call and hands back the expectation it meets, or none.
+    std::optional<Expectation> take(const Call& call);
+
+    std::deque<Expectation> expected_;
+    std::vector<Call> calls_;
+    // Writes the clipboard; nothing else of the real desktop is ever used.
+    QtDesktop realDesktop_;
+};
+
+template <typename Script> void ScriptedDesktop::expectModal(Script script) {
+    if constexpr (std::is_void_v<std::invoke_result_t<Script&, QDialog&>>)
+        queueModal([script = std::move(script)](QDialog& dialog) mutable -> std::optional<int> {
+            script(dialog);
+            return std::nullopt;
+        });
+    else
+        queueModal([script = std::move(script)](QDialog& dialog) mutable -> std::optional<int> {
+            return script(dialog);
+        });
+}
+
+} // namespace tavrix
