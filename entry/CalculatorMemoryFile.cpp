@@ -1,0 +1,72 @@
+#include "CalculatorMemoryFile.h"
+
+#include "AtomicSave.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QtEndian>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+
+namespace tavrix {
+
+QByteArray EncodeCalculatorMemory(double memory) {
+    QByteArray bytes(CalculatorMemoryRecordSize, '\0');
+    qToLittleEndian(std::bit_cast<quint64>(memory), bytes.data());
+    return bytes;
+}
+
+std::optional<double> DecodeCalculatorMemory(const QByteArray& bytes) {
+    if (bytes.size() < CalculatorMemoryRecordSize) {
+        return std::nullopt;
+    }
+    return std::bit_cast<double>(qFromLittleEndian<quint64>(bytes.constData()));
+}
+
+CalculatorMemoryReading ReadCalculatorMemory(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        return {};
+    }
+    const QString shownPath = QDir::toNativeSeparators(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {0, QStringLiteral(
+                       "The calculator memory could not be read from \"%1\": %2. The memory starts at 0.")
+                       .arg(shownPath, file.errorString())};
+    }
+    const QByteArray bytes = file.read(CalculatorMemoryRecordSize);
+    if (file.error() != QFileDevice::NoError) {
+        return {0, QStringLiteral(
+                       "The calculator memory could not be read from \"%1\": %2. The memory starts at 0.")
+                       .arg(shownPath, file.errorString())};
+    }
+    const std::optional<double> memory = DecodeCalculatorMemory(bytes);
+    if (!memory) {
+        return {
+            0, QStringLiteral("The calculator memory file \"%1\" is damaged: it holds %2 of the 8 bytes of a "
+                              "number. The memory starts at 0.")
+                   .arg(shownPath)
+                   .arg(bytes.size())};
+    }
+    if (!std::isfinite(*memory)) {
+        return {0,
+                QStringLiteral("The calculator memory file \"%1\" is damaged: it holds no valid number. The "
+                               "memory starts at 0.")
+                    .arg(shownPath)};
+    }
+    return {*memory, {}};
+}
+
+QString WriteCalculatorMemory(const QString& path, double memory) {
+    const SaveResult result = SaveFileAtomically(path, EncodeCalculatorMemory(memory));
+    if (result) {
+        return {};
+    }
+    return QStringLiteral("The calculator memory could not be saved to \"%1\": %2.")
+        .arg(QDir::toNativeSeparators(path), result.errorMessage);
+}
+
+} // namespace tavrix

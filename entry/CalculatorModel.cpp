@@ -1,0 +1,267 @@
+#include "CalculatorModel.h"
+
+#include "CalculatorKeys.h"
+#include "CalculatorNumberText.h"
+#include "OV4_Input_Validation.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace tavrix {
+
+namespace {
+
+PendingOperation OperationOfKey(int code) {
+    switch (code) {
+    case KeyMultiply:
+        return PendingOperation::Multiply;
+    case KeyDivide:
+        return PendingOperation::Divide;
+    case KeyAdd:
+        return PendingOperation::Add;
+    default:
+        return PendingOperation::Subtract;
+    }
+}
+
+bool IsBinaryOperation(PendingOperation operation) {
+    return operation != PendingOperation::None && operation != PendingOperation::OneOperandDone;
+}
+
+double WorkOut(PendingOperation operation, double first, double second) {
+    switch (operation) {
+    case PendingOperation::Multiply:
+        return first * second;
+    case PendingOperation::Divide:
+        return second != 0 ? first / second : 0;
+    case PendingOperation::Add:
+        return first + second;
+    case PendingOperation::Subtract:
+        return first - second;
+    default:
+        return second;
+    }
+}
+
+} // namespace
+
+void TCalculatorModel::SetDisplay(const QString& text, int caret) {
+    display_ = text;
+    caret_ = std::clamp(caret, 0, static_cast<int>(text.size()));
+}
+
+QString TCalculatorModel::MemoryText() const {
+    return CalculatorDisplayText(calcMemory_);
+}
+
+TCalculatorModel::Reading TCalculatorModel::ReadDisplay(bool allowZero, bool allowNegative) const {
+    bool valid = false;
+    const double value = ReadEditValue(display_, valid, allowZero, allowNegative);
+    return {valid, value};
+}
+
+// A shown number puts the caret behind it, so digits that join it append.
+void TCalculatorModel::ShowNumber(double value) {
+    const QString text = CalculatorDisplayText(value);
+    SetDisplay(text, static_cast<int>(text.size()));
+}
+
+void TCalculatorModel::MirrorCalcValue() {
+    currentValueText_ = CalculatorDisplayText(calcValue_);
+}
+
+void TCalculatorModel::InsertAtCaret(const QString& text) {
+    display_.insert(caret_, text);
+    caret_ += static_cast<int>(text.size());
+}
+
+// An emptied display shows 0 and, like after CE, the next digit replaces that
+// 0 rather than joining it.
+void TCalculatorModel::DeleteBeforeCaret() {
+    if (caret_ < 1) {
+        return;
+    }
+    display_.remove(caret_ - 1, 1);
+    --caret_;
+    if (display_.isEmpty()) {
+        SetDisplay(QStringLiteral("0"), 1);
+        startNewEntry_ = true;
+    }
+}
+
+void TCalculatorModel::PrepareTypedCharacter(QChar character) {
+    if (startNewEntry_ && character.isDigit()) {
+        SetDisplay({}, 0);
+        startNewEntry_ = false;
+    }
+}
+
+QString TCalculatorModel::PressKey(int code, QChar text) {
+    if (pending_ != PendingOperation::OneOperandDone && IsDigitKey(code) && startNewEntry_) {
+        SetDisplay({}, 0);
+        startNewEntry_ = false;
+    }
+    if (IsDigitKey(code)) {
+        InsertAtCaret(QString(text));
+        return {};
+    }
+    switch (code) {
+    case KeyDecimalSeparator:
+        if (!display_.contains(QString(DecimalSeparator()))) {
+            InsertAtCaret(QString(DecimalSeparator()));
+        }
+        return {};
+    case KeyBackSpace:
+        DeleteBeforeCaret();
+        return {};
+    case KeyClearEntry:
+        ShowNumber(0);
+        if (pending_ != PendingOperation::OneOperandDone) {
+            startNewEntry_ = true;
+        }
+        return {};
+    case KeyClear:
+        calcValue_ = 0;
+        ShowNumber(0);
+        startNewEntry_ = true;
+        pending_ = PendingOperation::None;
+        MirrorCalcValue();
+        return {};
+    case KeyMemoryClear:
+        calcMemory_ = 0;
+        return {};
+    case KeyMemoryRecall:
+        ShowNumber(calcMemory_);
+        startNewEntry_ = false;
+        return {};
+    case KeyMemoryStore:
+        if (const Reading reading = ReadDisplay(true, true); reading.valid) {
+            calcMemory_ = reading.value;
+        }
+        return {};
+    case KeyMemoryAdd:
+        return AddToMemory();
+    case KeyMultiply:
+    case KeyDivide:
+    case KeyAdd:
+    case KeySubtract:
+        StartOperation(code, text);
+        return {};
+    case KeyEquals:
+        return Equals(text);
+    case KeySignChange:
+        ChangeSign();
+        return {};
+    case KeySquareRoot:
+        return SquareRootOfDisplay();
+    case KeyReciprocal:
+        return ReciprocalOfDisplay();
+    case KeyPi:
+        ShowPi();
+        return {};
+    default:
+        return {};
+    }
+}
+
+QString TCalculatorModel::AddToMemory() {
+    const Reading reading = ReadDisplay(true, true);
+    if (!reading.valid) {
+        return {};
+    }
+    const double sum = calcMemory_ + reading.value;
+    if (!std::isfinite(sum)) {
+        return QString::fromLatin1(ResultOutOfRangeMessage);
+    }
+    calcMemory_ = sum;
+    return {};
+}
+
+// A pending operation is replaced, not worked out: the display becomes the
+// first operand of the new one.
+void TCalculatorModel::StartOperation(int code, QChar text) {
+    const Reading reading = ReadDisplay(true, true);
+    if (pending_ == PendingOperation::None && reading.valid) {
+        calcValue_ = reading.value;
+    }
+    MirrorCalcValue();
+    operationSign_ = QString(text);
+    pending_ = OperationOfKey(code);
+    if (reading.valid) {
+        calcValue_ = reading.value;
+    }
+    // Even an unreadable display gives way to the next digit.
+    startNewEntry_ = true;
+}
+
+QString TCalculatorModel::Equals(QChar text) {
+    const Reading reading = ReadDisplay(true, true);
+    if (reading.valid) {
+        const double result = WorkOut(pending_, calcValue_, reading.value);
+        if (!std::isfinite(result)) {
+            return QString::fromLatin1(ResultOutOfRangeMessage);
+        }
+        calcValue_ = result;
+        ShowNumber(result);
+    }
+    startNewEntry_ = true;
+    pending_ = PendingOperation::None;
+    operationSign_ = QString(text);
+    MirrorCalcValue();
+    return {};
+}
+
+void TCalculatorModel::ChangeSign() {
+    const Reading reading = ReadDisplay(true, true);
+    ShowNumber(reading.valid ? -reading.value : reading.value);
+    pending_ = PendingOperation::OneOperandDone;
+}
+
+QString TCalculatorModel::SquareRootOfDisplay() {
+    pending_ = PendingOperation::OneOperandDone;
+    const Reading reading = ReadDisplay(true, false);
+    if (!reading.valid) {
+        return QString::fromLatin1(NegativeSquareRootMessage);
+    }
+    calcValue_ = std::sqrt(reading.value);
+    ShowNumber(calcValue_);
+    return {};
+}
+
+QString TCalculatorModel::ReciprocalOfDisplay() {
+    const Reading reading = ReadDisplay(false, true);
+    if (!reading.valid) {
+        ShowNumber(reading.value);
+    } else if (const double reciprocal = 1 / reading.value; std::isfinite(reciprocal)) {
+        calcValue_ = reciprocal;
+        ShowNumber(reciprocal);
+    } else {
+        return QString::fromLatin1(ResultOutOfRangeMessage);
+    }
+    pending_ = PendingOperation::OneOperandDone;
+    return {};
+}
+
+void TCalculatorModel::ShowPi() {
+    if (IsBinaryOperation(pending_)) {
+        if (const Reading reading = ReadDisplay(true, true); reading.valid) {
+            calcValue_ = reading.value;
+        }
+    }
+    ShowNumber(std::numbers::pi);
+    MirrorCalcValue();
+}
+
+void TCalculatorModel::BeginOpening(double memory) {
+    calcAccepted_ = false;
+    calcMemory_ = memory;
+    startNewEntry_ = true;
+    pending_ = PendingOperation::None;
+}
+
+void TCalculatorModel::AcceptIfComplete() {
+    calcAccepted_ = pending_ == PendingOperation::None || pending_ == PendingOperation::OneOperandDone;
+}
+
+} // namespace tavrix

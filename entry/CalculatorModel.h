@@ -1,0 +1,92 @@
+// The calculator's arithmetic and display, without any window: the window
+// passes clicks and typed characters in and shows what the model holds.
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+namespace tavrix {
+
+enum class PendingOperation : std::uint8_t {
+    None = 0,
+    Multiply = 1,
+    Divide = 2,
+    Add = 3,
+    Subtract = 4,
+    // A one-operand key (sign change, square root, reciprocal) has just acted.
+    OneOperandDone = 6,
+};
+
+// Texts the calculator shows the person in an information box.
+inline constexpr const char* NegativeSquareRootMessage = "A negative number does not have a square root.";
+inline constexpr const char* ResultOutOfRangeMessage =
+    "The result is too large for the calculator. The calculation was not carried out.";
+
+class TCalculatorModel {
+public:
+    // Performs one key. `text` is the first character of the key's caption
+    // from the keypad, or the typed character from the keyboard. Returns the
+    // message to show the person, empty when there is none.
+    QString PressKey(int code, QChar text);
+
+    // A character typed into the display, before the key filter sees it: a
+    // digit starts a new entry when one is due.
+    void PrepareTypedCharacter(QChar character);
+
+    // The window is opening with the memory read from its file: nothing is
+    // accepted yet and no operation is pending.
+    void BeginOpening(double memory);
+    // OK: the value counts as accepted unless an operation waits for its
+    // second operand.
+    void AcceptIfComplete();
+
+    double CalcValue() const { return calcValue_; }
+    double CalcMemory() const { return calcMemory_; }
+    PendingOperation Pending() const { return pending_; }
+    bool StartNewEntry() const { return startNewEntry_; }
+    bool CalcAccepted() const { return calcAccepted_; }
+
+    // The display is the person's too: the window hands its edits back here.
+    const QString& DisplayText() const { return display_; }
+    int Caret() const { return caret_; }
+    void SetDisplay(const QString& text, int caret);
+
+    QString MemoryText() const;
+    // The sign of the pending operation, or "=" after a result.
+    const QString& OperationSign() const { return operationSign_; }
+    void ClearOperationSign() { operationSign_.clear(); }
+    // The copy of CalcValue kept in the hidden label, refreshed where the
+    // keys say so.
+    const QString& CurrentValueText() const { return currentValueText_; }
+
+private:
+    struct Reading {
+        bool valid;
+        double value;
+    };
+    Reading ReadDisplay(bool allowZero, bool allowNegative) const;
+    void ShowNumber(double value);
+    void InsertAtCaret(const QString& text);
+    void DeleteBeforeCaret();
+    void StartOperation(int code, QChar text);
+    QString Equals(QChar text);
+    QString SquareRootOfDisplay();
+    QString ReciprocalOfDisplay();
+    QString AddToMemory();
+    void ChangeSign();
+    void ShowPi();
+    void MirrorCalcValue();
+
+    double calcValue_ = 0;
+    double calcMemory_ = 0;
+    PendingOperation pending_ = PendingOperation::None;
+    bool startNewEntry_ = true;
+    bool calcAccepted_ = false;
+    QString display_ = QStringLiteral("0");
+    int caret_ = 1;
+    QString operationSign_;
+    QString currentValueText_ = QStringLiteral("0");
+};
+
+} // namespace tavrix

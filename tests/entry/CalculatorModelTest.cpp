@@ -1,0 +1,378 @@
+#include "CalculatorModel.h"
+#include "CalculatorKeys.h"
+#include "CalculatorNumberText.h"
+#include "CalculatorTestPrinting.h"
+#include "Tavrix_Units.h"
+
+#include <gtest/gtest.h>
+
+namespace tavrix {
+namespace {
+
+// Presses keypad keys, one character per key: digits, "." for the separator
+// key, x / + - = and the letters below for the named keys.
+QString PressAll(TCalculatorModel& calculator, const std::string& keys) {
+    QString lastMessage;
+    for (const char key : keys) {
+        int code = NoKey;
+        switch (key) {
+        case '.':
+            code = KeyDecimalSeparator;
+            break;
+        case 'x':
+            code = KeyMultiply;
+            break;
+        case '/':
+            code = KeyDivide;
+            break;
+        case '+':
+            code = KeyAdd;
+            break;
+        case '-':
+            code = KeySubtract;
+            break;
+        case '=':
+            code = KeyEquals;
+            break;
+        case 'n':
+            code = KeySignChange;
+            break;
+        case 'r':
+            code = KeySquareRoot;
+            break;
+        case 'i':
+            code = KeyReciprocal;
+            break;
+        case 'p':
+            code = KeyPi;
+            break;
+        case 'b':
+            code = KeyBackSpace;
+            break;
+        case 'e':
+            code = KeyClearEntry;
+            break;
+        case 'c':
+            code = KeyClear;
+            break;
+        case 'S':
+            code = KeyMemoryStore;
+            break;
+        case 'R':
+            code = KeyMemoryRecall;
+            break;
+        case 'A':
+            code = KeyMemoryAdd;
+            break;
+        case 'Z':
+            code = KeyMemoryClear;
+            break;
+        default:
+            for (int candidate = 0; candidate < 50; ++candidate) {
+                if (IsDigitKey(candidate) && KeyCaption(candidate) == QChar(key)) {
+                    code = candidate;
+                }
+            }
+        }
+        EXPECT_NE(code, NoKey) << key;
+        const QString caption = KeyCaption(code);
+        const QString message = calculator.PressKey(code, caption.isEmpty() ? QChar() : caption[0]);
+        if (!message.isEmpty()) {
+            lastMessage = message;
+        }
+    }
+    return lastMessage;
+}
+
+// Digits typed on the keyboard, appended as the display field would.
+void TypeDigits(TCalculatorModel& calculator, const QString& digits) {
+    for (const QChar digit : digits) {
+        calculator.PrepareTypedCharacter(digit);
+        const QString text = calculator.DisplayText() + digit;
+        calculator.SetDisplay(text, static_cast<int>(text.size()));
+    }
+}
+
+struct Opened : ::testing::Test {
+    Opened() { calculator.BeginOpening(0); }
+    ~Opened() override { SetNumberFormatHook({}); }
+    TCalculatorModel calculator;
+};
+
+TEST(CalculatorKeys, BandsDecideTheKeyUnderAPoint) {
+    EXPECT_EQ(KeyAtPoint(50, 10), Key7);
+    EXPECT_EQ(KeyAtPoint(50, 29), NoKey); // between the first two rows
+    EXPECT_EQ(KeyAtPoint(35, 10), NoKey); // between the first two columns
+    EXPECT_EQ(KeyAtPoint(0, 0), KeyMemoryClear);
+    EXPECT_EQ(KeyAtPoint(30, 26), KeyMemoryClear);
+    EXPECT_EQ(KeyAtPoint(31, 26), NoKey);
+    EXPECT_EQ(KeyAtPoint(218, 155), KeyReciprocal);
+    EXPECT_EQ(KeyAtPoint(219, 155), NoKey);
+    EXPECT_EQ(KeyAtPoint(218, 156), NoKey);
+    EXPECT_EQ(KeyAtPoint(-1, 0), NoKey);
+    EXPECT_EQ(KeyAtPoint(76, 65), Key2);
+    EXPECT_EQ(KeyAtPoint(106, 91), Key2);
+    EXPECT_EQ(KeyAtPoint(112, 129), KeyPi);
+    // The bottom row has no keys left of Pi: the cells exist but are empty.
+    EXPECT_EQ(KeyAtPoint(100, 140), 42);
+    EXPECT_TRUE(KeyCaption(KeyAtPoint(100, 140)).isEmpty());
+    EXPECT_TRUE(KeyCaption(KeyAtPoint(20, 140)).isEmpty());
+    EXPECT_EQ(KeyAtPoint(107, 140), NoKey);
+}
+
+TEST(CalculatorKeys, CaptionsFollowTheTableAndTheLocaleSeparator) {
+    const std::pair<int, const char*> expected[] = {
+        {0, "MC"},         {1, "7"},  {2, "8"},   {3, "9"},   {4, "CE"},  {5, "C"},   {10, "MR"},
+        {11, "4"},         {12, "5"}, {13, "6"},  {14, "x"},  {15, "/"},  {20, "MS"}, {21, "1"},
+        {22, "2"},         {23, "3"}, {24, "+"},  {25, "-"},  {30, "M+"}, {31, "0"},  {33, "+/-"},
+        {34, "BackSpace"}, {35, "="}, {43, "Pi"}, {44, "SR"}, {45, "1/x"}};
+    for (const auto& [code, caption] : expected) {
+        EXPECT_EQ(KeyCaption(code), QString::fromLatin1(caption)) << code;
+    }
+    for (const int none : {6, 9, 16, 36, 40, 41, 42, 46, 50, 99, -1}) {
+        EXPECT_TRUE(KeyCaption(none).isEmpty()) << none;
+    }
+    EXPECT_EQ(KeyCaption(KeyDecimalSeparator), ".");
+    SetNumberFormatHook([] { return NumberFormat{",", "."}; });
+    EXPECT_EQ(KeyCaption(KeyDecimalSeparator), ",");
+    SetNumberFormatHook({});
+}
+
+TEST_F(Opened, AnOperationWaitsForEqualsAndIsReplacedNotWorkedOut) {
+    PressAll(calculator, "2+3=");
+    EXPECT_EQ(calculator.DisplayText(), "5");
+    EXPECT_EQ(calculator.CalcValue(), 5);
+    EXPECT_EQ(calculator.OperationSign(), "=");
+    PressAll(calculator, "c2+3x4=");
+    EXPECT_EQ(calculator.DisplayText(), "12");
+    PressAll(calculator, "c9-4=");
+    EXPECT_EQ(calculator.DisplayText(), "5");
+    PressAll(calculator, "c1/3=");
+    EXPECT_EQ(calculator.DisplayText(), "0.333333333333333");
+    PressAll(calculator, "c7/0=");
+    EXPECT_EQ(calculator.DisplayText(), "0");
+    EXPECT_EQ(calculator.CalcValue(), 0);
+}
+
+TEST_F(Opened, TheSignOfThePendingOperationIsTheTextPressed) {
+    PressAll(calculator, "2x");
+    EXPECT_EQ(calculator.OperationSign(), "x");
+    EXPECT_EQ(calculator.Pending(), PendingOperation::Multiply);
+    calculator.PressKey(KeyMultiply, '*');
+    EXPECT_EQ(calculator.OperationSign(), "*");
+    PressAll(calculator, "-");
+    EXPECT_EQ(calculator.Pending(), PendingOperation::Subtract);
+    PressAll(calculator, "/");
+    EXPECT_EQ(calculator.Pending(), PendingOperation::Divide);
+    EXPECT_EQ(calculator.CalcValue(), 2);
+}
+
+TEST_F(Opened, AOneOperandKeyEndsThePendingOperationWithoutWorkingItOut) {
+    PressAll(calculator, "5x3n");
+    EXPECT_EQ(calculator.DisplayText(), "-3");
+    EXPECT_EQ(calculator.CalcValue(), 5);
+    PressAll(calculator, "=");
+    EXPECT_EQ(calculator.DisplayText(), "-3");
+    EXPECT_EQ(calculator.CalcValue(), -3);
+}
+
+TEST_F(Opened, SquareRoot) {
+    PressAll(calculator, "9r");
+    EXPECT_EQ(calculator.DisplayText(), "3");
+    EXPECT_EQ(calculator.CalcValue(), 3);
+    EXPECT_EQ(calculator.Pending(), PendingOperation::OneOperandDone);
+    PressAll(calculator, "c2r");
+    EXPECT_EQ(calculator.DisplayText(), "1.4142135623731"); // sqrt(2) = 1.41421356237309|5..., rounded up
+    PressAll(calculator, "c0r");
+    EXPECT_EQ(calculator.DisplayText(), "0");
+    PressAll(calculator, "c7=4n");
+    EXPECT_EQ(PressAll(calculator, "r"), NegativeSquareRootMessage);
+    EXPECT_EQ(calculator.DisplayText(), "-4");
+    EXPECT_EQ(calculator.CalcValue(), 7);
+}
+
+TEST_F(Opened, Reciprocal) {
+    PressAll(calculator, "4i");
+    EXPECT_EQ(calculator.DisplayText(), "0.25");
+    EXPECT_EQ(calculator.CalcValue(), 0.25);
+    PressAll(calculator, "c6=0i");
+    EXPECT_EQ(calculator.DisplayText(), "0");
+    EXPECT_EQ(calculator.CalcValue(), 6);
+    EXPECT_EQ(calculator.Pending(), PendingOperation::OneOperandDone);
+    PressAll(calculator, "c10000000i");
+    EXPECT_EQ(calculator.DisplayText(), "1E-7");
+}
+
+TEST_F(Opened, PiShowsFifteenDigitsAndTakesTheDisplayAsFirstOperand) {
+    PressAll(calculator, "p");
+    EXPECT_EQ(calculator.DisplayText(), "3.14159265358979");
+    EXPECT_EQ(calculator.Pending(), PendingOperation::None);
+    // "=" reads the display, which holds pi to 15 digits: 2 x 3.14159265358979.
+    PressAll(calculator, "c2xp=");
+    EXPECT_EQ(calculator.DisplayText(), "6.28318530717958");
+    // With an operation pending, Pi first makes the display the first operand.
+    PressAll(calculator, "c2x3p");
+    EXPECT_EQ(calculator.CalcValue(), 3);
+    EXPECT_EQ(calculator.Pending(), PendingOperation::Multiply);
+}
+
+TEST_F(Opened, ClearEntryKeepsTheOperationClearForgetsIt) {
+    PressAll(calculator, "2+3e");
+    EXPECT_EQ(calculator.DisplayText(), "0");
+    PressAll(calculator, "4=");
+    EXPECT_EQ(calculator.DisplayText(), "6");
+    PressAll(calculator, "8+3c");
+    EXPECT_EQ(calculator.DisplayText(), "0");
+    EXPECT_EQ(calculator.CalcValue(), 0);
+    EXPECT_EQ(calculator.Pending(), PendingOperation::None);
+    EXPECT_EQ(calculator.CurrentValueText(), "0");
+    PressAll(calculator, "4=");
+    EXPECT_EQ(calculator.DisplayText(), "4");
+}
+
+TEST_F(Opened, Memory) {
+    PressAll(calculator, "5S");
+    EXPECT_EQ(calculator.CalcMemory(), 5);
+    EXPECT_EQ(calculator.MemoryText(), "5");
+    PressAll(calculator, "c3A");
+    EXPECT_EQ(calculator.CalcMemory(), 8);
+    PressAll(calculator, "c0.5nA");
+    EXPECT_EQ(calculator.CalcMemory(), 7.5);
+    // Recalled digits are joined, not replaced.
+    PressAll(calculator, "cR2");
+    EXPECT_EQ(calculator.DisplayText(), "7.52");
+    PressAll(calculator, "Z");
+    EXPECT_EQ(calculator.CalcMemory(), 0);
+    EXPECT_EQ(calculator.MemoryText(), "0");
+}
+
+TEST_F(Opened, DigitsSeparatorAndBackSpace) {
+    PressAll(calculator, "1.5.2");
+    EXPECT_EQ(calculator.DisplayText(), "1.52");
+    PressAll(calculator, "b");
+    EXPECT_EQ(calculator.DisplayText(), "1.5");
+    calculator.SetDisplay("123", 1);
+    PressAll(calculator, "9");
+    EXPECT_EQ(calculator.DisplayText(), "1923");
+    EXPECT_EQ(calculator.Caret(), 2);
+    PressAll(calculator, "b");
+    EXPECT_EQ(calculator.DisplayText(), "123");
+    EXPECT_EQ(calculator.Caret(), 1);
+    calculator.SetDisplay("123", 0);
+    PressAll(calculator, "b");
+    EXPECT_EQ(calculator.DisplayText(), "123");
+    // A display emptied by BackSpace shows 0, and the next digit replaces it.
+    calculator.SetDisplay("7", 1);
+    PressAll(calculator, "b");
+    EXPECT_EQ(calculator.DisplayText(), "0");
+    PressAll(calculator, "4");
+    EXPECT_EQ(calculator.DisplayText(), "4");
+}
+
+TEST_F(Opened, KeypadDigitsHaveNoLimit) {
+    PressAll(calculator, "12345678901234567890.123456789012");
+    EXPECT_EQ(calculator.DisplayText(), "12345678901234567890.123456789012");
+}
+
+TEST_F(Opened, CommaLocale) {
+    SetNumberFormatHook([] { return NumberFormat{",", "."}; });
+    PressAll(calculator, "1.5+1=");
+    EXPECT_EQ(calculator.DisplayText(), "2,5");
+    PressAll(calculator, "c1.25x2=");
+    EXPECT_EQ(calculator.DisplayText(), "2,5");
+}
+
+TEST_F(Opened, WhatOkHandsBack) {
+    PressAll(calculator, "7=");
+    TypeDigits(calculator, "25");
+    calculator.AcceptIfComplete();
+    EXPECT_TRUE(calculator.CalcAccepted());
+    EXPECT_EQ(calculator.CalcValue(), 7); // no key stored the typed 25
+
+    calculator.BeginOpening(0);
+    EXPECT_FALSE(calculator.CalcAccepted());
+    PressAll(calculator, "25=");
+    calculator.AcceptIfComplete();
+    EXPECT_TRUE(calculator.CalcAccepted());
+    EXPECT_EQ(calculator.CalcValue(), 25);
+
+    calculator.BeginOpening(0);
+    PressAll(calculator, "3x4=n");
+    calculator.AcceptIfComplete();
+    EXPECT_TRUE(calculator.CalcAccepted());
+    EXPECT_EQ(calculator.CalcValue(), 12);
+    EXPECT_EQ(calculator.DisplayText(), "-12");
+
+    calculator.BeginOpening(0);
+    PressAll(calculator, "2x");
+    calculator.AcceptIfComplete();
+    EXPECT_FALSE(calculator.CalcAccepted());
+}
+
+TEST_F(Opened, AResultInExponentFormCannotBeReadBack) {
+    PressAll(calculator, "100000000000x100000000000=");
+    ASSERT_EQ(calculator.DisplayText(), "1E+22");
+    EXPECT_EQ(calculator.CalcValue(), 1e22);
+    PressAll(calculator, "S");
+    EXPECT_EQ(calculator.CalcMemory(), 0);
+    PressAll(calculator, "7=");
+    calculator.SetDisplay("1E+22", 5);
+    PressAll(calculator, "+");
+    EXPECT_EQ(calculator.CalcValue(), 7); // the unreadable display left it alone
+    calculator.SetDisplay("1E+22", 5);
+    PressAll(calculator, "=");
+    EXPECT_EQ(calculator.CalcValue(), 7);
+    EXPECT_EQ(calculator.DisplayText(), "1E+22");
+    PressAll(calculator, "n");
+    EXPECT_EQ(calculator.DisplayText(), "-1");
+}
+
+TEST_F(Opened, ResultsBeyondTheDoubleRangeAreRefused) {
+    const QString tenToThe300 = "1" + QString(300, '0');
+    calculator.SetDisplay(tenToThe300, 301);
+    PressAll(calculator, "x");
+    calculator.SetDisplay(tenToThe300, 301);
+    EXPECT_EQ(PressAll(calculator, "="), ResultOutOfRangeMessage);
+    EXPECT_EQ(calculator.CalcValue(), 1e300);
+    EXPECT_EQ(calculator.Pending(), PendingOperation::Multiply);
+    EXPECT_EQ(calculator.DisplayText(), tenToThe300);
+    PressAll(calculator, "S");
+    EXPECT_EQ(PressAll(calculator, "A"), QString());
+    calculator.SetDisplay("1" + QString(308, '0'), 309);
+    PressAll(calculator, "S");
+    EXPECT_EQ(PressAll(calculator, "A"), ResultOutOfRangeMessage);
+    EXPECT_EQ(calculator.CalcMemory(), 1e308);
+}
+
+TEST_F(Opened, AfterAOneOperandKeyKeypadDigitsJoinWhileTypedDigitsReplace) {
+    PressAll(calculator, "9=r");
+    ASSERT_TRUE(calculator.StartNewEntry());
+    PressAll(calculator, "1");
+    EXPECT_EQ(calculator.DisplayText(), "31");
+
+    PressAll(calculator, "c9=r");
+    TypeDigits(calculator, "1");
+    EXPECT_EQ(calculator.DisplayText(), "1");
+}
+
+TEST(CalculatorValueText, FixedWithEightDecimalsTrimmed) {
+    EXPECT_EQ(CalculatorValueText(12.5), "12.5");
+    EXPECT_EQ(CalculatorValueText(3), "3");
+    EXPECT_EQ(CalculatorValueText(-2.5), "-2.5");
+    EXPECT_EQ(CalculatorValueText(0.1 + 0.2), "0.3");
+    EXPECT_EQ(CalculatorValueText(1.0 / 3), "0.33333333");
+    EXPECT_EQ(CalculatorValueText(0.000000005), "0.00000001");
+    EXPECT_EQ(CalculatorValueText(-0.000000001), "0");
+    EXPECT_EQ(CalculatorValueText(100), "100");
+    EXPECT_EQ(CalculatorValueText(123456789012.345678), "123456789012.346");
+    // Beyond fixed notation the exponent's zeros are kept.
+    const QString large = CalculatorValueText(1e20);
+    EXPECT_TRUE(large.endsWith("E+0020")) << large.toStdString();
+    SetNumberFormatHook([] { return NumberFormat{",", "."}; });
+    EXPECT_EQ(CalculatorValueText(12.5), "12,5");
+    EXPECT_EQ(CalculatorValueText(1000), "1000");
+    SetNumberFormatHook({});
+}
+
+} // namespace
+} // namespace tavrix
