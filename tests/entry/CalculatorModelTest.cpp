@@ -6,74 +6,45 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace tavrix {
 namespace {
 
 // Presses keypad keys, one character per key: digits, "." for the separator
 // key, x / + - = and the letters below for the named keys.
 QString PressAll(TCalculatorModel& calculator, const std::string& keys) {
+    static const std::map<char, int> keyCodes{{'.', KeyDecimalSeparator},
+                                              {'x', KeyMultiply},
+                                              {'/', KeyDivide},
+                                              {'+', KeyAdd},
+                                              {'-', KeySubtract},
+                                              {'=', KeyEquals},
+                                              {'n', KeySignChange},
+                                              {'r', KeySquareRoot},
+                                              {'i', KeyReciprocal},
+                                              {'p', KeyPi},
+                                              {'b', KeyBackSpace},
+                                              {'e', KeyClearEntry},
+                                              {'c', KeyClear},
+                                              {'S', KeyMemoryStore},
+                                              {'R', KeyMemoryRecall},
+                                              {'A', KeyMemoryAdd},
+                                              {'Z', KeyMemoryClear},
+                                              {'0', Key0},
+                                              {'1', Key1},
+                                              {'2', Key2},
+                                              {'3', Key3},
+                                              {'4', Key4},
+                                              {'5', Key5},
+                                              {'6', Key6},
+                                              {'7', Key7},
+                                              {'8', Key8},
+                                              {'9', Key9}};
     QString lastMessage;
     for (const char key : keys) {
-        int code = NoKey;
-        switch (key) {
-        case '.':
-            code = KeyDecimalSeparator;
-            break;
-        case 'x':
-            code = KeyMultiply;
-            break;
-        case '/':
-            code = KeyDivide;
-            break;
-        case '+':
-            code = KeyAdd;
-            break;
-        case '-':
-            code = KeySubtract;
-            break;
-        case '=':
-            code = KeyEquals;
-            break;
-        case 'n':
-            code = KeySignChange;
-            break;
-        case 'r':
-            code = KeySquareRoot;
-            break;
-        case 'i':
-            code = KeyReciprocal;
-            break;
-        case 'p':
-            code = KeyPi;
-            break;
-        case 'b':
-            code = KeyBackSpace;
-            break;
-        case 'e':
-            code = KeyClearEntry;
-            break;
-        case 'c':
-            code = KeyClear;
-            break;
-        case 'S':
-            code = KeyMemoryStore;
-            break;
-        case 'R':
-            code = KeyMemoryRecall;
-            break;
-        case 'A':
-            code = KeyMemoryAdd;
-            break;
-        case 'Z':
-            code = KeyMemoryClear;
-            break;
-        default:
-            for (int candidate = 0; candidate < 50; ++candidate) {
-                if (IsDigitKey(candidate) && KeyCaption(candidate) == QChar(key)) {
-                    code = candidate;
-                }
-            }
-        }
+        const auto found = keyCodes.find(key);
+        const int code = found != keyCodes.end() ? found->second : NoKey;
         EXPECT_NE(code, NoKey) << key;
         const QString caption = KeyCaption(code);
         const QString message = calculator.PressKey(code, caption.isEmpty() ? QChar() : caption[0]);
