@@ -27,7 +27,8 @@ public:
     virtual bool confirm(const QString& text) = 0;
     // The application's standard error box (input/output and printing errors).
     virtual void showError(const QString& text) = 0;
-    // A plain message box with the given caption ("Error" for the mail module).
+    // A message box with the given caption and the error icon, owned by the
+    // main window ("Error" for the mail module).
     virtual void showMessage(const QString& caption, const QString& text) = 0;
 
     // File dialogs; an empty string when the person cancels.

@@ -1,6 +1,7 @@
 #include "ScriptedDesktop.h"
 #include "Widgets.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPrinter>
@@ -137,6 +138,17 @@ TEST(ScriptedDesktop, RunsTheModalScriptOnTheShownDialog) {
     ASSERT_EQ(desktop.calls().size(), 1u);
     EXPECT_EQ(desktop.calls()[0].caption, "Probe");
     EXPECT_EQ(desktop.calls()[0].text, "ProbeDialog");
+}
+
+TEST(ScriptedDesktop, GivesTheActivationBackToTheCallingWindow) {
+    ScriptedDesktop desktop;
+    QWidget mainWindow;
+    mainWindow.show();
+    QApplication::setActiveWindow(&mainWindow);
+    ProbeDialog dialog;
+    desktop.expectModal([](QDialog& shown) { EXPECT_EQ(QApplication::activeWindow(), &shown); });
+    desktop.execModal(dialog);
+    EXPECT_EQ(QApplication::activeWindow(), &mainWindow);
 }
 
 TEST(ScriptedDesktop, ClosesADialogTheScriptLeftOpenLikeItsTitleBarButton) {

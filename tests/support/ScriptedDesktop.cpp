@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QPointer>
 #include <QPrinter>
 
 #include <gtest/gtest.h>
@@ -207,6 +208,7 @@ int ScriptedDesktop::execModal(QDialog& dialog) {
     const auto met = take({Kind::Modal, dialog.windowTitle(), dialog.objectName()});
     if (!met)
         return QDialog::Rejected;
+    const QPointer<QWidget> previouslyActive = QApplication::activeWindow();
     dialog.setResult(0);
     dialog.show();
     QApplication::setActiveWindow(&dialog);
@@ -218,6 +220,8 @@ int ScriptedDesktop::execModal(QDialog& dialog) {
                       << " refused to close after its script; hidden by force";
         dialog.hide();
     }
+    if (previouslyActive)
+        QApplication::setActiveWindow(previouslyActive);
     return returned.value_or(dialog.result());
 }
 

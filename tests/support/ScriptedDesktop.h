@@ -16,7 +16,8 @@
 //
 // Modal windows of our own (expectModal): instead of exec(), the double
 // sets the result to 0 as exec() does, show()s the dialog non-modally, makes
-// it the active window, and runs the script on it. The script works the
+// it the active window, runs the script on it, and afterwards hands the
+// activation back to the window that had it. The script works the
 // dialog like a person would (Widgets.h: clicks, typing) and returns. Under
 // this scheme:
 //  - showEvent and any handler on show run during show(), before the
