@@ -11,6 +11,7 @@ inline constexpr long double TwoPi = 6.28318530717958647703L;
 inline constexpr long double FailureThreshold = -999999999999999998.0L;
 
 // Results smaller than this in magnitude are round-off noise and show as 0.
-inline constexpr long double ZeroThreshold = 9e-14L;
+// Compared as a double, so that a result of 9e-14 itself is kept.
+inline constexpr double ZeroThreshold = 9e-14;
 
 } // namespace tavrix

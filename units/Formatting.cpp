@@ -176,7 +176,7 @@ std::string FormatNumber(double value, int decimals, ResultFormatCode mode) {
 
 std::string FormatConversion(UnitIndex from, UnitIndex to, int decimals, ResultFormatCode mode, double x) {
     double value = ConvertUnits(from, to, x);
-    if (std::fabs(static_cast<long double>(value)) < ZeroThreshold) {
+    if (std::fabs(value) < ZeroThreshold) {
         value = 0; // round-off noise, and never a "-0"
     }
     return FormatNumber(value, decimals, mode);
