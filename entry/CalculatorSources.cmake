@@ -8,4 +8,8 @@ target_sources(tavrix_entry PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/CalculatorModel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CalculatorMemoryFile.h
   ${CMAKE_CURRENT_LIST_DIR}/CalculatorMemoryFile.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CalculatorPictures.h
+  ${CMAKE_CURRENT_LIST_DIR}/CalculatorPictures.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CalculatorPopUp.h
+  ${CMAKE_CURRENT_LIST_DIR}/CalculatorPopUp.cpp
 )

@@ -1,0 +1,272 @@
+#include "CalculatorPopUp.h"
+
+#include "CalculatorKeys.h"
+#include "CalculatorMemoryFile.h"
+#include "CalculatorPictures.h"
+#include "Desktop.h"
+#include "NumericField.h"
+#include "RightEdit.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
+
+namespace tavrix {
+
+namespace {
+
+constexpr int ClientWidth = 243;
+constexpr int ClientHeight = 205;
+constexpr int FontHeight = 11;
+constexpr int DisplayMaxPreDecimal = 12;
+constexpr int DisplayMaxPostDecimal = 8;
+
+QFont WindowFont() {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(FontHeight);
+    return font;
+}
+
+// "Arial Narrow" where it is installed, else a condensed sans.
+QFont NarrowFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow"),
+                      QStringLiteral("DejaVu Sans Condensed")});
+    font.setStretch(QFont::Condensed);
+    font.setPixelSize(FontHeight);
+    return font;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, QRect bounds, Qt::Alignment alignment,
+                  const QColor& background, const QColor& text, const QFont& font) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(bounds);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, text);
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+    // Clicks go to the picture underneath: the sign sits inside the OK outline.
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return label;
+}
+
+// The calculator key a typed character stands for, or NoKey.
+int OperationKeyOf(QChar typed) {
+    switch (typed.unicode()) {
+    case '*':
+    case 'x':
+        return KeyMultiply;
+    case '/':
+        return KeyDivide;
+    case '+':
+        return KeyAdd;
+    case '-':
+        return KeySubtract;
+    case '=':
+        return KeyEquals;
+    default:
+        return NoKey;
+    }
+}
+
+// The one character a key press types, or none (null) for keys that type
+// nothing and for Ctrl combinations, which are never calculator keys.
+QChar TypedCharacter(const QKeyEvent& key) {
+    if ((key.modifiers() & Qt::ControlModifier) || key.text().size() != 1) {
+        return {};
+    }
+    return key.text().front();
+}
+
+} // namespace
+
+TFormCalculatorPopUp::TFormCalculatorPopUp(Desktop& desktop, const DataPaths& paths, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      desktop_(desktop), paths_(paths) {
+    setObjectName(QStringLiteral("FormCalculatorPopUp"));
+    setWindowTitle(QStringLiteral("Calculator"));
+    setFixedSize(ClientWidth, ClientHeight);
+    setFont(WindowFont());
+
+    ImageKeyPad = new TCalculatorPicture(this, QSize(KeyPadWidth, KeyPadHeight), PaintKeyPad);
+    ImageKeyPad->setObjectName(QStringLiteral("ImageKeyPad"));
+    ImageKeyPad->move(12, 36);
+    ImageOKbutton = new TCalculatorPicture(this, QSize(OkButtonWidth, OkButtonHeight), PaintOkButton);
+    ImageOKbutton->setObjectName(QStringLiteral("ImageOKbutton"));
+    ImageOKbutton->move(199, 6);
+    ImageSignOutline =
+        new TCalculatorPicture(this, QSize(SignOutlineSize, SignOutlineSize), PaintSignOutline);
+    ImageSignOutline->setObjectName(QStringLiteral("ImageSignOutline"));
+    ImageSignOutline->move(169, 10);
+
+    RightEditInputDisplay = new TRightEdit(this);
+    RightEditInputDisplay->setObjectName(QStringLiteral("RightEditInputDisplay"));
+    RightEditInputDisplay->setBounds(12, 8, 145, 22);
+    RightEditInputDisplay->setText(model_.DisplayText());
+    // The rules' filter is installed first so that the window's own look at
+    // each key, installed after it, runs before it.
+    new NumericKeyFilter(
+        *RightEditInputDisplay, desktop_, [] { return false; }, DisplayMaxPreDecimal, DisplayMaxPostDecimal);
+    RightEditInputDisplay->installEventFilter(this);
+
+    const QColor lime(0x00, 0xff, 0x00);
+    LabelNextCalcOperation = MakeLabel(this, "LabelNextCalcOperation", QRect(172, 13, 15, 14),
+                                       Qt::AlignHCenter, lime, Qt::red, WindowFont());
+    LabelMemoryContent = MakeLabel(this, "LabelMemoryContent", QRect(16, 170, 99, 15), Qt::AlignRight, lime,
+                                   Qt::red, NarrowFont());
+    LabelCurrentCalcValue = MakeLabel(this, "LabelCurrentCalcValue", QRect(12, 160, 108, 13), Qt::AlignRight,
+                                      Qt::yellow, Qt::black, NarrowFont());
+    LabelCurrentCalcValue->setVisible(false);
+
+    connect(ImageKeyPad, &TCalculatorPicture::mouseDown, this, &TFormCalculatorPopUp::ImageKeyPadMouseDown);
+    connect(ImageOKbutton, &TCalculatorPicture::mouseDown, this,
+            &TFormCalculatorPopUp::ImageOKbuttonMouseDown);
+    connect(ImageSignOutline, &TCalculatorPicture::mouseDown, this,
+            &TFormCalculatorPopUp::ImageOKbuttonMouseDown);
+
+    FormCreate();
+}
+
+void TFormCalculatorPopUp::FormCreate() {
+    LabelNextCalcOperation->setAutoFillBackground(false);
+    LabelMemoryContent->setAutoFillBackground(false);
+    ShowModelState();
+}
+
+void TFormCalculatorPopUp::ShowCalculatorAt(int left, int top) {
+    if (left < 0) {
+        const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+        const QSize window = frameGeometry().size();
+        left = (screen.width() - window.width()) / 2;
+        top = (screen.height() - window.height()) / 2;
+    }
+    move(left, top);
+    desktop_.execModal(*this);
+}
+
+void TFormCalculatorPopUp::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) {
+        FormShow();
+    }
+}
+
+void TFormCalculatorPopUp::FormShow() {
+    const CalculatorMemoryReading reading = ReadCalculatorMemory(paths_.memoryFile());
+    model_.BeginOpening(reading.memory);
+    ShowModelState();
+    RightEditInputDisplay->setFocus();
+    if (!reading.problem.isEmpty()) {
+        desktop_.showError(reading.problem);
+    }
+}
+
+void TFormCalculatorPopUp::done(int result) {
+    if (isVisible()) {
+        FormClose();
+    }
+    QDialog::done(result);
+}
+
+void TFormCalculatorPopUp::FormClose() {
+    const QString problem = WriteCalculatorMemory(paths_.memoryFile(), model_.CalcMemory());
+    if (!problem.isEmpty()) {
+        desktop_.showError(problem);
+    }
+}
+
+void TFormCalculatorPopUp::ImageKeyPadMouseDown(Qt::MouseButton, QPoint position) {
+    model_.ClearOperationSign();
+    const int code = KeyAtPoint(position.x(), position.y());
+    const QString caption = KeyCaption(code);
+    if (caption.isEmpty()) {
+        ShowModelState();
+        return;
+    }
+    PressKey(code, caption.front());
+}
+
+void TFormCalculatorPopUp::ImageOKbuttonMouseDown(Qt::MouseButton, QPoint) {
+    model_.AcceptIfComplete();
+    done(model_.CalcAccepted() ? Accepted : Rejected);
+}
+
+void TFormCalculatorPopUp::PressKey(int code, QChar text) {
+    TakeDisplayEdits();
+    const QString message = model_.PressKey(code, text);
+    ShowModelState();
+    if (!message.isEmpty()) {
+        desktop_.showInformation(message);
+    }
+}
+
+void TFormCalculatorPopUp::TakeDisplayEdits() {
+    const TRightEdit& display = *RightEditInputDisplay;
+    model_.SetDisplay(display.text(),
+                      display.hasSelectedText() ? display.selectionStart() : display.cursorPosition());
+}
+
+void TFormCalculatorPopUp::ShowModelState() {
+    TRightEdit& display = *RightEditInputDisplay;
+    if (display.text() != model_.DisplayText()) {
+        display.setText(model_.DisplayText());
+        display.setCursorPosition(model_.Caret());
+    } else if (!display.hasSelectedText() && display.cursorPosition() != model_.Caret()) {
+        display.setCursorPosition(model_.Caret());
+    }
+    LabelNextCalcOperation->setText(model_.OperationSign());
+    LabelMemoryContent->setText(model_.MemoryText());
+    LabelCurrentCalcValue->setText(model_.CurrentValueText());
+}
+
+bool TFormCalculatorPopUp::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == RightEditInputDisplay && event->type() == QEvent::KeyPress) {
+        const QChar typed = TypedCharacter(*static_cast<QKeyEvent*>(event));
+        if (typed.isNull()) {
+            return false;
+        }
+        const QChar goesOn = FormKeyPress(typed);
+        RightEditInputDisplayKeyPress(goesOn);
+        // A key the window turned into another one is not typed as it was;
+        // the display's filter would swallow what it became.
+        return goesOn != typed;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// Keys sent to the window itself reach the display as if typed there; what
+// the display passes back up (Escape, Enter) gets the dialog's own handling.
+void TFormCalculatorPopUp::keyPressEvent(QKeyEvent* event) {
+    if (forwardingKey_ || event->key() == Qt::Key_Escape) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    forwardingKey_ = true;
+    QCoreApplication::sendEvent(RightEditInputDisplay, event);
+    forwardingKey_ = false;
+}
+
+QChar TFormCalculatorPopUp::FormKeyPress(QChar key) {
+    if (key == QChar(13)) {
+        key = QLatin1Char('=');
+    }
+    if (const int code = OperationKeyOf(key); code != NoKey) {
+        PressKey(code, key);
+    }
+    return key;
+}
+
+void TFormCalculatorPopUp::RightEditInputDisplayKeyPress(QChar key) {
+    TakeDisplayEdits();
+    model_.PrepareTypedCharacter(key);
+    ShowModelState();
+}
+
+} // namespace tavrix
