@@ -113,17 +113,6 @@ TEST_F(InputRules, CommaLocaleTakesCommaAndRefusesPoint) {
     EXPECT_EQ(FilterNumericKey(QStringLiteral("1.5"), 3, u'1', false, 12, 1).limitReached, DigitLimit::None);
 }
 
-TEST_F(InputRules, LimitMessagesAreExactTexts) {
-    EXPECT_EQ(DigitLimitMessage(DigitLimit::PreDecimal),
-              QString::fromUtf8("Maximum number of pre-decimal digits reached.\x0d\x0d"
-                                "Delete some pre-decimal digits and then update the value as required."));
-    EXPECT_EQ(DigitLimitMessage(DigitLimit::PostDecimal),
-              QString::fromUtf8("Maximum number of post-decimal digits reached.\x0d\x0d"
-                                "Delete some post-decimal digits and then update the value as required."));
-    EXPECT_FALSE(PreDecimalLimitMessage.contains(QChar(10)));
-    EXPECT_TRUE(DigitLimitMessage(DigitLimit::None).isEmpty());
-}
-
 TEST_F(InputRules, NormalisingTurnsOnlyTheFirstOtherSeparator) {
     QString text = QStringLiteral("1,5,3");
     NormaliseDecimalSeparator(text);

@@ -145,11 +145,6 @@ TEST_F(NumericFieldTest, ContextMenuOffersEditingButNoPaste) {
     menu->close();
 }
 
-TEST(RightEdit, StandsFlushRight) {
-    TRightEdit edit;
-    EXPECT_TRUE(edit.alignment() & Qt::AlignRight);
-}
-
 TEST(RightEdit, HeightIsCappedAtTwiceThePixelFont) {
     QWidget window;
     auto* edit = new TRightEdit(&window);
