@@ -129,10 +129,10 @@ void PaintKeyPad(QPainter& painter) {
     painter.setPen(QPen(QColor(0, 0, 0, 40), 1));
     painter.drawLine(QPointF(well.left() + 3, well.top() + 1), QPointF(well.right() - 3, well.top() + 1));
     QFont marker = font;
-    marker.setPixelSize(9);
+    marker.setBold(true);
     painter.setFont(marker);
-    painter.setPen(QColor(0x6a, 0x74, 0x7e));
-    painter.drawText(well.adjusted(4, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("M"));
+    painter.setPen(QColor(0x8a, 0x94, 0x80));
+    painter.drawText(well.adjusted(5, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("M"));
 }
 
 void PaintOkButton(QPainter& painter) {
