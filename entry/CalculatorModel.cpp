@@ -90,17 +90,24 @@ void TCalculatorModel::DeleteBeforeCaret() {
     }
 }
 
+// A new number replaces the display. One begun with the separator gets its
+// leading zero, so that ".5" typed after a result reads 0.5, not 5.
+void TCalculatorModel::BeginNewEntry(bool withSeparator) {
+    SetDisplay(withSeparator ? QStringLiteral("0") : QString(), withSeparator ? 1 : 0);
+    startNewEntry_ = false;
+}
+
 void TCalculatorModel::PrepareTypedCharacter(QChar character) {
-    if (startNewEntry_ && character.isDigit()) {
-        SetDisplay({}, 0);
-        startNewEntry_ = false;
+    const bool separator = character == DecimalSeparator();
+    if (startNewEntry_ && (character.isDigit() || separator)) {
+        BeginNewEntry(separator);
     }
 }
 
 QString TCalculatorModel::PressKey(int code, QChar text) {
-    if (pending_ != PendingOperation::OneOperandDone && IsDigitKey(code) && startNewEntry_) {
-        SetDisplay({}, 0);
-        startNewEntry_ = false;
+    const bool startsANumber = IsDigitKey(code) || code == KeyDecimalSeparator;
+    if (pending_ != PendingOperation::OneOperandDone && startsANumber && startNewEntry_) {
+        BeginNewEntry(code == KeyDecimalSeparator);
     }
     if (IsDigitKey(code)) {
         InsertAtCaret(QString(text));

@@ -31,7 +31,7 @@ public:
     QString PressKey(int code, QChar text);
 
     // A character typed into the display, before the key filter sees it: a
-    // digit starts a new entry when one is due.
+    // digit or the separator starts a new entry when one is due.
     void PrepareTypedCharacter(QChar character);
 
     // The window is opening with the memory read from its file: nothing is
@@ -67,6 +67,7 @@ private:
     };
     Reading ReadDisplay(bool allowZero, bool allowNegative) const;
     void ShowNumber(double value);
+    void BeginNewEntry(bool withSeparator);
     void InsertAtCaret(const QString& text);
     void DeleteBeforeCaret();
     void StartOperation(int code, QChar text);

@@ -240,6 +240,19 @@ TEST_F(Opened, DigitsSeparatorAndBackSpace) {
     EXPECT_EQ(calculator.DisplayText(), "4");
 }
 
+TEST_F(Opened, ANumberBegunWithTheSeparatorGetsItsLeadingZero) {
+    PressAll(calculator, "2+3=.5");
+    EXPECT_EQ(calculator.DisplayText(), "0.5");
+    PressAll(calculator, "x.5=");
+    EXPECT_EQ(calculator.DisplayText(), "0.25");
+    calculator.PrepareTypedCharacter('.');
+    EXPECT_EQ(calculator.DisplayText(), "0");
+    EXPECT_FALSE(calculator.StartNewEntry());
+    // After a one-operand key the separator joins the shown result, as digits do.
+    PressAll(calculator, "c9=r.");
+    EXPECT_EQ(calculator.DisplayText(), "3.");
+}
+
 TEST_F(Opened, KeypadDigitsHaveNoLimit) {
     PressAll(calculator, "12345678901234567890.123456789012");
     EXPECT_EQ(calculator.DisplayText(), "12345678901234567890.123456789012");

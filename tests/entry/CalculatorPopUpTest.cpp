@@ -162,15 +162,17 @@ TEST_F(CalculatorWindow, TheWindowSeesTypedKeysBeforeTheDisplay) {
         TypeText(calculator, "8/2");
         typeOnWindow(Qt::Key_Enter);
         EXPECT_EQ(display(), "4");
+        TypeText(calculator, ".5=");
+        EXPECT_EQ(display(), "0.5");
         TypeText(calculator, "X+a ");
-        EXPECT_EQ(display(), "4");
+        EXPECT_EQ(display(), "0.5");
         EXPECT_EQ(label("LabelNextCalcOperation"), "+");
         // Typed into the display itself, keys take the same way.
         QLineEdit& field = Find<QLineEdit>(calculator, "RightEditInputDisplay");
         TypeText(field, "6=");
-        EXPECT_EQ(display(), "10");
+        EXPECT_EQ(display(), "6.5");
         QTest::keyClick(&field, Qt::Key_Backspace);
-        EXPECT_EQ(display(), "1");
+        EXPECT_EQ(display(), "6.");
     });
 }
 
