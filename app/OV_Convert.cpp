@@ -1,0 +1,30 @@
+// The program's entry: creates the windows in their order and runs the event
+// loop until the main window closes.
+#include "CalculatorPopUp.h"
+#include "DataPaths.h"
+#include "Fonts.h"
+#include "QtDesktop.h"
+#include "SystemNumberFormat.h"
+#include "Tavrix_MainForm.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Tavrix");
+    QApplication::setApplicationDisplayName("Tavrix");
+    QApplication::setWindowIcon(QIcon(":/icons/tavrix.svg"));
+    tavrix::RegisterBundledFonts();
+    tavrix::UseSystemNumberFormat();
+
+    const tavrix::DataPaths paths = tavrix::DataPaths::forThisProgram();
+    tavrix::QtDesktop desktop;
+    tavrix::TFormTavrix mainWindow(desktop, paths);
+    desktop.setParentWindow(&mainWindow);
+    tavrix::TFormCalculatorPopUp calculator(desktop, paths, &mainWindow);
+    mainWindow.attachCalculator(calculator);
+
+    mainWindow.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,257 @@
+// The conversion workflow: which units a category shows, which values are
+// accepted for which units, and when the conversion runs.
+#include "CalculatorNumberText.h"
+#include "CalculatorPopUp.h"
+#include "Desktop.h"
+#include "OV4_Input_Validation.h"
+#include "Tavrix_MainForm.h"
+#include "ui_Tavrix_MainForm.h"
+
+#include <QListWidget>
+#include <QSignalBlocker>
+
+#include <cmath>
+
+namespace tavrix {
+
+namespace {
+
+constexpr UnitIndex SineOfAngle = 7;
+constexpr UnitIndex CosineOfAngle = 8;
+constexpr UnitIndex TangentOfAngle = 9;
+constexpr UnitIndex FirstCircleFraction = 12; // "full circle"
+constexpr UnitIndex LastCircleFraction = 19;  // "1/16 circle"
+constexpr UnitIndex FirstTemperature = 261;
+constexpr UnitIndex LastTemperature = 264;
+constexpr UnitIndex Kelvin = 263;
+
+constexpr int ValueFieldDecimals = 3;
+constexpr int MultipliedValueDecimals = 6;
+
+const QString InputRangeText = QStringLiteral("Input range -1.0 to +1.0");
+const QString TangentUndefinedText = QStringLiteral("Error");
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+bool IsTemperature(UnitIndex unit) { return unit >= FirstTemperature && unit <= LastTemperature; }
+
+// The angle brought into (0°, 360°] as repeated subtraction of 360° would,
+// but in one exact step, so a huge angle cannot hang the window.
+double AngleWithinOneTurn(double degrees) {
+    if (!(degrees > 360)) {
+        return degrees;
+    }
+    const double rest = std::fmod(degrees, 360.0);
+    return rest == 0 ? 360 : rest;
+}
+
+} // namespace
+
+ResultFormatCode TFormTavrix::CurrentResultFormatCode() const {
+    if (ui->Scientificformat1->isChecked()) {
+        return FormatScientific;
+    }
+    return ui->Usethousandsseparator1->isChecked() ? FormatThousands : FormatFixed;
+}
+
+UnitIndex TFormTavrix::UnitIndexOfName(const QString& name) const {
+    return FindUnitByName(name.toStdString(), spelling_);
+}
+
+double TFormTavrix::readValue(bool& valid, bool allowNegative) const {
+    return ReadEditValue(ui->EditFromValue->text(), valid, true, allowNegative);
+}
+
+void TFormTavrix::setValueText(double value, int decimals) {
+    ui->EditFromValue->setText(QString::fromStdString(FormatNumber(value, decimals, FormatFixed)));
+}
+
+void TFormTavrix::refreshUnitLabels() {
+    const QListWidgetItem* from = ui->ListBoxConvertFromUnit->currentItem();
+    const QListWidgetItem* to = ui->ListBoxConvertToUnit->currentItem();
+    ui->LabelFromUnit->setText(from ? from->text() : QString());
+    ui->LabelToUnit->setText(to ? to->text() : QString());
+}
+
+void TFormTavrix::ListBoxConvertCategoryClick() {
+    ui->ListBoxConvertCategory->viewport()->update();
+    const int category = ui->ListBoxConvertCategory->currentRow();
+    if (category < 0 || category >= CategoryCount) {
+        return;
+    }
+    const CategoryRange& range = CategoryUnitRange[static_cast<std::size_t>(category)];
+    FillUnitLists(range.firstUnit, range.unitCount, range.initialValue);
+}
+
+void TFormTavrix::FillUnitLists(UnitIndex firstUnit, int unitCount, double defaultValue) {
+    {
+        const QSignalBlocker fromBlocker(ui->ListBoxConvertFromUnit);
+        const QSignalBlocker toBlocker(ui->ListBoxConvertToUnit);
+        ui->ListBoxConvertFromUnit->clear();
+        ui->ListBoxConvertToUnit->clear();
+        const auto& names = UnitNames(spelling_);
+        for (int unit = firstUnit; unit < firstUnit + unitCount; ++unit) {
+            const QString name = FromUtf8(names.at(static_cast<std::size_t>(unit)));
+            ui->ListBoxConvertFromUnit->addItem(name);
+            ui->ListBoxConvertToUnit->addItem(name);
+        }
+        ui->ListBoxConvertFromUnit->setCurrentRow(0);
+        ui->ListBoxConvertToUnit->setCurrentRow(1);
+    }
+    refreshUnitLabels();
+    setValueText(defaultValue, ValueFieldDecimals);
+    CalculateConversion();
+}
+
+void TFormTavrix::ListBoxConvertFromUnitClick() {
+    const QListWidgetItem* item = ui->ListBoxConvertFromUnit->currentItem();
+    ui->LabelFromUnit->setText(item ? item->text() : QString());
+    const UnitIndex from = UnitIndexOfName(ui->LabelFromUnit->text());
+    if (from >= FirstCircleFraction && from <= LastCircleFraction) {
+        bool valid = false;
+        const double value = readValue(valid, false);
+        if (value != 1 &&
+            desktop_.confirm("Do you wish to use a value equal to a " + ui->LabelFromUnit->text() + "?")) {
+            setValueText(1, ValueFieldDecimals);
+        }
+    }
+    CalculateConversion();
+}
+
+void TFormTavrix::ListBoxConvertToUnitClick() {
+    const QListWidgetItem* item = ui->ListBoxConvertToUnit->currentItem();
+    ui->LabelToUnit->setText(item ? item->text() : QString());
+    CalculateConversion();
+}
+
+void TFormTavrix::CalculateConversion() {
+    ui->EditToValue->clear();
+    const ResultFormatCode mode = CurrentResultFormatCode();
+    const UnitIndex from = UnitIndexOfName(ui->LabelFromUnit->text());
+    const UnitIndex to = UnitIndexOfName(ui->LabelToUnit->text());
+
+    try {
+        bool valid = false;
+        double value = 0;
+        if (IsTemperature(from)) {
+            value = readValue(valid, true);
+            valid = valid && ConvertUnits(from, Kelvin, value) >= 0; // nothing is colder than absolute zero
+        } else {
+            value = readValue(valid, false);
+        }
+        if (valid && (from == SineOfAngle || from == CosineOfAngle)) {
+            bool readable = false;
+            if (std::fabs(readValue(readable, true)) > 1) {
+                return refuseConversion(InputRangeText);
+            }
+        }
+        if (valid && to == TangentOfAngle) {
+            bool readable = false;
+            const double angle = AngleWithinOneTurn(UnitToBase(from, readValue(readable, false)));
+            if (angle == 90 || angle == 270) {
+                return refuseConversion(TangentUndefinedText);
+            }
+        }
+        // A value or result that is no finite number (0 "litre/km" is an
+        // infinite distance per litre) has nothing to show.
+        if (!valid || !std::isfinite(ConvertUnits(from, to, value))) {
+            return refuseConversion(QString());
+        }
+        showResult(QString::fromStdString(
+            FormatConversion(from, to, ui->ComboBoxDecimalPlaces->currentIndex(), mode, value)));
+    } catch (const EConversionsClass& failure) {
+        ui->BitBtnAddToResultsLog->setEnabled(false);
+        desktop_.showError(QString::fromUtf8(failure.what()));
+    }
+}
+
+void TFormTavrix::showResult(const QString& resultText) {
+    ui->EditToValue->setText(resultText);
+    ui->BitBtnAddToResultsLog->setEnabled(true);
+}
+
+// The value is refused: the result field keeps `resultText` (a reason, or
+// nothing), no result may reach the log, and the person is told.
+void TFormTavrix::refuseConversion(const QString& resultText) {
+    ui->EditToValue->setText(resultText);
+    ui->BitBtnAddToResultsLog->setEnabled(false);
+    ui->EditFromValue->setFocus();
+    desktop_.showInformation("The \"" + ui->LabelFromUnit->text() + "\" value is not a valid.");
+}
+
+void TFormTavrix::EditFromValueChange() { ui->EditToValue->clear(); }
+
+void TFormTavrix::EditFromValueEnter() { ui->EditFromValue->selectAll(); }
+
+void TFormTavrix::BitBtnMultiplyBy2Click() {
+    struct Operation {
+        QAbstractButton* button;
+        double factor; // 0 stands for the reciprocal
+        bool divide;
+    };
+    const Operation operations[] = {
+        {ui->BitBtnMultiplyBy2, 2, false}, {ui->BitBtnMultiplyBy3, 3, false}, {ui->BitBtnMultiplyBy4, 4, false},
+        {ui->BitBtnMultiplyBy5, 5, false}, {ui->BitBtnMultiplyBy10, 10, false}, {ui->BitBtnReciprocal, 0, true},
+        {ui->BitBtnDivideBy2, 2, true},    {ui->BitBtnDivideBy3, 3, true},    {ui->BitBtnDivideBy4, 4, true},
+        {ui->BitBtnDivideBy5, 5, true},    {ui->BitBtnDivideBy10, 10, true},
+    };
+    const auto* pressed = qobject_cast<QAbstractButton*>(sender());
+    bool valid = false;
+    const double value = readValue(valid, false);
+    if (!valid) {
+        return;
+    }
+    for (const Operation& operation : operations) {
+        if (operation.button != pressed) {
+            continue;
+        }
+        double result = 0;
+        if (operation.factor == 0) {
+            if (value == 0) {
+                desktop_.showError("Floating point division by zero");
+                return;
+            }
+            result = 1 / value;
+        } else {
+            result = operation.divide ? value / operation.factor : value * operation.factor;
+        }
+        setValueText(result, MultipliedValueDecimals);
+        CalculateConversion();
+        return;
+    }
+}
+
+void TFormTavrix::BitBtnCalulateResultClick() { CalculateConversion(); }
+
+void TFormTavrix::BitBtnCalculateEntryClick() {
+    if (calculator_ == nullptr) {
+        return;
+    }
+    const QPoint at = frameGeometry().topLeft();
+    calculator_->ShowCalculatorAt(at.x() + 210, at.y() + 410);
+    if (!calculator_->CalcAccepted()) {
+        return;
+    }
+    ui->EditFromValue->setText(CalculatorValueText(calculator_->CalcValue()));
+    CalculateConversion();
+}
+
+void TFormTavrix::ComboBoxDecimalPlacesClick() { CalculateConversion(); }
+
+void TFormTavrix::Usethousandsseparator1Click() { CalculateConversion(); }
+
+void TFormTavrix::Scientificformat1Click() {
+    showScientificFormatState();
+    CalculateConversion();
+}
+
+void TFormTavrix::showScientificFormatState() {
+    const bool scientific = ui->Scientificformat1->isChecked();
+    ui->LabelDecimalPlaces->setVisible(!scientific);
+    ui->ComboBoxDecimalPlaces->setVisible(!scientific);
+    ui->LabelScientificFormat->setVisible(scientific);
+}
+
+} // namespace tavrix

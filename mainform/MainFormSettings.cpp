@@ -1,0 +1,157 @@
+// The settings the window applies: font size, spelling and the defaults.
+#include "AtomicSave.h"
+#include "CategoryRowDelegate.h"
+#include "DataPaths.h"
+#include "SettingsCodec.h"
+#include "Tavrix_MainForm.h"
+#include "ui_Tavrix_MainForm.h"
+
+#include <QFile>
+#include <QSignalBlocker>
+
+#include <optional>
+
+namespace tavrix {
+
+namespace {
+
+constexpr int SmallFontSize = 8;
+constexpr int MediumFontSize = 9;
+constexpr int LargeFontSize = 10;
+// A list row is this much higher than the font's size in points.
+constexpr int RowHeightOverFontSize = 12;
+
+} // namespace
+
+// A settings file that cannot be read whole is damaged: it is deleted and
+// the defaults take its place, without a word to the person.
+void TFormTavrix::LoadSettings() {
+    QFile file(paths_.settingsFile());
+    if (!file.exists()) {
+        ApplyDefaultSettings();
+        return;
+    }
+    std::optional<Settings> settings;
+    if (file.open(QIODevice::ReadOnly)) {
+        settings = ReadSettings(file.readAll());
+        if (file.error() != QFileDevice::NoError) {
+            settings.reset();
+        }
+        file.close();
+    }
+    if (!settings) {
+        QFile::remove(paths_.settingsFile());
+        ApplyDefaultSettings();
+        return;
+    }
+    applySettings(*settings);
+}
+
+void TFormTavrix::applySettings(const Settings& settings) {
+    QFont windowFont = font();
+    windowFont.setPointSize(settings.fontSize);
+    setFont(windowFont);
+    ui->ComboBoxDecimalPlaces->setCurrentIndex(settings.decimals);
+    {
+        const QSignalBlocker blocker(ui->ListBoxConvertCategory);
+        ui->ListBoxConvertCategory->setCurrentRow(settings.category);
+    }
+    ListBoxConvertCategoryClick();
+    selectUnitPositions(settings.fromPosition, settings.toPosition);
+    SetSpelling(settings.usaSpelling ? Spelling::USA : Spelling::European);
+    ui->Usethousandsseparator1->setChecked(settings.thousandsSeparator);
+    ui->Scientificformat1->setChecked(settings.scientificFormat);
+    showScientificFormatState();
+    ui->EditFromValue->setText(settings.value);
+}
+
+// Whatever closes the window; a file that cannot be written is skipped
+// silently and the previous one stays whole.
+void TFormTavrix::SaveSettings() const {
+    Settings settings;
+    settings.fontSize = font().pointSize();
+    settings.decimals = ui->ComboBoxDecimalPlaces->currentIndex();
+    settings.category = ui->ListBoxConvertCategory->currentRow();
+    settings.fromPosition = ui->ListBoxConvertFromUnit->currentRow();
+    settings.toPosition = ui->ListBoxConvertToUnit->currentRow();
+    settings.usaSpelling = UseUSASpelling();
+    settings.thousandsSeparator = ui->Usethousandsseparator1->isChecked();
+    settings.scientificFormat = ui->Scientificformat1->isChecked();
+    settings.value = ui->EditFromValue->text();
+    SaveFileAtomically(paths_.settingsFile(), WriteSettings(settings));
+}
+
+void TFormTavrix::ApplyDefaultSettings() {
+    const bool usEnglish =
+        systemLocale_.language() == QLocale::English && systemLocale_.territory() == QLocale::UnitedStates;
+    SetSpelling(usEnglish ? Spelling::USA : Spelling::European);
+    ui->ComboBoxDecimalPlaces->setCurrentIndex(DefaultDecimalsPosition);
+    ui->Usethousandsseparator1->setChecked(false);
+    ui->Scientificformat1->setChecked(false);
+    showScientificFormatState();
+    ApplyFontSize(SmallFontSize);
+    {
+        const QSignalBlocker blocker(ui->ListBoxConvertCategory);
+        ui->ListBoxConvertCategory->setCurrentRow(0);
+    }
+    ListBoxConvertCategoryClick();
+}
+
+void TFormTavrix::ApplyFontSize(int points) {
+    ui->Smallfontsize1->setChecked(points == SmallFontSize);
+    ui->Mediumfontsize1->setChecked(points == MediumFontSize);
+    ui->Largefontsize1->setChecked(points == LargeFontSize);
+    QFont windowFont = font();
+    windowFont.setPointSize(points);
+    setFont(windowFont);
+    setListRowHeights();
+    update();
+}
+
+void TFormTavrix::setListRowHeights() {
+    for (QListWidget* list : {ui->ListBoxConvertCategory, ui->ListBoxConvertFromUnit, ui->ListBoxConvertToUnit}) {
+        static_cast<FixedRowHeightDelegate*>(list->itemDelegate())
+            ->setRowHeight(list->font().pointSize() + RowHeightOverFontSize);
+        list->doItemsLayout();
+    }
+}
+
+void TFormTavrix::SetSpelling(Spelling spelling) {
+    spelling_ = spelling;
+    ui->Englishspelling1->setChecked(spelling == Spelling::European);
+    ui->USAspelling1->setChecked(spelling == Spelling::USA);
+    if (ui->ListBoxConvertCategory->currentRow() < 0) {
+        return; // no category yet, so no lists to refill
+    }
+    const int fromRow = ui->ListBoxConvertFromUnit->currentRow();
+    const int toRow = ui->ListBoxConvertToUnit->currentRow();
+    ListBoxConvertCategoryClick();
+    selectUnitPositions(fromRow, toRow);
+    refreshUnitLabels();
+    CalculateConversion();
+    update();
+}
+
+void TFormTavrix::selectUnitPositions(int fromRow, int toRow) {
+    const QSignalBlocker fromBlocker(ui->ListBoxConvertFromUnit);
+    const QSignalBlocker toBlocker(ui->ListBoxConvertToUnit);
+    ui->ListBoxConvertFromUnit->setCurrentRow(fromRow);
+    ui->ListBoxConvertToUnit->setCurrentRow(toRow);
+}
+
+void TFormTavrix::Smallfontsize1Click() { ApplyFontSize(SmallFontSize); }
+
+void TFormTavrix::Mediumfontsize1Click() { ApplyFontSize(MediumFontSize); }
+
+void TFormTavrix::Largefontsize1Click() { ApplyFontSize(LargeFontSize); }
+
+void TFormTavrix::Englishspelling1Click() { SetSpelling(Spelling::European); }
+
+void TFormTavrix::USAspelling1Click() { SetSpelling(Spelling::USA); }
+
+void TFormTavrix::Restoredefaultsettings1Click() {
+    QFile::remove(paths_.settingsFile());
+    ApplyDefaultSettings();
+}
+
+} // namespace tavrix

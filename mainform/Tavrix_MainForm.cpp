@@ -1,0 +1,180 @@
+// The main window's creation, first showing, closing, and the keys and mouse
+// presses it sees before its controls do.
+#include "Tavrix_MainForm.h"
+
+#include "CalculatorPopUp.h"
+#include "CategoryRowDelegate.h"
+#include "DataPaths.h"
+#include "Desktop.h"
+#include "NumericField.h"
+#include "ui_Tavrix_MainForm.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QToolTip>
+
+namespace tavrix {
+
+namespace {
+
+// The value field takes at most 12 characters before the separator and 10 behind it.
+constexpr int MaxPreDecimalDigits = 12;
+constexpr int MaxPostDecimalDigits = 10;
+
+// The client area below the menu bar never changes size.
+constexpr QSize ClientSize{578, 568};
+
+// Pale yellow hints.
+constexpr QRgb HintColour = 0xFFFFA8;
+
+} // namespace
+
+TFormTavrix::TFormTavrix(Desktop& desktop, const DataPaths& paths, QLocale systemLocale, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      ui(std::make_unique<Ui::TFormTavrix>()), desktop_(desktop), paths_(paths),
+      systemLocale_(std::move(systemLocale)) {
+    ui->setupUi(this);
+    ui->ClientArea->setFixedSize(ClientSize);
+    setFixedSize(ClientSize.width(), ClientSize.height() + menuBar()->sizeHint().height());
+    ui->ListBoxConvertCategory->setItemDelegate(new CategoryRowDelegate(ui->ListBoxConvertCategory));
+    ui->ListBoxConvertFromUnit->setItemDelegate(new FixedRowHeightDelegate(ui->ListBoxConvertFromUnit));
+    ui->ListBoxConvertToUnit->setItemDelegate(new FixedRowHeightDelegate(ui->ListBoxConvertToUnit));
+    valueKeyFilter_ = new NumericKeyFilter(
+        *ui->EditFromValue, desktop_, [this] { return ui->LabelFromUnit->text().startsWith(QChar(0x00B0)); },
+        MaxPreDecimalDigits, MaxPostDecimalDigits);
+    connectHandlers();
+    previewKeysOfEveryControl();
+    FormCreate();
+}
+
+TFormTavrix::~TFormTavrix() = default;
+
+void TFormTavrix::attachCalculator(TFormCalculatorPopUp& calculator) { calculator_ = &calculator; }
+
+void TFormTavrix::connectHandlers() {
+    // A choice by mouse or keyboard; the program's own selections block these signals.
+    connect(ui->ListBoxConvertCategory, &QListWidget::currentRowChanged, this,
+            &TFormTavrix::ListBoxConvertCategoryClick);
+    connect(ui->ListBoxConvertFromUnit, &QListWidget::currentRowChanged, this,
+            &TFormTavrix::ListBoxConvertFromUnitClick);
+    connect(ui->ListBoxConvertToUnit, &QListWidget::currentRowChanged, this,
+            &TFormTavrix::ListBoxConvertToUnitClick);
+    connect(ui->EditFromValue, &QLineEdit::textChanged, this, &TFormTavrix::EditFromValueChange);
+    connect(ui->BitBtnCalculateEntry, &QAbstractButton::clicked, this, &TFormTavrix::BitBtnCalculateEntryClick);
+    for (QAbstractButton* button :
+         {ui->BitBtnMultiplyBy2, ui->BitBtnMultiplyBy3, ui->BitBtnMultiplyBy4, ui->BitBtnMultiplyBy5,
+          ui->BitBtnMultiplyBy10, ui->BitBtnReciprocal, ui->BitBtnDivideBy2, ui->BitBtnDivideBy3, ui->BitBtnDivideBy4,
+          ui->BitBtnDivideBy5, ui->BitBtnDivideBy10}) {
+        connect(button, &QAbstractButton::clicked, this, &TFormTavrix::BitBtnMultiplyBy2Click);
+    }
+    connect(ui->BitBtnCalulateResult, &QAbstractButton::clicked, this, &TFormTavrix::BitBtnCalulateResultClick);
+    connect(ui->ComboBoxDecimalPlaces, &QComboBox::activated, this, &TFormTavrix::ComboBoxDecimalPlacesClick);
+    connect(ui->Usethousandsseparator1, &QAction::triggered, this, &TFormTavrix::Usethousandsseparator1Click);
+    connect(ui->Scientificformat1, &QAction::triggered, this, &TFormTavrix::Scientificformat1Click);
+    connect(ui->Smallfontsize1, &QAction::triggered, this, &TFormTavrix::Smallfontsize1Click);
+    connect(ui->Mediumfontsize1, &QAction::triggered, this, &TFormTavrix::Mediumfontsize1Click);
+    connect(ui->Largefontsize1, &QAction::triggered, this, &TFormTavrix::Largefontsize1Click);
+    connect(ui->Englishspelling1, &QAction::triggered, this, &TFormTavrix::Englishspelling1Click);
+    connect(ui->USAspelling1, &QAction::triggered, this, &TFormTavrix::USAspelling1Click);
+    connect(ui->Restoredefaultsettings1, &QAction::triggered, this, &TFormTavrix::Restoredefaultsettings1Click);
+    connect(ui->Exit1, &QAction::triggered, this, &TFormTavrix::Exit1Click);
+    // The end of the desktop session may never close the window.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { SaveSettings(); });
+}
+
+// The window sees every key before the focused control, as a form with key
+// preview does; the combo box's drop-down list is a window of its own and
+// keeps its Enter.
+void TFormTavrix::previewKeysOfEveryControl() {
+    for (QWidget* control : ui->ClientArea->findChildren<QWidget*>()) {
+        if (control->window() == this) {
+            control->installEventFilter(this);
+        }
+    }
+    ui->ClientArea->installEventFilter(this);
+}
+
+void TFormTavrix::FormCreate() {
+    ui->LabelGiveAwayYourOwn->hide();
+    ui->LabelScientificFormat->move(ui->LabelScientificFormat->x(), 380);
+    ui->ListBoxConvertCategory->clear();
+    for (std::string_view name : CategoryNames) {
+        ui->ListBoxConvertCategory->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    }
+    const QChar divide(0x00F7);
+    ui->BitBtnDivideBy2->setText(QString(divide) + "2");
+    ui->BitBtnDivideBy3->setText(QString(divide) + "3");
+    ui->BitBtnDivideBy4->setText(QString(divide) + "4");
+    ui->BitBtnDivideBy5->setText(QString(divide) + "5");
+    ui->BitBtnDivideBy10->setText(QString(divide) + "10");
+    setListRowHeights();
+    ui->ComboBoxDecimalPlaces->setCurrentIndex(DefaultDecimalsPosition);
+    QPalette hints = QToolTip::palette();
+    hints.setColor(QPalette::ToolTipBase, QColor(HintColour));
+    hints.setColor(QPalette::ToolTipText, Qt::black);
+    QToolTip::setPalette(hints);
+}
+
+void TFormTavrix::FormShow() {
+    LoadSettings();
+    ApplyFontSize(font().pointSize());
+    refreshUnitLabels();
+    CalculateConversion();
+}
+
+void TFormTavrix::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shown_) {
+        return;
+    }
+    shown_ = true;
+    if (const QScreen* screen = this->screen()) {
+        const QRect available = screen->availableGeometry();
+        move(available.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+    }
+    FormShow();
+}
+
+void TFormTavrix::closeEvent(QCloseEvent* event) {
+    SaveSettings();
+    QMainWindow::closeEvent(event);
+}
+
+void TFormTavrix::Exit1Click() { close(); }
+
+bool TFormTavrix::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            FormKeyDown(key);
+            return true;
+        }
+    }
+    if (watched == ui->ClientArea && event->type() == QEvent::MouseButtonPress) {
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        if (ui->ClientArea->childAt(at) == nullptr) {
+            FormMouseDown();
+        }
+    }
+    if (watched == ui->EditFromValue && event->type() == QEvent::FocusIn) {
+        EditFromValueEnter();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Enter anywhere in the window converts, once: it is not passed on, so no
+// control acts on it a second time.
+void TFormTavrix::FormKeyDown(int key) {
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        CalculateConversion();
+    }
+}
+
+void TFormTavrix::FormMouseDown() { CalculateConversion(); }
+
+} // namespace tavrix

@@ -1,0 +1,109 @@
+// The main window: the category and unit lists, the value and result fields,
+// the multiply and divide buttons, the results log and the menus.
+#pragma once
+
+#include "Tavrix_Units.h"
+
+#include <QLocale>
+#include <QMainWindow>
+
+#include <memory>
+
+class QAbstractButton;
+class QAction;
+class QLineEdit;
+
+namespace Ui {
+class TFormTavrix;
+}
+
+namespace tavrix {
+
+class DataPaths;
+class Desktop;
+class NumericKeyFilter;
+struct Settings;
+class TFormCalculatorPopUp;
+
+class TFormTavrix : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // `systemLocale` decides the default spelling (USA for English as used in
+    // the United States); tests hand in the locale they need.
+    TFormTavrix(Desktop& desktop, const DataPaths& paths, QLocale systemLocale = QLocale::system(),
+                QWidget* parent = nullptr);
+    ~TFormTavrix() override;
+
+    // The calculator is created after this window; it is attached once it exists.
+    void attachCalculator(TFormCalculatorPopUp& calculator);
+
+    // The operations the other windows and the settings build on.
+    void FillUnitLists(UnitIndex firstUnit, int unitCount, double defaultValue);
+    UnitIndex UnitIndexOfName(const QString& name) const;
+    void CalculateConversion();
+    void ApplyDefaultSettings();
+    void ApplyFontSize(int points);
+    void SetSpelling(Spelling spelling);
+    void LoadSettings();
+    void SaveSettings() const;
+
+    bool UseUSASpelling() const { return spelling_ == Spelling::USA; }
+    // The display mode the result is rendered in: scientific wins over the thousands separator.
+    ResultFormatCode CurrentResultFormatCode() const;
+
+public slots:
+    void FormCreate();
+    void FormShow();
+    void ListBoxConvertCategoryClick();
+    void ListBoxConvertFromUnitClick();
+    void ListBoxConvertToUnitClick();
+    void EditFromValueChange();
+    void EditFromValueEnter();
+    void BitBtnCalculateEntryClick();
+    void BitBtnMultiplyBy2Click();
+    void BitBtnCalulateResultClick();
+    void ComboBoxDecimalPlacesClick();
+    void Usethousandsseparator1Click();
+    void Scientificformat1Click();
+    void Smallfontsize1Click();
+    void Mediumfontsize1Click();
+    void Largefontsize1Click();
+    void Englishspelling1Click();
+    void USAspelling1Click();
+    void Restoredefaultsettings1Click();
+    void Exit1Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    static constexpr int DefaultDecimalsPosition = 6;
+
+    void connectHandlers();
+    void previewKeysOfEveryControl();
+    void FormKeyDown(int key);
+    void FormMouseDown();
+    void showScientificFormatState();
+    void refreshUnitLabels();
+    void setValueText(double value, int decimals);
+    void refuseConversion(const QString& resultText);
+    void showResult(const QString& resultText);
+    double readValue(bool& valid, bool allowNegative) const;
+    void selectUnitPositions(int fromRow, int toRow);
+    void applySettings(const Settings& settings);
+    void setListRowHeights();
+
+    std::unique_ptr<Ui::TFormTavrix> ui;
+    Desktop& desktop_;
+    const DataPaths& paths_;
+    QLocale systemLocale_;
+    TFormCalculatorPopUp* calculator_ = nullptr;
+    NumericKeyFilter* valueKeyFilter_ = nullptr;
+    Spelling spelling_ = Spelling::European;
+    bool shown_ = false;
+};
+
+} // namespace tavrix
