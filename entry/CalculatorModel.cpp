@@ -98,8 +98,11 @@ void TCalculatorModel::BeginNewEntry(bool withSeparator) {
 }
 
 void TCalculatorModel::PrepareTypedCharacter(QChar character) {
+    // Only the digits the key filter admits: any other digit would be
+    // swallowed after it had cleared the display.
+    const bool digit = character >= QLatin1Char('0') && character <= QLatin1Char('9');
     const bool separator = character == DecimalSeparator();
-    if (startNewEntry_ && (character.isDigit() || separator)) {
+    if (startNewEntry_ && (digit || separator)) {
         BeginNewEntry(separator);
     }
 }

@@ -245,6 +245,8 @@ TEST_F(Opened, ANumberBegunWithTheSeparatorGetsItsLeadingZero) {
     EXPECT_EQ(calculator.DisplayText(), "0.5");
     PressAll(calculator, "x.5=");
     EXPECT_EQ(calculator.DisplayText(), "0.25");
+    calculator.PrepareTypedCharacter(QChar(0x0663)); // ARABIC-INDIC DIGIT THREE, which no filter admits
+    EXPECT_EQ(calculator.DisplayText(), "0.25");
     calculator.PrepareTypedCharacter('.');
     EXPECT_EQ(calculator.DisplayText(), "0");
     EXPECT_FALSE(calculator.StartNewEntry());
