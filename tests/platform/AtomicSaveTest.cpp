@@ -1,15 +1,12 @@
 #include "AtomicSave.h"
+#include "UnwritableFolders.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QIODevice>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <unistd.h>
 
 namespace tavrix {
 namespace {
@@ -59,25 +56,6 @@ TEST_F(AtomicSave, AMissingFolderIsReported) {
     EXPECT_FALSE(result.errorMessage.isEmpty());
 }
 
-// Root ignores permission bits, but not the immutable attribute.
-class ImmutableFolder {
-public:
-    explicit ImmutableFolder(QString path) : path_(std::move(path)) {
-        made_ = QProcess::execute("chattr", {"+i", path_}) == 0;
-    }
-    ~ImmutableFolder() {
-        if (made_)
-            QProcess::execute("chattr", {"-i", path_});
-    }
-    ImmutableFolder(const ImmutableFolder&) = delete;
-    ImmutableFolder& operator=(const ImmutableFolder&) = delete;
-    bool made() const { return made_; }
-
-private:
-    QString path_;
-    bool made_ = false;
-};
-
 TEST_F(AtomicSave, AnUnwritableFolderLeavesThePreviousFile) {
     ImmutableFolder locked(folder_.path());
     if (!locked.made())
@@ -88,24 +66,10 @@ TEST_F(AtomicSave, AnUnwritableFolderLeavesThePreviousFile) {
     EXPECT_EQ(ReadAll(target_), previous_);
 }
 
-// Fills the file system holding `folder` to the last byte.
-void FillUp(const QString& folder) {
-    QFile filler(folder + "/filler");
-    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
-    const QByteArray block(4096, 'f');
-    while (filler.write(block) == block.size() && filler.flush()) {
-    }
-}
-
-// A full disk: the test runs itself again inside a private mount namespace
-// with a tiny tmpfs over a fresh folder, where the real work happens. The
-// new contents are small enough to sit in Qt's write buffer until commit(),
-// where Qt 6.4.2 loses the failed flush and reports success.
-constexpr char FullDiskFolderVariable[] = "TAVRIX_TEST_FULL_DISK_FOLDER";
-
+// A full disk. The new contents are small enough to sit in Qt's write buffer
+// until commit(), where Qt 6.4.2 loses the failed flush and reports success.
 TEST(AtomicSaveOnAFullDisk, LeavesThePreviousFileAndSaysWhy) {
-    if (qEnvironmentVariableIsSet(FullDiskFolderVariable)) {
-        const QString folder = qEnvironmentVariable(FullDiskFolderVariable);
+    if (const QString folder = TinyDiskFolder(); !folder.isEmpty()) {
         const QString target = folder + "/mem.dat";
         const QByteArray previous(1000, 'p');
         ASSERT_TRUE(SaveFileAtomically(target, previous));
@@ -116,21 +80,7 @@ TEST(AtomicSaveOnAFullDisk, LeavesThePreviousFileAndSaysWhy) {
         EXPECT_EQ(ReadAll(target), previous);
         return;
     }
-    if (geteuid() != 0 || QProcess::execute("unshare", {"-m", "true"}) != 0)
-        GTEST_SKIP() << "needs root and unshare -m to mount a tiny tmpfs";
-    QTemporaryDir mountPoint;
-    ASSERT_TRUE(mountPoint.isValid());
-    QProcess child;
-    auto environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(FullDiskFolderVariable, mountPoint.path());
-    child.setProcessEnvironment(environment);
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    const QString script = "mount -t tmpfs -o size=64k tavrix-full \"$1\" && exec \"$2\" "
-                           "--gtest_filter=AtomicSaveOnAFullDisk.*";
-    child.start("unshare", QStringList{"-m", "--propagation", "private", "sh", "-c", script, "sh",
-                                       mountPoint.path(), QCoreApplication::applicationFilePath()});
-    ASSERT_TRUE(child.waitForFinished(60000));
-    EXPECT_EQ(child.exitCode(), 0) << child.readAll().toStdString();
+    RerunThisTestOnATinyDisk();
 }
 
 } // namespace
