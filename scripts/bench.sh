@@ -8,7 +8,8 @@ build=build/bench
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAVRIX_BUILD_BENCH=ON -DTAVRIX_BUILD_TESTS=OFF
 cmake --build "$build" -j "$(nproc)"
 for bench in "$build"/bench/bench_*; do
-  [ -x "$bench" ] || continue
+  [ -f "$bench" ] && [ -x "$bench" ] || continue
   echo "== $(basename "$bench")"
   QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$bench" "$@"
 done
+scripts/startup-time.sh

@@ -5,6 +5,7 @@
 #include "OV4_Input_Validation.h"
 #include "ScriptedDesktop.h"
 #include "Tavrix_Units.h"
+#include "UnwritableFolders.h"
 #include "Widgets.h"
 
 #include <QDir>
@@ -13,7 +14,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -347,23 +347,6 @@ TEST_F(CalculatorWindow, AMemoryFileThatCannotBeOpenedGivesAnEmptyMemoryAndMessa
                      .arg(memoryPath()));
          });
 }
-
-// Root ignores permission bits; an immutable folder refuses even root.
-struct ImmutableFolder {
-    explicit ImmutableFolder(QString path) : path_(std::move(path)) {
-        made_ = QProcess::execute("chattr", {"+i", path_}) == 0;
-    }
-    ~ImmutableFolder() {
-        if (made_) {
-            QProcess::execute("chattr", {"-i", path_});
-        }
-    }
-    bool made() const { return made_; }
-
-private:
-    QString path_;
-    bool made_ = false;
-};
 
 TEST_F(CalculatorWindow, AFailedSaveKeepsTheOldFileAndTellsThePerson) {
     writeMemoryFile(FiveAsFile);
