@@ -6,6 +6,7 @@
 #include "QtDesktop.h"
 #include "SystemNumberFormat.h"
 #include "Tavrix_MainForm.h"
+#include "TerminationSignal.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -24,6 +25,7 @@ int main(int argc, char* argv[]) {
     desktop.setParentWindow(&mainWindow);
     tavrix::TFormCalculatorPopUp calculator(desktop, paths, &mainWindow);
     mainWindow.attachCalculator(calculator);
+    tavrix::CloseOnTerminationSignal(mainWindow);
 
     mainWindow.show();
     return QApplication::exec();

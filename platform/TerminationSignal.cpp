@@ -1,0 +1,43 @@
+#include "TerminationSignal.h"
+
+#include <QSocketNotifier>
+#include <QWidget>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace tavrix {
+
+namespace {
+
+// A signal handler may do almost nothing; it writes one byte into a socket
+// whose other end the event loop watches.
+int signalSockets[2] = {-1, -1};
+
+void OnSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(signalSockets[0], &byte, 1);
+}
+
+} // namespace
+
+void CloseOnTerminationSignal(QWidget& window) {
+    if (signalSockets[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM, 0, signalSockets) != 0) {
+        return; // without the socket the default action (ending at once) stays
+    }
+    auto* notifier = new QSocketNotifier(signalSockets[1], QSocketNotifier::Read, &window);
+    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
+        char byte = 0;
+        [[maybe_unused]] const auto read = ::read(signalSockets[1], &byte, 1);
+        window.close();
+    });
+    struct sigaction action {};
+    action.sa_handler = OnSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGHUP, &action, nullptr);
+}
+
+} // namespace tavrix
