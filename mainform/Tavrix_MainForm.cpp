@@ -39,6 +39,8 @@ TFormTavrix::TFormTavrix(Desktop& desktop, const DataPaths& paths, QLocale syste
       ui(std::make_unique<Ui::TFormTavrix>()), desktop_(desktop), paths_(paths),
       systemLocale_(std::move(systemLocale)) {
     ui->setupUi(this);
+    // The menus keep the desktop's size when the window's font grows.
+    menuBar()->setFont(font());
     ui->ClientArea->setFixedSize(ClientSize);
     setFixedSize(ClientSize.width(), ClientSize.height() + menuBar()->sizeHint().height());
     ui->ListBoxConvertCategory->setItemDelegate(new CategoryRowDelegate(ui->ListBoxConvertCategory));
