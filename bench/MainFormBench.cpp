@@ -47,7 +47,8 @@ BENCHMARK(BM_ConversionClick)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication application(argc, argv);
     tavrix::RegisterBundledFonts();
     benchmark::Initialize(&argc, argv);

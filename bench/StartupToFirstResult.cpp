@@ -32,7 +32,8 @@ int main(int argc, char* argv[]) {
     // Queued behind the first paint: by then the result has been drawn.
     QTimer::singleShot(0, [&] {
         const auto* result = mainWindow.findChild<QLineEdit*>("EditToValue");
-        const auto elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start);
+        const auto elapsed =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start);
         std::printf("first result \"%s\" shown %.1f ms after main() began\n",
                     result ? result->text().toUtf8().constData() : "?", elapsed.count());
         QApplication::quit();

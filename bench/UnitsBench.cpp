@@ -50,7 +50,10 @@ void BM_FormatConversion(benchmark::State& state) {
         benchmark::DoNotOptimize(tavrix::FormatConversion(166, 161, 6, mode, 1234.5678));
     }
 }
-BENCHMARK(BM_FormatConversion)->Arg(tavrix::FormatScientific)->Arg(tavrix::FormatFixed)->Arg(tavrix::FormatThousands);
+BENCHMARK(BM_FormatConversion)
+    ->Arg(tavrix::FormatScientific)
+    ->Arg(tavrix::FormatFixed)
+    ->Arg(tavrix::FormatThousands);
 
 void BM_HugeAngleToSine(benchmark::State& state) {
     for (auto _ : state) {

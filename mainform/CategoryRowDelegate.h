@@ -26,7 +26,8 @@ class CategoryRowDelegate : public FixedRowHeightDelegate {
 public:
     explicit CategoryRowDelegate(QObject* parent);
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
 
 private:
     std::vector<QIcon> icons_; // one per category, in category order

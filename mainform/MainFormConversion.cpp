@@ -35,7 +35,9 @@ QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-bool IsTemperature(UnitIndex unit) { return unit >= FirstTemperature && unit <= LastTemperature; }
+bool IsTemperature(UnitIndex unit) {
+    return unit >= FirstTemperature && unit <= LastTemperature;
+}
 
 // The angle brought into (0°, 360°] as repeated subtraction of 360° would,
 // but in one exact step, so a huge angle cannot hang the window.
@@ -181,9 +183,13 @@ void TFormTavrix::refuseConversion(const QString& resultText) {
     desktop_.showInformation("The \"" + ui->LabelFromUnit->text() + "\" value is not a valid.");
 }
 
-void TFormTavrix::EditFromValueChange() { ui->EditToValue->clear(); }
+void TFormTavrix::EditFromValueChange() {
+    ui->EditToValue->clear();
+}
 
-void TFormTavrix::EditFromValueEnter() { ui->EditFromValue->selectAll(); }
+void TFormTavrix::EditFromValueEnter() {
+    ui->EditFromValue->selectAll();
+}
 
 void TFormTavrix::BitBtnMultiplyBy2Click() {
     struct Operation {
@@ -192,10 +198,12 @@ void TFormTavrix::BitBtnMultiplyBy2Click() {
         bool divide;
     };
     const Operation operations[] = {
-        {ui->BitBtnMultiplyBy2, 2, false}, {ui->BitBtnMultiplyBy3, 3, false}, {ui->BitBtnMultiplyBy4, 4, false},
-        {ui->BitBtnMultiplyBy5, 5, false}, {ui->BitBtnMultiplyBy10, 10, false}, {ui->BitBtnReciprocal, 0, true},
-        {ui->BitBtnDivideBy2, 2, true},    {ui->BitBtnDivideBy3, 3, true},    {ui->BitBtnDivideBy4, 4, true},
-        {ui->BitBtnDivideBy5, 5, true},    {ui->BitBtnDivideBy10, 10, true},
+        {ui->BitBtnMultiplyBy2, 2, false},   {ui->BitBtnMultiplyBy3, 3, false},
+        {ui->BitBtnMultiplyBy4, 4, false},   {ui->BitBtnMultiplyBy5, 5, false},
+        {ui->BitBtnMultiplyBy10, 10, false}, {ui->BitBtnReciprocal, 0, true},
+        {ui->BitBtnDivideBy2, 2, true},      {ui->BitBtnDivideBy3, 3, true},
+        {ui->BitBtnDivideBy4, 4, true},      {ui->BitBtnDivideBy5, 5, true},
+        {ui->BitBtnDivideBy10, 10, true},
     };
     const auto* pressed = qobject_cast<QAbstractButton*>(sender());
     bool valid = false;
@@ -223,7 +231,9 @@ void TFormTavrix::BitBtnMultiplyBy2Click() {
     }
 }
 
-void TFormTavrix::BitBtnCalulateResultClick() { CalculateConversion(); }
+void TFormTavrix::BitBtnCalulateResultClick() {
+    CalculateConversion();
+}
 
 void TFormTavrix::BitBtnCalculateEntryClick() {
     if (calculator_ == nullptr) {
@@ -238,9 +248,13 @@ void TFormTavrix::BitBtnCalculateEntryClick() {
     CalculateConversion();
 }
 
-void TFormTavrix::ComboBoxDecimalPlacesClick() { CalculateConversion(); }
+void TFormTavrix::ComboBoxDecimalPlacesClick() {
+    CalculateConversion();
+}
 
-void TFormTavrix::Usethousandsseparator1Click() { CalculateConversion(); }
+void TFormTavrix::Usethousandsseparator1Click() {
+    CalculateConversion();
+}
 
 void TFormTavrix::Scientificformat1Click() {
     showScientificFormatState();

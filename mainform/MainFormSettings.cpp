@@ -109,7 +109,8 @@ void TFormTavrix::ApplyFontSize(int points) {
 }
 
 void TFormTavrix::setListRowHeights() {
-    for (QListWidget* list : {ui->ListBoxConvertCategory, ui->ListBoxConvertFromUnit, ui->ListBoxConvertToUnit}) {
+    for (QListWidget* list :
+         {ui->ListBoxConvertCategory, ui->ListBoxConvertFromUnit, ui->ListBoxConvertToUnit}) {
         static_cast<FixedRowHeightDelegate*>(list->itemDelegate())
             ->setRowHeight(list->font().pointSize() + RowHeightOverFontSize);
         list->doItemsLayout();
@@ -139,15 +140,25 @@ void TFormTavrix::selectUnitPositions(int fromRow, int toRow) {
     ui->ListBoxConvertToUnit->setCurrentRow(toRow);
 }
 
-void TFormTavrix::Smallfontsize1Click() { ApplyFontSize(SmallFontSize); }
+void TFormTavrix::Smallfontsize1Click() {
+    ApplyFontSize(SmallFontSize);
+}
 
-void TFormTavrix::Mediumfontsize1Click() { ApplyFontSize(MediumFontSize); }
+void TFormTavrix::Mediumfontsize1Click() {
+    ApplyFontSize(MediumFontSize);
+}
 
-void TFormTavrix::Largefontsize1Click() { ApplyFontSize(LargeFontSize); }
+void TFormTavrix::Largefontsize1Click() {
+    ApplyFontSize(LargeFontSize);
+}
 
-void TFormTavrix::Englishspelling1Click() { SetSpelling(Spelling::European); }
+void TFormTavrix::Englishspelling1Click() {
+    SetSpelling(Spelling::European);
+}
 
-void TFormTavrix::USAspelling1Click() { SetSpelling(Spelling::USA); }
+void TFormTavrix::USAspelling1Click() {
+    SetSpelling(Spelling::USA);
+}
 
 void TFormTavrix::Restoredefaultsettings1Click() {
     QFile::remove(paths_.settingsFile());

@@ -34,8 +34,9 @@ constexpr QRgb HintColour = 0xFFFFA8;
 } // namespace
 
 TFormTavrix::TFormTavrix(Desktop& desktop, const DataPaths& paths, QLocale systemLocale, QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
       ui(std::make_unique<Ui::TFormTavrix>()), desktop_(desktop), paths_(paths),
       systemLocale_(std::move(systemLocale)) {
     ui->setupUi(this);
@@ -56,7 +57,9 @@ TFormTavrix::TFormTavrix(Desktop& desktop, const DataPaths& paths, QLocale syste
 
 TFormTavrix::~TFormTavrix() = default;
 
-void TFormTavrix::attachCalculator(TFormCalculatorPopUp& calculator) { calculator_ = &calculator; }
+void TFormTavrix::attachCalculator(TFormCalculatorPopUp& calculator) {
+    calculator_ = &calculator;
+}
 
 void TFormTavrix::connectHandlers() {
     // A choice by mouse or keyboard; the program's own selections block these signals.
@@ -67,14 +70,16 @@ void TFormTavrix::connectHandlers() {
     connect(ui->ListBoxConvertToUnit, &QListWidget::currentRowChanged, this,
             &TFormTavrix::ListBoxConvertToUnitClick);
     connect(ui->EditFromValue, &QLineEdit::textChanged, this, &TFormTavrix::EditFromValueChange);
-    connect(ui->BitBtnCalculateEntry, &QAbstractButton::clicked, this, &TFormTavrix::BitBtnCalculateEntryClick);
+    connect(ui->BitBtnCalculateEntry, &QAbstractButton::clicked, this,
+            &TFormTavrix::BitBtnCalculateEntryClick);
     for (QAbstractButton* button :
          {ui->BitBtnMultiplyBy2, ui->BitBtnMultiplyBy3, ui->BitBtnMultiplyBy4, ui->BitBtnMultiplyBy5,
-          ui->BitBtnMultiplyBy10, ui->BitBtnReciprocal, ui->BitBtnDivideBy2, ui->BitBtnDivideBy3, ui->BitBtnDivideBy4,
-          ui->BitBtnDivideBy5, ui->BitBtnDivideBy10}) {
+          ui->BitBtnMultiplyBy10, ui->BitBtnReciprocal, ui->BitBtnDivideBy2, ui->BitBtnDivideBy3,
+          ui->BitBtnDivideBy4, ui->BitBtnDivideBy5, ui->BitBtnDivideBy10}) {
         connect(button, &QAbstractButton::clicked, this, &TFormTavrix::BitBtnMultiplyBy2Click);
     }
-    connect(ui->BitBtnCalulateResult, &QAbstractButton::clicked, this, &TFormTavrix::BitBtnCalulateResultClick);
+    connect(ui->BitBtnCalulateResult, &QAbstractButton::clicked, this,
+            &TFormTavrix::BitBtnCalulateResultClick);
     connect(ui->ComboBoxDecimalPlaces, &QComboBox::activated, this, &TFormTavrix::ComboBoxDecimalPlacesClick);
     connect(ui->Usethousandsseparator1, &QAction::triggered, this, &TFormTavrix::Usethousandsseparator1Click);
     connect(ui->Scientificformat1, &QAction::triggered, this, &TFormTavrix::Scientificformat1Click);
@@ -83,7 +88,8 @@ void TFormTavrix::connectHandlers() {
     connect(ui->Largefontsize1, &QAction::triggered, this, &TFormTavrix::Largefontsize1Click);
     connect(ui->Englishspelling1, &QAction::triggered, this, &TFormTavrix::Englishspelling1Click);
     connect(ui->USAspelling1, &QAction::triggered, this, &TFormTavrix::USAspelling1Click);
-    connect(ui->Restoredefaultsettings1, &QAction::triggered, this, &TFormTavrix::Restoredefaultsettings1Click);
+    connect(ui->Restoredefaultsettings1, &QAction::triggered, this,
+            &TFormTavrix::Restoredefaultsettings1Click);
     connect(ui->Exit1, &QAction::triggered, this, &TFormTavrix::Exit1Click);
     // The end of the desktop session may never close the window.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { SaveSettings(); });
@@ -106,7 +112,8 @@ void TFormTavrix::FormCreate() {
     ui->LabelScientificFormat->move(ui->LabelScientificFormat->x(), 380);
     ui->ListBoxConvertCategory->clear();
     for (std::string_view name : CategoryNames) {
-        ui->ListBoxConvertCategory->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        ui->ListBoxConvertCategory->addItem(
+            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     }
     const QChar divide(0x00F7);
     ui->BitBtnDivideBy2->setText(QString(divide) + "2");
@@ -147,7 +154,9 @@ void TFormTavrix::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
-void TFormTavrix::Exit1Click() { close(); }
+void TFormTavrix::Exit1Click() {
+    close();
+}
 
 bool TFormTavrix::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
@@ -177,6 +186,8 @@ void TFormTavrix::FormKeyDown(int key) {
     }
 }
 
-void TFormTavrix::FormMouseDown() { CalculateConversion(); }
+void TFormTavrix::FormMouseDown() {
+    CalculateConversion();
+}
 
 } // namespace tavrix

@@ -6,7 +6,9 @@
 
 namespace tavrix {
 
-double ReduceOnce(double r) { return static_cast<double>(static_cast<long double>(r) - TwoPi); }
+double ReduceOnce(double r) {
+    return static_cast<double>(static_cast<long double>(r) - TwoPi);
+}
 
 namespace {
 

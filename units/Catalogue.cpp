@@ -17,11 +17,19 @@ namespace {
 
 using X = long double;
 
-long double R(UnitIndex unit, long double v) { return UnitToBase(unit, static_cast<double>(v)); }
+long double R(UnitIndex unit, long double v) {
+    return UnitToBase(unit, static_cast<double>(v));
+}
 
-long double ArcSin(long double x) { return std::atan2(x, std::sqrt(1 - x * x)); }
-long double ArcCos(long double x) { return std::atan2(std::sqrt(1 - x * x), x); }
-long double ArcTan(long double x) { return std::atan2(x, 1.0L); }
+long double ArcSin(long double x) {
+    return std::atan2(x, std::sqrt(1 - x * x));
+}
+long double ArcCos(long double x) {
+    return std::atan2(std::sqrt(1 - x * x), x);
+}
+long double ArcTan(long double x) {
+    return std::atan2(x, 1.0L);
+}
 
 constexpr std::string_view same{}; // the USA name is the European one
 

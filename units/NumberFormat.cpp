@@ -13,7 +13,9 @@ NumberFormatHook& Hook() {
 
 } // namespace
 
-void SetNumberFormatHook(NumberFormatHook hook) { Hook() = std::move(hook); }
+void SetNumberFormatHook(NumberFormatHook hook) {
+    Hook() = std::move(hook);
+}
 
 NumberFormat CurrentNumberFormat() {
     const NumberFormatHook& hook = Hook();

@@ -17,11 +17,13 @@ double StepByStep(double r) {
     return r;
 }
 
-void ExpectSameAsStepByStep(double r) { EXPECT_EQ(ReduceAngle(r), StepByStep(r)) << std::hexfloat << r; }
+void ExpectSameAsStepByStep(double r) {
+    EXPECT_EQ(ReduceAngle(r), StepByStep(r)) << std::hexfloat << r;
+}
 
 TEST(AngleReduction, SmallAnglesAndBoundaries) {
-    for (double r : {0.0, -1.0, -1e300, 1.0, 6.28, 6.2831853071795862, 6.2831853071795867, 7.0, 12.566370614359172,
-                     12.57, 100.0, 1000.5}) {
+    for (double r : {0.0, -1.0, -1e300, 1.0, 6.28, 6.2831853071795862, 6.2831853071795867, 7.0,
+                     12.566370614359172, 12.57, 100.0, 1000.5}) {
         ExpectSameAsStepByStep(r);
     }
 }
@@ -35,7 +37,8 @@ TEST(AngleReduction, EqualsTheStepwiseLoopUpToAMillionTurns) {
     // The edges of binades, where the step size changes.
     for (int exponent = 3; exponent <= 23; ++exponent) {
         const double edge = std::ldexp(1.0, exponent);
-        for (double r : {edge, std::nextafter(edge, 0.0), std::nextafter(edge, 1e300), edge + 6.3, edge - 6.3}) {
+        for (double r :
+             {edge, std::nextafter(edge, 0.0), std::nextafter(edge, 1e300), edge + 6.3, edge - 6.3}) {
             ExpectSameAsStepByStep(r);
         }
     }
