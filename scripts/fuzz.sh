@@ -11,7 +11,7 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_CO
   -DTAVRIX_BUILD_FUZZ=ON -DTAVRIX_BUILD_TESTS=OFF
 cmake --build "$build" -j "$(nproc)"
 for target in "$build"/fuzz/fuzz_*; do
-  [ -x "$target" ] || continue
+  [ -f "$target" ] && [ -x "$target" ] || continue
   name=$(basename "$target")
   corpus=fuzz-corpus/$name
   mkdir -p "$corpus"
