@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QToolTip>
 
@@ -62,13 +63,17 @@ void TFormTavrix::attachCalculator(TFormCalculatorPopUp& calculator) {
 }
 
 void TFormTavrix::connectHandlers() {
-    // A choice by mouse or keyboard; the program's own selections block these signals.
-    connect(ui->ListBoxConvertCategory, &QListWidget::currentRowChanged, this,
-            &TFormTavrix::ListBoxConvertCategoryClick);
-    connect(ui->ListBoxConvertFromUnit, &QListWidget::currentRowChanged, this,
-            &TFormTavrix::ListBoxConvertFromUnitClick);
-    connect(ui->ListBoxConvertToUnit, &QListWidget::currentRowChanged, this,
-            &TFormTavrix::ListBoxConvertToUnitClick);
+    // A choice by keyboard; a choice by mouse counts when the button comes up
+    // over a row (see eventFilter), so that a click on the row already chosen
+    // acts too. The program's own selections block these signals.
+    for (QListWidget* list :
+         {ui->ListBoxConvertCategory, ui->ListBoxConvertFromUnit, ui->ListBoxConvertToUnit}) {
+        connect(list, &QListWidget::currentRowChanged, this, [this, list] {
+            if (pressedList_ != list) {
+                ListClick(*list);
+            }
+        });
+    }
     connect(ui->EditFromValue, &QLineEdit::textChanged, this, &TFormTavrix::EditFromValueChange);
     connect(ui->BitBtnCalculateEntry, &QAbstractButton::clicked, this,
             &TFormTavrix::BitBtnCalculateEntryClick);
@@ -130,7 +135,12 @@ void TFormTavrix::FormCreate() {
 }
 
 void TFormTavrix::FormShow() {
-    LoadSettings();
+    {
+        // Loading selects and refills step by step; only the state it ends
+        // in is converted, so a refused value is reported once, not per step.
+        const QScopedValueRollback quiet(conversionsHeld_, true);
+        LoadSettings();
+    }
     ApplyFontSize(font().pointSize());
     refreshUnitLabels();
     CalculateConversion();
@@ -150,8 +160,12 @@ void TFormTavrix::showEvent(QShowEvent* event) {
 }
 
 void TFormTavrix::closeEvent(QCloseEvent* event) {
-    SaveSettings();
+    FormClose();
     QMainWindow::closeEvent(event);
+}
+
+void TFormTavrix::FormClose() {
+    SaveSettings();
 }
 
 void TFormTavrix::Exit1Click() {
@@ -172,10 +186,35 @@ bool TFormTavrix::eventFilter(QObject* watched, QEvent* event) {
             FormMouseDown();
         }
     }
+    for (const QListWidget* list :
+         {ui->ListBoxConvertCategory, ui->ListBoxConvertFromUnit, ui->ListBoxConvertToUnit}) {
+        if (watched != list->viewport()) {
+            continue;
+        }
+        if (event->type() == QEvent::MouseButtonPress &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            pressedList_ = list;
+        } else if (event->type() == QEvent::MouseButtonRelease && pressedList_ == list) {
+            pressedList_ = nullptr;
+            if (list->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint()) != nullptr) {
+                ListClick(*list);
+            }
+        }
+    }
     if (watched == ui->EditFromValue && event->type() == QEvent::FocusIn) {
         EditFromValueEnter();
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TFormTavrix::ListClick(const QListWidget& list) {
+    if (&list == ui->ListBoxConvertCategory) {
+        ListBoxConvertCategoryClick();
+    } else if (&list == ui->ListBoxConvertFromUnit) {
+        ListBoxConvertFromUnitClick();
+    } else {
+        ListBoxConvertToUnitClick();
+    }
 }
 
 // Enter anywhere in the window converts, once: it is not passed on, so no

@@ -12,6 +12,7 @@
 class QAbstractButton;
 class QAction;
 class QLineEdit;
+class QListWidget;
 
 namespace Ui {
 class TFormTavrix;
@@ -55,6 +56,7 @@ public:
 public slots:
     void FormCreate();
     void FormShow();
+    void FormClose();
     void ListBoxConvertCategoryClick();
     void ListBoxConvertFromUnitClick();
     void ListBoxConvertToUnitClick();
@@ -86,6 +88,7 @@ private:
     void previewKeysOfEveryControl();
     void FormKeyDown(int key);
     void FormMouseDown();
+    void ListClick(const QListWidget& list);
     void showScientificFormatState();
     void refreshUnitLabels();
     void setValueText(double value, int decimals);
@@ -104,6 +107,9 @@ private:
     NumericKeyFilter* valueKeyFilter_ = nullptr;
     Spelling spelling_ = Spelling::European;
     bool shown_ = false;
+    bool conversionsHeld_ = false;
+    // The unit list a mouse button went down on; its choice counts at the release.
+    const QListWidget* pressedList_ = nullptr;
 };
 
 } // namespace tavrix

@@ -256,6 +256,42 @@ INSTANTIATE_TEST_SUITE_P(
                       // 22.5° = π/8
                       CircleCase{"1/16 circle", "3", CircleCase::AnswerYes, "1.000", "0.392699"}));
 
+// A click is a choice even on the row already chosen.
+TEST_F(ConversionWorkflow, ClickingTheChosenRowAgainActsAgain) {
+    putValue("5");
+    chooseCategory("Acceleration");
+    EXPECT_EQ(value(), "1.000"); // the category's value is back
+    EXPECT_EQ(result(), "0.010000");
+
+    chooseCategory("Angles");
+    chooseFrom("semicircle");
+    putValue("2.000");
+    desktop.expectConfirm("Do you wish to use a value equal to a semicircle?", true);
+    chooseFrom("semicircle");
+    EXPECT_EQ(value(), "1.000");
+    EXPECT_EQ(result(), "3.141593"); // 180° in radians
+
+    // A press that comes up below the last row chooses nothing: no conversion
+    // fills the result that the new value emptied.
+    chooseCategory("Temperature");
+    putValue("50");
+    QTest::mouseClick(toUnits().viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(20, toUnits().viewport()->height() - 2));
+    EXPECT_EQ(result(), "");
+}
+
+// 1 / -0 is minus infinity litres per km: no result, just the usual refusal,
+// not the box for a conversion that does not exist.
+TEST_F(ConversionWorkflow, MinusZeroInAReciprocalFuelUnitIsRefused) {
+    chooseCategory("Fuel consumption");
+    chooseFrom("litre/km");
+    putValue("-0");
+    desktop.expectInformation(RefusalText("litre/km"));
+    convert();
+    EXPECT_EQ(result(), "");
+    EXPECT_FALSE(addToLogEnabled());
+}
+
 TEST_F(ConversionWorkflow, OtherAngleUnitsAskNothing) {
     chooseCategory("Angles");
     putValue("2");
