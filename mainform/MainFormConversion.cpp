@@ -129,6 +129,9 @@ void TFormTavrix::ListBoxConvertToUnitClick() {
 }
 
 void TFormTavrix::CalculateConversion() {
+    if (conversionsHeld_) {
+        return;
+    }
     ui->EditToValue->clear();
     const ResultFormatCode mode = CurrentResultFormatCode();
     const UnitIndex from = UnitIndexOfName(ui->LabelFromUnit->text());
@@ -156,9 +159,10 @@ void TFormTavrix::CalculateConversion() {
                 return refuseConversion(TangentUndefinedText);
             }
         }
-        // A value or result that is no finite number (0 "litre/km" is an
-        // infinite distance per litre) has nothing to show.
-        if (!valid || !std::isfinite(ConvertUnits(from, to, value))) {
+        // A value, base value or result that is no finite number (0 "litre/km"
+        // is an infinite distance per litre) has nothing to show.
+        if (!valid || !std::isfinite(UnitToBase(from, value)) ||
+            !std::isfinite(ConvertUnits(from, to, value))) {
             return refuseConversion(QString());
         }
         showResult(QString::fromStdString(
