@@ -18,6 +18,10 @@ namespace {
 constexpr int SmallFontSize = 8;
 constexpr int MediumFontSize = 9;
 constexpr int LargeFontSize = 10;
+// Far more than nine lines can hold once the value line is at its longest
+// (32767 characters of up to three UTF-8 bytes): a larger file is damaged
+// anyway, and is not read whole to find that out.
+constexpr qint64 MaxSettingsFileBytes = 1 << 20;
 // A list row is this much higher than the font's size in points.
 constexpr int RowHeightOverFontSize = 12;
 
@@ -33,7 +37,7 @@ void TFormTavrix::LoadSettings() {
     }
     std::optional<Settings> settings;
     if (file.open(QIODevice::ReadOnly)) {
-        settings = ReadSettings(file.readAll());
+        settings = ReadSettings(file.read(MaxSettingsFileBytes));
         if (file.error() != QFileDevice::NoError) {
             settings.reset();
         }

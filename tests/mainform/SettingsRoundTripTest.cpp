@@ -1,8 +1,10 @@
 // Every setting survives closing the window and opening a new one, in the
 // file's exact nine lines; unexpected text in the file falls back as it should.
 #include "SettingsStoreFixture.h"
+#include "Widgets.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QSessionManager>
 
 namespace tavrix {
@@ -60,6 +62,16 @@ TEST_F(SettingsStore, EverySettingComesBackInANewWindow) {
 
 // Positions below 0 count as 0; the spelling is USA and a check mark off
 // only for exactly "USA" and "FALSE". The next close writes them as read.
+// Loading selects and refills step by step; a stored value that is refused
+// is reported once, for the state the window opens in.
+TEST_F(SettingsStore, AStoredRefusedValueIsReportedOnce) {
+    // Angles, "1/4 circle" to "tangent of angle": 1 quarter circle is 90°.
+    writeSettingsFile("8\r\n6\r\n1\r\n9\r\n4\r\nEUROPE\r\nFALSE\r\nFALSE\r\n1\r\n");
+    desktop_.expectInformation("The \"1/4 circle\" value is not a valid.");
+    const auto window = openWindow();
+    EXPECT_EQ(Find<QLineEdit>(*window, "EditToValue").text(), "Error");
+}
+
 TEST_F(SettingsStore, UnexpectedTextInTheFileFallsBack) {
     writeSettingsFile("8\r\n6\r\n4\r\n-3\r\n5\r\nusa\r\nfalse\r\n\r\n7\r\n");
     {
