@@ -14,7 +14,6 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tavrix");
-    QApplication::setApplicationDisplayName("Tavrix");
     QApplication::setWindowIcon(QIcon(":/icons/tavrix.svg"));
     tavrix::RegisterBundledFonts();
     tavrix::UseSystemNumberFormat();

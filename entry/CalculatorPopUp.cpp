@@ -141,8 +141,9 @@ void TFormCalculatorPopUp::FormCreate() {
 }
 
 void TFormCalculatorPopUp::ShowCalculatorAt(int left, int top) {
-    if (left < 0) {
-        const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (left < 0 && primary != nullptr) {
+        const QSize screen = primary->geometry().size();
         const QSize window = frameGeometry().size();
         left = (screen.width() - window.width()) / 2;
         top = (screen.height() - window.height()) / 2;
