@@ -5,6 +5,7 @@
 #include "Fonts.h"
 #include "QtDesktop.h"
 #include "SystemNumberFormat.h"
+#include "Tavrix_AddLogText.h"
 #include "Tavrix_MainForm.h"
 #include "TerminationSignal.h"
 
@@ -24,6 +25,8 @@ int main(int argc, char* argv[]) {
     desktop.setParentWindow(&mainWindow);
     tavrix::TFormCalculatorPopUp calculator(desktop, paths, &mainWindow);
     mainWindow.attachCalculator(calculator);
+    tavrix::TFormOVConvert_LogText logTextDialog(desktop, &mainWindow);
+    mainWindow.attachLogTextDialog(logTextDialog);
     tavrix::CloseOnTerminationSignal(mainWindow);
 
     mainWindow.show();

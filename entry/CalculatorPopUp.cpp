@@ -4,14 +4,15 @@
 #include "CalculatorMemoryFile.h"
 #include "CalculatorPictures.h"
 #include "Desktop.h"
+#include "Fonts.h"
 #include "NumericField.h"
 #include "RightEdit.h"
+#include "WindowPlacement.h"
 
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QScreen>
 
 namespace tavrix {
 
@@ -22,12 +23,6 @@ constexpr int ClientHeight = 205;
 constexpr int FontHeight = 11;
 constexpr int DisplayMaxPreDecimal = 12;
 constexpr int DisplayMaxPostDecimal = 8;
-
-QFont WindowFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(FontHeight);
-    return font;
-}
 
 // "Arial Narrow" where it is installed, else a condensed sans.
 QFont NarrowFont() {
@@ -93,7 +88,7 @@ TFormCalculatorPopUp::TFormCalculatorPopUp(Desktop& desktop, const DataPaths& pa
     setObjectName(QStringLiteral("FormCalculatorPopUp"));
     setWindowTitle(QStringLiteral("Calculator"));
     setFixedSize(ClientWidth, ClientHeight);
-    setFont(WindowFont());
+    setFont(SmallWindowFont());
 
     ImageKeyPad = new TCalculatorPicture(this, QSize(KeyPadWidth, KeyPadHeight), PaintKeyPad);
     ImageKeyPad->setObjectName(QStringLiteral("ImageKeyPad"));
@@ -118,7 +113,7 @@ TFormCalculatorPopUp::TFormCalculatorPopUp(Desktop& desktop, const DataPaths& pa
 
     const QColor lime(0x00, 0xff, 0x00);
     LabelNextCalcOperation = MakeLabel(this, "LabelNextCalcOperation", QRect(172, 13, 15, 14),
-                                       Qt::AlignHCenter, lime, Qt::red, WindowFont());
+                                       Qt::AlignHCenter, lime, Qt::red, SmallWindowFont());
     LabelMemoryContent = MakeLabel(this, "LabelMemoryContent", QRect(16, 170, 99, 15), Qt::AlignRight, lime,
                                    Qt::red, NarrowFont());
     LabelCurrentCalcValue = MakeLabel(this, "LabelCurrentCalcValue", QRect(12, 160, 108, 13), Qt::AlignRight,
@@ -141,14 +136,7 @@ void TFormCalculatorPopUp::FormCreate() {
 }
 
 void TFormCalculatorPopUp::ShowCalculatorAt(int left, int top) {
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    if (left < 0 && primary != nullptr) {
-        const QSize screen = primary->geometry().size();
-        const QSize window = frameGeometry().size();
-        left = (screen.width() - window.width()) / 2;
-        top = (screen.height() - window.height()) / 2;
-    }
-    move(left, top);
+    PlaceWindowAt(*this, left, top);
     desktop_.execModal(*this);
 }
 

@@ -62,6 +62,10 @@ void TFormTavrix::attachCalculator(TFormCalculatorPopUp& calculator) {
     calculator_ = &calculator;
 }
 
+void TFormTavrix::attachLogTextDialog(TFormOVConvert_LogText& logTextDialog) {
+    logTextDialog_ = &logTextDialog;
+}
+
 void TFormTavrix::connectHandlers() {
     // A choice by keyboard; a choice by mouse counts when the button comes up
     // over a row (see eventFilter), so that a click on the row already chosen
@@ -96,6 +100,7 @@ void TFormTavrix::connectHandlers() {
     connect(ui->Restoredefaultsettings1, &QAction::triggered, this,
             &TFormTavrix::Restoredefaultsettings1Click);
     connect(ui->Exit1, &QAction::triggered, this, &TFormTavrix::Exit1Click);
+    connectResultsLogHandlers();
     // The end of the desktop session may never close the window.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { SaveSettings(); });
 }

@@ -6,6 +6,7 @@
 
 #include <QLocale>
 #include <QMainWindow>
+#include <QStringList>
 
 #include <memory>
 
@@ -25,6 +26,7 @@ class Desktop;
 class NumericKeyFilter;
 struct Settings;
 class TFormCalculatorPopUp;
+class TFormOVConvert_LogText;
 
 class TFormTavrix : public QMainWindow {
     Q_OBJECT
@@ -38,6 +40,8 @@ public:
 
     // The calculator is created after this window; it is attached once it exists.
     void attachCalculator(TFormCalculatorPopUp& calculator);
+    // So is the amend dialog of the results log.
+    void attachLogTextDialog(TFormOVConvert_LogText& logTextDialog);
 
     // The operations the other windows and the settings build on.
     void FillUnitLists(UnitIndex firstUnit, int unitCount, double defaultValue);
@@ -48,6 +52,11 @@ public:
     void SetSpelling(Spelling spelling);
     void LoadSettings();
     void SaveSettings() const;
+
+    // The results log's lines as the field wraps them, and its whole text
+    // with hard line breaks only (every line ended).
+    QStringList ResultsLogLines() const;
+    QString ResultsLogText() const;
 
     bool UseUSASpelling() const { return spelling_ == Spelling::USA; }
     // The display mode the result is rendered in: scientific wins over the thousands separator.
@@ -76,6 +85,18 @@ public slots:
     void Restoredefaultsettings1Click();
     void Exit1Click();
 
+    // The results log.
+    void BitBtnAddToResultsLogClick();
+    void BitBtnCalculatorStringToLogClick();
+    void BitBtnAddNoteToLogClick();
+    void BitBtnDeleteLogLineClick();
+    void BitBtnNewLogClick();
+    void BitBtnOpenLogFileClick();
+    void BitBtnSaveLogFileClick();
+    void BitBtnCopyLogToClipboardClick();
+    void BitBtnPrintLogClick();
+    void BitBtnEmailLogClick();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -85,6 +106,7 @@ private:
     static constexpr int DefaultDecimalsPosition = 6;
 
     void connectHandlers();
+    void connectResultsLogHandlers();
     void previewKeysOfEveryControl();
     void FormKeyDown(int key);
     void FormMouseDown();
@@ -104,6 +126,7 @@ private:
     const DataPaths& paths_;
     QLocale systemLocale_;
     TFormCalculatorPopUp* calculator_ = nullptr;
+    TFormOVConvert_LogText* logTextDialog_ = nullptr;
     NumericKeyFilter* valueKeyFilter_ = nullptr;
     Spelling spelling_ = Spelling::European;
     bool shown_ = false;

@@ -19,6 +19,8 @@ constexpr std::array<BundledFont, 2> BundledFonts{{
     {"MS Sans Serif", "/usr/share/wine/fonts/ms_sans_serif.ttf"},
 }};
 
+constexpr int SmallWindowFontPixels = 11;
+
 } // namespace
 
 QStringList RegisterBundledFonts() {
@@ -32,6 +34,12 @@ QStringList RegisterBundledFonts() {
             registered += QFontDatabase::applicationFontFamilies(id);
     }
     return registered;
+}
+
+QFont SmallWindowFont() {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(SmallWindowFontPixels);
+    return font;
 }
 
 } // namespace tavrix

@@ -4,6 +4,7 @@
 // sans font.
 #pragma once
 
+#include <QFont>
 #include <QStringList>
 
 namespace tavrix {
@@ -12,5 +13,9 @@ namespace tavrix {
 // to Qt; returns the families this call registered. Calling it again
 // registers nothing more.
 QStringList RegisterBundledFonts();
+
+// The face of the program's small windows (the calculator, the amend
+// dialog): MS Sans Serif at 8 points, 11 pixels at 96 dpi.
+QFont SmallWindowFont();
 
 } // namespace tavrix

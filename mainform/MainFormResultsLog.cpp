@@ -1,0 +1,95 @@
+// The results log's own operations: conversion lines, calculator lines,
+// amending, deleting and clearing. Each is a tool button and a menu item.
+#include "CalculatorNumberText.h"
+#include "CalculatorPopUp.h"
+#include "Desktop.h"
+#include "ResultsLogField.h"
+#include "Tavrix_AddLogText.h"
+#include "Tavrix_MainForm.h"
+#include "ui_Tavrix_MainForm.h"
+
+namespace tavrix {
+
+void TFormTavrix::connectResultsLogHandlers() {
+    const auto onClick = [this](QAbstractButton* button, void (TFormTavrix::*handler)()) {
+        connect(button, &QAbstractButton::clicked, this, handler);
+    };
+    const auto onMenu = [this](QAction* item, void (TFormTavrix::*handler)()) {
+        connect(item, &QAction::triggered, this, handler);
+    };
+    onClick(ui->BitBtnAddToResultsLog, &TFormTavrix::BitBtnAddToResultsLogClick);
+    onClick(ui->BitBtnCalculatorStringToLog, &TFormTavrix::BitBtnCalculatorStringToLogClick);
+    onMenu(ui->CalculateentryforResultsLog1, &TFormTavrix::BitBtnCalculatorStringToLogClick);
+    onClick(ui->BitBtnAddNoteToLog, &TFormTavrix::BitBtnAddNoteToLogClick);
+    onMenu(ui->EdittextinResultsLog1, &TFormTavrix::BitBtnAddNoteToLogClick);
+    onClick(ui->BitBtnDeleteLogLine, &TFormTavrix::BitBtnDeleteLogLineClick);
+    onMenu(ui->DeleteselectedtextinResultsLog1, &TFormTavrix::BitBtnDeleteLogLineClick);
+    onClick(ui->BitBtnNewLog, &TFormTavrix::BitBtnNewLogClick);
+    onMenu(ui->ClearResultslog1, &TFormTavrix::BitBtnNewLogClick);
+    onClick(ui->BitBtnOpenLogFile, &TFormTavrix::BitBtnOpenLogFileClick);
+    onMenu(ui->OpenResultsLogfile1, &TFormTavrix::BitBtnOpenLogFileClick);
+    onClick(ui->BitBtnSaveLogFile, &TFormTavrix::BitBtnSaveLogFileClick);
+    onMenu(ui->SaveResultsLogfile1, &TFormTavrix::BitBtnSaveLogFileClick);
+    onClick(ui->BitBtnCopyLogToClipboard, &TFormTavrix::BitBtnCopyLogToClipboardClick);
+    onMenu(ui->CopyResultsLogtoclipboard1, &TFormTavrix::BitBtnCopyLogToClipboardClick);
+    onClick(ui->BitBtnPrintLog, &TFormTavrix::BitBtnPrintLogClick);
+    onMenu(ui->PrintResultsLog1, &TFormTavrix::BitBtnPrintLogClick);
+    onClick(ui->BitBtnEmailLog, &TFormTavrix::BitBtnEmailLogClick);
+    onMenu(ui->EmailResultsLog1, &TFormTavrix::BitBtnEmailLogClick);
+}
+
+QStringList TFormTavrix::ResultsLogLines() const {
+    return tavrix::ResultsLogLines(*ui->MemoResultsLog);
+}
+
+QString TFormTavrix::ResultsLogText() const {
+    return WholeText(*ui->MemoResultsLog->document());
+}
+
+// The line holds exactly what the window shows: the result is not formatted again.
+void TFormTavrix::BitBtnAddToResultsLogClick() {
+    const QChar space(' ');
+    AppendResultsLogLines(*ui->MemoResultsLog,
+                          {ui->EditFromValue->text() + space + ui->LabelFromUnit->text() + space +
+                           ui->LabelEqualSign->text() + space + ui->EditToValue->text() + space +
+                           ui->LabelToUnit->text()});
+}
+
+void TFormTavrix::BitBtnCalculatorStringToLogClick() {
+    if (calculator_ == nullptr) {
+        return;
+    }
+    const QPoint at = frameGeometry().topLeft();
+    calculator_->ShowCalculatorAt(at.x() + 210, at.y() + 235);
+    if (!calculator_->CalcAccepted()) {
+        return;
+    }
+    const QString text = CalculatorValueText(calculator_->CalcValue());
+    if (!text.isEmpty()) {
+        AppendResultsLogLines(*ui->MemoResultsLog, {text});
+    }
+}
+
+void TFormTavrix::BitBtnAddNoteToLogClick() {
+    if (logTextDialog_ == nullptr) {
+        return;
+    }
+    logTextDialog_->SetLogText(ResultsLogText());
+    const QPoint at = frameGeometry().topLeft();
+    logTextDialog_->ShowAtPosition(at.x() + 220, at.y() + 310);
+    if (logTextDialog_->LogTextAccepted()) {
+        ui->MemoResultsLog->setPlainText(logTextDialog_->LogText());
+    }
+}
+
+void TFormTavrix::BitBtnDeleteLogLineClick() {
+    ui->MemoResultsLog->textCursor().removeSelectedText();
+}
+
+void TFormTavrix::BitBtnNewLogClick() {
+    if (desktop_.confirm(QStringLiteral("Are your sure you wish to clear the results log?"))) {
+        ui->MemoResultsLog->clear();
+    }
+}
+
+} // namespace tavrix
