@@ -1,11 +1,50 @@
 // Results log files: opening appends a file's lines to the log, saving
 // writes the log's lines.
+#include "Desktop.h"
+#include "LogFile.h"
+#include "ResultsLogField.h"
 #include "Tavrix_MainForm.h"
+#include "ui_Tavrix_MainForm.h"
+
+#include <QFileInfo>
 
 namespace tavrix {
 
-void TFormTavrix::BitBtnOpenLogFileClick() {}
+namespace {
 
-void TFormTavrix::BitBtnSaveLogFileClick() {}
+const QString LogFileFilter = QStringLiteral("Tavrix Log (*.TVRX)");
+const QString LogFileExtension = QStringLiteral("TVRX");
+
+} // namespace
+
+void TFormTavrix::BitBtnOpenLogFileClick() {
+    const QString path =
+        desktop_.openFileName(QStringLiteral("Open Results Log file"), logFileFolder_, LogFileFilter);
+    if (path.isEmpty()) {
+        return;
+    }
+    // The whole file is read before the log changes, so a failure leaves it as it was.
+    const LogFileReading reading = ReadLogFile(path);
+    if (!reading.problem.isEmpty()) {
+        desktop_.showError(reading.problem);
+        return;
+    }
+    logFileFolder_ = QFileInfo(path).absolutePath();
+    AppendResultsLogLines(*ui->MemoResultsLog, reading.lines);
+}
+
+void TFormTavrix::BitBtnSaveLogFileClick() {
+    const QString path = desktop_.saveFileName(QStringLiteral("Save Results Log file"), logFileFolder_,
+                                               LogFileFilter, LogFileExtension);
+    if (path.isEmpty()) {
+        return;
+    }
+    const QString problem = SaveLogFile(path, ResultsLogLines());
+    if (!problem.isEmpty()) {
+        desktop_.showError(problem);
+        return;
+    }
+    logFileFolder_ = QFileInfo(path).absolutePath();
+}
 
 } // namespace tavrix

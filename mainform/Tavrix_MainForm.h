@@ -127,6 +127,9 @@ private:
     QLocale systemLocale_;
     TFormCalculatorPopUp* calculator_ = nullptr;
     TFormOVConvert_LogText* logTextDialog_ = nullptr;
+    // Where the open and save dialogs of log files start: the folder of the
+    // last file opened or saved.
+    QString logFileFolder_;
     NumericKeyFilter* valueKeyFilter_ = nullptr;
     Spelling spelling_ = Spelling::European;
     bool shown_ = false;

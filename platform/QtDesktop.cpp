@@ -1,5 +1,7 @@
 #include "QtDesktop.h"
 
+#include "FileDialogs.h"
+
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDialog>
@@ -26,6 +28,13 @@ constexpr int XdgNoMailClient = 3;
 // as started and the program goes on.
 constexpr int MailClientStartWaitMs = 3000;
 
+// The file the person chose in `dialog`, or empty for Cancel.
+QString ChosenFile(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 } // namespace
 
 QtDesktop::QtDesktop(QWidget* parentWindow, HelpViewer helpViewer)
@@ -49,19 +58,12 @@ void QtDesktop::showMessage(const QString& caption, const QString& text) {
 }
 
 QString QtDesktop::openFileName(const QString& caption, const QString& directory, const QString& filter) {
-    return QFileDialog::getOpenFileName(parentWindow_, caption, directory, filter);
+    return ChosenFile(*MakeOpenFileDialog(parentWindow_, caption, directory, filter));
 }
 
 QString QtDesktop::saveFileName(const QString& caption, const QString& directory, const QString& filter,
                                 const QString& defaultSuffix) {
-    // The static helper cannot set a default suffix, so build the dialog.
-    QFileDialog dialog(parentWindow_, caption, directory, filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(defaultSuffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return ChosenFile(*MakeSaveFileDialog(parentWindow_, caption, directory, filter, defaultSuffix));
 }
 
 bool QtDesktop::choosePrinter(QPrinter& printer) {

@@ -1,5 +1,5 @@
 #include "CalculatorPopUp.h"
-#include "CalculatorKeys.h"
+#include "CalculatorKeyPad.h"
 #include "CalculatorTestPrinting.h"
 #include "DataPaths.h"
 #include "OV4_Input_Validation.h"
@@ -26,13 +26,6 @@ namespace tavrix {
 namespace {
 
 const QString NegativeRootText = QStringLiteral("A negative number does not have a square root.");
-
-// The middle of a key's face on the keypad picture.
-QPoint KeyCentre(int code) {
-    const KeyBand column = KeyColumnBands[static_cast<std::size_t>(code % 10)];
-    const KeyBand row = KeyRowBands[static_cast<std::size_t>(code / 10)];
-    return {(column.from + column.to) / 2, (row.from + row.to) / 2};
-}
 
 QByteArray LittleEndianBytes(std::initializer_list<unsigned char> bytes) {
     QByteArray out;

@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -94,21 +93,6 @@ ShownSettings DefaultsShown(bool usaSpelling) {
 std::string DefaultsFile(bool usaSpelling) {
     return std::string("8\r\n6\r\n0\r\n0\r\n1\r\n") + (usaSpelling ? "USA" : "EUROPE") +
            "\r\nFALSE\r\nFALSE\r\n1.000\r\n";
-}
-
-std::string FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "<missing>";
-}
-
-std::string FilesIn(const QString& folder) {
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name).join(' ').toStdString();
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
 void ChooseMenuItem(TFormTavrix& window, const char* actionName) {

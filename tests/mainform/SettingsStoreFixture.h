@@ -6,6 +6,7 @@
 #include "DataPaths.h"
 #include "ScriptedDesktop.h"
 #include "Tavrix_MainForm.h"
+#include "TestFiles.h"
 
 #include <QByteArray>
 #include <QLocale>
@@ -49,12 +50,6 @@ ShownSettings DefaultsShown(bool usaSpelling);
 
 // The file the window writes in that state.
 std::string DefaultsFile(bool usaSpelling);
-
-// A file's bytes, or "<missing>"; a std::string, so failures print them.
-std::string FileBytes(const QString& path);
-// The names of the files in `folder`, in order, joined by " ".
-std::string FilesIn(const QString& folder);
-void WriteFile(const QString& path, const QByteArray& bytes);
 
 // A person's doings.
 void ChooseMenuItem(TFormTavrix& window, const char* actionName);

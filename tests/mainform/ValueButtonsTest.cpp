@@ -1,6 +1,6 @@
 // The buttons that change the value before converting it: multiply, divide,
 // reciprocal, and the calculator for the value.
-#include "CalculatorKeys.h"
+#include "CalculatorKeyPad.h"
 #include "CalculatorPopUp.h"
 #include "MainFormFixture.h"
 
@@ -83,13 +83,6 @@ TEST_F(ValueButtons, DoNothingSilentlyWithAnInvalidValue) {
     }
     EXPECT_TRUE(desktop.calls().empty());
     EXPECT_TRUE(addToLogEnabled()); // the last conversion, of 100 °C, stands
-}
-
-// The middle of a key's face on the calculator's keypad picture.
-QPoint KeyCentre(int code) {
-    const KeyBand column = KeyColumnBands[static_cast<std::size_t>(code % 10)];
-    const KeyBand row = KeyRowBands[static_cast<std::size_t>(code / 10)];
-    return {(column.from + column.to) / 2, (row.from + row.to) / 2};
 }
 
 class CalculatorForTheValue : public MainWindowTest {

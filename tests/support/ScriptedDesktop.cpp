@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileInfo>
 #include <QPointer>
 #include <QPrinter>
 
@@ -170,9 +171,14 @@ QString ScriptedDesktop::openFileName(const QString& caption, const QString& /*d
 }
 
 QString ScriptedDesktop::saveFileName(const QString& caption, const QString& /*directory*/,
-                                      const QString& filter, const QString& /*defaultSuffix*/) {
+                                      const QString& filter, const QString& defaultSuffix) {
     const auto met = take({Kind::SaveFile, caption, filter});
-    return met ? met->answerPath : QString();
+    if (!met || met->answerPath.isEmpty())
+        return {};
+    // As the real dialog does, a name typed without an extension gets the default one.
+    if (QFileInfo(met->answerPath).suffix().isEmpty() && !defaultSuffix.isEmpty())
+        return met->answerPath + QLatin1Char('.') + defaultSuffix;
+    return met->answerPath;
 }
 
 bool ScriptedDesktop::choosePrinter(QPrinter& printer) {

@@ -93,6 +93,7 @@ public:
     void expectMessage(const QString& caption, const QString& text);
     // The path the person picks; empty for Cancel.
     void expectOpenFile(const QString& answerPath);
+    // A name without an extension gets the default extension, as in the real dialog.
     void expectSaveFile(const QString& answerPath);
     // On OK the printer is first handed to `setup`, e.g. to print into a PDF file.
     void expectPrint(bool answerOk, PrinterSetup setup = {});

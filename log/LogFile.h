@@ -1,0 +1,28 @@
+// Reading and saving results log files on disk.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace tavrix {
+
+// Larger files are refused: a results log this long is no longer one a
+// person reads, and loading it would stall the window.
+constexpr qint64 MaxLogFileBytes = 16 * 1024 * 1024;
+
+struct LogFileReading {
+    QStringList lines;
+    // Why the file could not be read, fit to show the person; empty on success.
+    QString problem;
+};
+
+// The lines of the file at `path`. Only a regular file (after following
+// links) is opened, so a FIFO or a device can neither block nor flood the
+// program; a file holding NUL bytes is no text and is refused.
+LogFileReading ReadLogFile(const QString& path);
+
+// Writes `lines` to `path` as a whole or not at all: the file that was
+// there stays intact when saving fails. Returns the problem, or empty.
+QString SaveLogFile(const QString& path, const QStringList& lines);
+
+} // namespace tavrix

@@ -1,0 +1,43 @@
+// The bytes of a results log file: plain text, one log line per text line,
+// each line ended by CR LF, no header and no byte-order mark added.
+//
+// Files are written in Windows-1252 whenever that holds every character of
+// the log, so they stay readable where that code page is expected; a log
+// with other characters (a narrow no-break space as group separator, a note
+// in Greek) is written in UTF-8 instead. A file that is valid UTF-8 is read
+// as UTF-8, any other as Windows-1252.
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QStringList>
+
+namespace tavrix {
+
+// Splits a file's bytes into lines as they arrive, in pieces of any size:
+// a line ends at a CR, and an LF right after that CR belongs to the line
+// end; a lone LF stays a character of its line; the byte 0x1A ends the file.
+// A last line without a line end counts too.
+class LogFileReader {
+public:
+    void addBytes(QByteArrayView bytes);
+    // Whether a 0x1A was met: the bytes after it are not read.
+    bool ended() const { return ended_; }
+    // The lines read so far, decoded, with the unfinished last line.
+    QStringList lines() const;
+
+private:
+    QList<QByteArray> lines_;
+    QByteArray current_;
+    bool lineStarted_ = false;
+    bool lastWasCr_ = false;
+    bool ended_ = false;
+};
+
+QStringList ReadLogFileBytes(QByteArrayView bytes);
+
+// Every line followed by CR LF; an empty log gives no bytes at all.
+QByteArray LogFileBytes(const QStringList& lines);
+
+} // namespace tavrix
