@@ -1,0 +1,153 @@
+// How the results log copes with size: one more line, a deletion and an
+// amendment in a log of 100,000 lines, and saving and opening a 10 MB log
+// file, through the real main window, offscreen.
+#include "DataPaths.h"
+#include "Desktop.h"
+#include "Fonts.h"
+#include "Tavrix_AddLogText.h"
+#include "Tavrix_MainForm.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// A person who answers every dialog at once: this file, Yes, OK.
+class AnsweringDesktop final : public tavrix::Desktop {
+public:
+    QString file;
+
+    void showInformation(const QString&) override {}
+    bool confirm(const QString&) override { return true; }
+    void showError(const QString& text) override { qFatal("unexpected error: %s", qPrintable(text)); }
+    void showMessage(const QString&, const QString&) override {}
+    QString openFileName(const QString&, const QString&, const QString&) override { return file; }
+    QString saveFileName(const QString&, const QString&, const QString&, const QString&) override {
+        return file;
+    }
+    bool choosePrinter(QPrinter&) override { return false; }
+    bool openUrl(const QUrl&) override { return false; }
+    void showHelp(tavrix::HelpView) override {}
+    tavrix::MailLaunch startMail(const QString&, const QString&) override {
+        return tavrix::MailLaunch::Failed;
+    }
+    void setClipboard(const QString&, const QString&) override {}
+    int execModal(QDialog& dialog) override {
+        dialog.findChild<QAbstractButton*>("BitBtn_AddTextToResultsLog")->click();
+        return dialog.result();
+    }
+};
+
+struct Window {
+    QTemporaryDir folder;
+    tavrix::DataPaths paths{folder.path()};
+    AnsweringDesktop desktop;
+    tavrix::TFormTavrix form{desktop, paths};
+    tavrix::TFormOVConvert_LogText logTextDialog{desktop, &form};
+
+    Window() {
+        form.attachLogTextDialog(logTextDialog);
+        form.show();
+        QApplication::processEvents();
+    }
+    void click(const char* button) {
+        form.findChild<QAbstractButton*>(button)->click();
+        QApplication::processEvents();
+    }
+    QPlainTextEdit& log() { return *form.findChild<QPlainTextEdit*>("MemoResultsLog"); }
+
+    // A log file of `lines` conversion lines, opened into the log.
+    void openLogOf(int lines) {
+        QByteArray bytes;
+        for (int line = 0; line < lines; ++line) {
+            bytes += "12.345 cm/sec\xB2 = 0.123450 m/sec\xB2 (line " + QByteArray::number(line) + ")\r\n";
+        }
+        writeLogFile(bytes);
+        click("BitBtnOpenLogFile");
+    }
+    void writeLogFile(const QByteArray& bytes) {
+        desktop.file = folder.filePath("bench.TVRX");
+        QFile file(desktop.file);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+            qFatal("cannot write the log file");
+        }
+    }
+};
+
+constexpr int LargeLog = 100'000;
+// About 10 MB of conversion lines.
+constexpr int TenMegabyteLog = 230'000;
+
+void BM_AddLineToLargeLog(benchmark::State& state) {
+    Window window;
+    window.openLogOf(LargeLog);
+    for (auto _ : state) {
+        window.click("BitBtnAddToResultsLog");
+    }
+}
+BENCHMARK(BM_AddLineToLargeLog)->Unit(benchmark::kMicrosecond);
+
+void BM_DeleteLineInLargeLog(benchmark::State& state) {
+    Window window;
+    window.openLogOf(LargeLog);
+    for (auto _ : state) {
+        QTextCursor cursor(window.log().document()->findBlockByNumber(LargeLog / 2));
+        cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
+        window.log().setTextCursor(cursor);
+        window.click("BitBtnDeleteLogLine");
+    }
+}
+BENCHMARK(BM_DeleteLineInLargeLog)->Unit(benchmark::kMicrosecond);
+
+void BM_AmendLargeLog(benchmark::State& state) {
+    Window window;
+    window.openLogOf(LargeLog);
+    for (auto _ : state) {
+        window.click("BitBtnAddNoteToLog");
+    }
+}
+BENCHMARK(BM_AmendLargeLog)->Unit(benchmark::kMillisecond);
+
+void BM_SaveTenMegabyteLog(benchmark::State& state) {
+    Window window;
+    window.openLogOf(TenMegabyteLog);
+    for (auto _ : state) {
+        window.click("BitBtnSaveLogFile");
+    }
+    state.SetBytesProcessed(state.iterations() * QFile(window.desktop.file).size());
+}
+BENCHMARK(BM_SaveTenMegabyteLog)->Unit(benchmark::kMillisecond);
+
+void BM_OpenTenMegabyteLog(benchmark::State& state) {
+    Window window;
+    window.openLogOf(TenMegabyteLog);
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.log().clear();
+        state.ResumeTiming();
+        window.click("BitBtnOpenLogFile");
+    }
+    state.SetBytesProcessed(state.iterations() * QFile(window.desktop.file).size());
+}
+BENCHMARK(BM_OpenTenMegabyteLog)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication application(argc, argv);
+    tavrix::RegisterBundledFonts();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
