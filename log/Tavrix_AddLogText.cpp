@@ -6,6 +6,8 @@
 #include "WindowPlacement.h"
 #include "ui_Tavrix_AddLogText.h"
 
+#include <QTextCursor>
+
 namespace tavrix {
 
 namespace {
@@ -40,6 +42,8 @@ QString TFormOVConvert_LogText::LogText() const {
 void TFormOVConvert_LogText::ShowAtPosition(int left, int top) {
     logTextAccepted_ = false;
     PlaceWindowAt(*this, left, top);
+    // The log's text ends with an empty line: the place for a new note.
+    ui->Memo_TextToResultsLog->moveCursor(QTextCursor::End);
     ui->Memo_TextToResultsLog->setFocus();
     desktop_.execModal(*this);
 }

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QGuiApplication>
 
 #include <array>
 
@@ -37,7 +38,14 @@ QStringList RegisterBundledFonts() {
 }
 
 QFont SmallWindowFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    const QString family = QStringLiteral("MS Sans Serif");
+    QFont font(family);
+    // The bundled face is a bitmap of one size: scaled up it would draw tiny,
+    // widely spaced glyphs, so scaled screens get the window font's face.
+    if (qGuiApp != nullptr && qGuiApp->devicePixelRatio() > 1.0 &&
+        !QFontDatabase::isSmoothlyScalable(family)) {
+        font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
+    }
     font.setPixelSize(SmallWindowFontPixels);
     return font;
 }

@@ -15,7 +15,8 @@ namespace tavrix {
 QStringList RegisterBundledFonts();
 
 // The face of the program's small windows (the calculator, the amend
-// dialog): MS Sans Serif at 8 points, 11 pixels at 96 dpi.
+// dialog): MS Sans Serif at 8 points, 11 pixels at 96 dpi; Tahoma where the
+// screen is scaled and MS Sans Serif is a bitmap face.
 QFont SmallWindowFont();
 
 } // namespace tavrix

@@ -126,8 +126,8 @@ TEST_F(AmendDialog, OkTakesTheTextAsTheNewLogFromButtonAndMenu) {
         SCOPED_TRACE(route);
         const QString before = logText();
         const QString shown = amend(route, [](QDialog& dialog) {
+            // Typing starts on the empty line at the end.
             QPlainTextEdit& field = text(dialog);
-            field.moveCursor(QTextCursor::End);
             TypeText(field, "Note");
             PressKey(field, Qt::Key_Return);
             Click(Find<QWidget>(dialog, "BitBtn_AddTextToResultsLog"));
