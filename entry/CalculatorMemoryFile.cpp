@@ -1,10 +1,9 @@
 #include "CalculatorMemoryFile.h"
 
 #include "AtomicSave.h"
+#include "ReadFile.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QtEndian>
 
 #include <bit>
@@ -27,22 +26,17 @@ std::optional<double> DecodeCalculatorMemory(const QByteArray& bytes) {
 }
 
 CalculatorMemoryReading ReadCalculatorMemory(const QString& path) {
-    if (!QFileInfo::exists(path)) {
+    const ReadResult file = ReadRegularFile(path, CalculatorMemoryRecordSize);
+    if (file.status == ReadResult::Status::Missing) {
         return {};
     }
     const QString shownPath = QDir::toNativeSeparators(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!file.read()) {
         return {0, QStringLiteral(
                        "The calculator memory could not be read from \"%1\": %2. The memory starts at 0.")
-                       .arg(shownPath, file.errorString())};
+                       .arg(shownPath, file.errorMessage)};
     }
-    const QByteArray bytes = file.read(CalculatorMemoryRecordSize);
-    if (file.error() != QFileDevice::NoError) {
-        return {0, QStringLiteral(
-                       "The calculator memory could not be read from \"%1\": %2. The memory starts at 0.")
-                       .arg(shownPath, file.errorString())};
-    }
+    const QByteArray& bytes = file.bytes;
     const std::optional<double> memory = DecodeCalculatorMemory(bytes);
     if (!memory) {
         return {

@@ -16,9 +16,8 @@ struct LogFileReading {
     QString problem;
 };
 
-// The lines of the file at `path`. Only a regular file (after following
-// links) is opened, so a FIFO or a device can neither block nor flood the
-// program; a file holding NUL bytes is no text and is refused.
+// The lines of the file at `path`; a file holding NUL bytes is no text and
+// is refused.
 LogFileReading ReadLogFile(const QString& path);
 
 // Writes `lines` to `path` as a whole or not at all: the file that was

@@ -2,6 +2,7 @@
 #include "AtomicSave.h"
 #include "CategoryRowDelegate.h"
 #include "DataPaths.h"
+#include "ReadFile.h"
 #include "SettingsCodec.h"
 #include "Tavrix_MainForm.h"
 #include "ui_Tavrix_MainForm.h"
@@ -30,25 +31,20 @@ constexpr int RowHeightOverFontSize = 12;
 // A settings file that cannot be read whole is damaged: it is deleted and
 // the defaults take its place, without a word to the person.
 void TFormTavrix::LoadSettings() {
-    QFile file(paths_.settingsFile());
-    if (!file.exists()) {
-        ApplyDefaultSettings();
-        return;
-    }
+    const ReadResult file = ReadRegularFile(paths_.settingsFile(), MaxSettingsFileBytes);
     std::optional<Settings> settings;
-    if (file.open(QIODevice::ReadOnly)) {
-        settings = ReadSettings(file.read(MaxSettingsFileBytes));
-        if (file.error() != QFileDevice::NoError) {
-            settings.reset();
-        }
-        file.close();
+    if (file.read() && !file.truncated()) {
+        settings = ReadSettings(file.bytes);
     }
-    if (!settings) {
-        QFile::remove(paths_.settingsFile());
-        ApplyDefaultSettings();
+    if (settings) {
+        applySettings(*settings);
         return;
     }
-    applySettings(*settings);
+    // Only a damaged file is removed: a FIFO or a device in its place is not ours.
+    if (file.status == ReadResult::Status::Read || file.status == ReadResult::Status::Failed) {
+        QFile::remove(paths_.settingsFile());
+    }
+    ApplyDefaultSettings();
 }
 
 void TFormTavrix::applySettings(const Settings& settings) {

@@ -1,5 +1,8 @@
 #include "AtomicSave.h"
 
+#include "ReadFile.h"
+
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace tavrix {
@@ -10,9 +13,23 @@ SaveResult Failure(const QSaveFile& file) {
     return {false, file.errorString()};
 }
 
+// Links are followed as the save follows them: it writes to where they lead.
+// The rename that ends a save would put a plain file in the place of a FIFO,
+// a device, a socket or a folder found there.
+bool LeadsToSomethingButARegularFile(const QString& path) {
+    constexpr int MaxLinks = 128;
+    QFileInfo target(path);
+    for (int links = 0; links < MaxLinks && target.isSymLink(); ++links) {
+        target.setFile(target.symLinkTarget());
+    }
+    return target.exists() && !target.isFile();
+}
+
 } // namespace
 
 SaveResult SaveFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& writeContent) {
+    if (LeadsToSomethingButARegularFile(path))
+        return {false, NotRegularFileMessage()};
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return Failure(file);

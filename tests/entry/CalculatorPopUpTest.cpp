@@ -330,13 +330,13 @@ TEST_F(CalculatorWindow, AMemoryFileThatCannotBeOpenedGivesAnEmptyMemoryAndMessa
     open([&] { EXPECT_EQ(label("LabelMemoryContent"), "0"); },
          [&] {
              desktop.expectError(
-                 QStringLiteral("The calculator memory could not be read from \"%1\": file to open "
-                                "is a directory. The memory starts at 0.")
+                 QStringLiteral("The calculator memory could not be read from \"%1\": Not a regular "
+                                "file. The memory starts at 0.")
                      .arg(memoryPath()));
              // Nor can it be written over on closing.
              desktop.expectError(
                  QStringLiteral(
-                     "The calculator memory could not be saved to \"%1\": Filename refers to a directory.")
+                     "The calculator memory could not be saved to \"%1\": Not a regular file.")
                      .arg(memoryPath()));
          });
 }

@@ -162,9 +162,9 @@ TEST_P(UnreadableLogFile, GivesTheErrorBoxAndLeavesTheLogAlone) {
 INSTANTIATE_TEST_SUITE_P(
     LogFiles, UnreadableLogFile,
     ::testing::Values(UnreadableFile{"Missing", "No such file or directory", [](const QString&) {}},
-                      UnreadableFile{"Folder", "It is not a file.",
+                      UnreadableFile{"Folder", "Not a regular file",
                                      [](const QString& path) { ASSERT_TRUE(QDir().mkdir(path)); }},
-                      UnreadableFile{"Fifo", "It is not a file.",
+                      UnreadableFile{"Fifo", "Not a regular file",
                                      [](const QString& path) {
                                          ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
                                      }},
@@ -214,7 +214,7 @@ TEST_F(LogFiles, SavingOverAFifoLeavesItAFifo) {
     const QString path = pathOf("pipe.TVRX");
     ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     setLogLines({"a"});
-    save(path, cannotSave(path, "It is not a file."));
+    save(path, cannotSave(path, "Not a regular file"));
     struct stat status {};
     ASSERT_EQ(stat(QFile::encodeName(path).constData(), &status), 0);
     EXPECT_TRUE(S_ISFIFO(status.st_mode));
