@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPageLayout>
+#include <QPageRanges>
 #include <QPageSize>
 #include <QPrinter>
 #include <QProcess>
@@ -91,6 +92,15 @@ QStringList WithoutSpaces(const QStringList& lines) {
         }
     }
     return kept;
+}
+
+// More lines than fit on one page.
+QStringList ThreeHundredLines() {
+    QStringList lines;
+    for (int number = 1; number <= 300; ++number) {
+        lines << QStringLiteral("log line %1 of 300").arg(number);
+    }
+    return lines;
 }
 
 // Where two long lists of lines part, for a readable failure.
@@ -325,10 +335,7 @@ TEST_F(ResultsLogOutputsTest, PrintsInTheWindowFontAtItsSize) {
 }
 
 TEST_F(ResultsLogOutputsTest, ALongLogFlowsOverSeveralPagesWithTheTitleOnlyOnTheFirst) {
-    QStringList lines;
-    for (int number = 1; number <= 300; ++number) {
-        lines << QStringLiteral("log line %1 of 300").arg(number);
-    }
+    const QStringList lines = ThreeHundredLines();
     setLogLines(lines);
     const QString pdf = pdfPath("long.pdf");
     printToPdf(pdf);
@@ -374,6 +381,33 @@ TEST_F(ResultsLogOutputsTest, LinesWiderThanThePageWrapLosingNothing) {
     expected.remove(' ');
     EXPECT_TRUE(printed.endsWith(expected)) << printed.toStdString();
     EXPECT_GT(rows, 1 + logLines().size()) << "the title and the log's rows, each wrapped again";
+}
+
+// What the person asks for in the dialog's options: only some pages, or
+// several copies (which a PDF file holds one after the other).
+TEST_F(ResultsLogOutputsTest, PrintsThePagesAndCopiesChosenInTheDialog) {
+    const QStringList lines = ThreeHundredLines();
+    setLogLines(lines);
+    const QString whole = pdfPath("whole.pdf");
+    printToPdf(whole);
+    ASSERT_GE(PdfInfo(whole, "Pages").toInt(), 3);
+
+    const QString secondPage = pdfPath("second.pdf");
+    printToPdf(secondPage, [](QPrinter& printer) {
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setPageRanges(QPageRanges::fromString("2"));
+    });
+    EXPECT_EQ(PdfInfo(secondPage, "Pages"), "1");
+    EXPECT_EQ(PdfLines(secondPage, 1), PdfLines(whole, 2));
+
+    const QString twoCopies = pdfPath("copies.pdf");
+    printToPdf(twoCopies, [](QPrinter& printer) { printer.setCopyCount(2); });
+    const int pages = PdfInfo(whole, "Pages").toInt();
+    ASSERT_EQ(PdfInfo(twoCopies, "Pages").toInt(), 2 * pages);
+    for (int page = 1; page <= pages; ++page) {
+        EXPECT_EQ(PdfLines(twoCopies, page), PdfLines(whole, page)) << "first copy, page " << page;
+        EXPECT_EQ(PdfLines(twoCopies, pages + page), PdfLines(whole, page)) << "second copy, page " << page;
+    }
 }
 
 TEST_F(ResultsLogOutputsTest, AnEmptyLogPrintsNothingAndShowsNoDialog) {
