@@ -2,6 +2,8 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
 #include <QTextBlock>
@@ -9,6 +11,7 @@
 #include <QTextLayout>
 #include <QTextOption>
 
+#include <algorithm>
 #include <vector>
 
 namespace tavrix {
@@ -56,8 +59,18 @@ QString FailureText(const QPrinter& printer) {
         .arg(printer.printerName());
 }
 
-bool Failed(const QPrinter& printer) {
-    return printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted;
+// Qt's PDF writer does not report failed writes (a full disk) and leaves a
+// file cut short: one that lacks the closing end-of-file marker. Only a
+// regular file is read back; a device or a pipe is taken as written.
+bool PdfCutShort(const QPrinter& printer) {
+    if (printer.outputFormat() != QPrinter::PdfFormat || !QFileInfo(printer.outputFileName()).isFile()) {
+        return false;
+    }
+    QFile written(printer.outputFileName());
+    constexpr qint64 TailSize = 32;
+    return !written.open(QIODevice::ReadOnly) ||
+           !written.seek(std::max<qint64>(0, written.size() - TailSize)) ||
+           !written.read(TailSize).contains("%%EOF");
 }
 
 } // namespace
@@ -104,7 +117,8 @@ std::optional<QString> PrintDocument(QTextDocument& document, QPrinter& printer)
             }
         }
     }
-    if (!painter.end() || Failed(printer)) {
+    if (!painter.end() || printer.printerState() == QPrinter::Error ||
+        printer.printerState() == QPrinter::Aborted || PdfCutShort(printer)) {
         return FailureText(printer);
     }
     return std::nullopt;

@@ -457,5 +457,22 @@ INSTANTIATE_TEST_SUITE_P(Ends, ResultsLogPrintEndTest,
                          testing::Values(PrintEnd::Cancelled, PrintEnd::MissingFolder,
                                          PrintEnd::UnwritableFolder));
 
+// Qt's PDF writer goes on silently when its writes fail: a PDF file cut
+// short on a full disk is reported like one that cannot be created.
+TEST_F(ResultsLogOutputsTest, APdfCutShortOnAFullDiskIsReported) {
+    if (const QString disk = TinyDiskFolder(); !disk.isEmpty()) {
+        setLogLines(ThreeHundredLines());
+        FillUp(disk);
+        const QString pdf = disk + "/log.pdf";
+        desktop.expectPrint(true, [&pdf](QPrinter& printer) { printer.setOutputFileName(pdf); });
+        desktop.expectError("Printing failed: cannot write the file \"" + pdf + "\".");
+        click("BitBtnPrintLog");
+        desktop.verify();
+        EXPECT_EQ(logLines(), ThreeHundredLines());
+        return;
+    }
+    RerunThisTestOnATinyDisk();
+}
+
 } // namespace
 } // namespace tavrix
