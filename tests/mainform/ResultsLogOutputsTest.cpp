@@ -122,7 +122,7 @@ struct PdfWord {
     double left, top, right, bottom;
 };
 struct PdfPage {
-    double width, height;
+    double width;
     std::vector<PdfWord> words;
 };
 
@@ -130,16 +130,16 @@ std::vector<PdfPage> PdfWords(const QString& pdf) {
     std::vector<PdfPage> pages;
     const QString boxes = RunTool("pdftotext", {"-bbox", pdf, "-"});
     const QRegularExpression item(
-        R"re(<page width="([\d.]+)" height="([\d.]+)">|)re"
+        R"re(<page width="([\d.]+)" height="[\d.]+">|)re"
         R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
     for (const QRegularExpressionMatch& match : item.globalMatch(boxes)) {
         if (!match.captured(1).isEmpty()) {
-            pages.push_back({match.captured(1).toDouble(), match.captured(2).toDouble(), {}});
+            pages.push_back({match.captured(1).toDouble(), {}});
         } else if (!pages.empty()) {
-            QString text = match.captured(7);
+            QString text = match.captured(6);
             text.replace("&lt;", "<").replace("&gt;", ">").replace("&quot;", "\"").replace("&amp;", "&");
-            pages.back().words.push_back({text, match.captured(3).toDouble(), match.captured(4).toDouble(),
-                                          match.captured(5).toDouble(), match.captured(6).toDouble()});
+            pages.back().words.push_back({text, match.captured(2).toDouble(), match.captured(3).toDouble(),
+                                          match.captured(4).toDouble(), match.captured(5).toDouble()});
         }
     }
     return pages;
