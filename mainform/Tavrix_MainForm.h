@@ -33,7 +33,8 @@ class TFormTavrix : public QMainWindow {
 
 public:
     // `systemLocale` decides the default spelling (USA for English as used in
-    // the United States); tests hand in the locale they need.
+    // the United States) and the time format of the printed log; tests hand
+    // in the locale they need.
     TFormTavrix(Desktop& desktop, const DataPaths& paths, QLocale systemLocale = QLocale::system(),
                 QWidget* parent = nullptr);
     ~TFormTavrix() override;

@@ -5,11 +5,15 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
@@ -67,6 +71,15 @@ QString QtDesktop::saveFileName(const QString& caption, const QString& directory
 }
 
 bool QtDesktop::choosePrinter(QPrinter& printer) {
+    // With no printer installed the dialog offers only a PDF file, and
+    // outside X11 it proposes a folder rather than a file: propose a file
+    // named after the document in the documents folder instead.
+    if (QPrinterInfo::availablePrinterNames().isEmpty() && printer.outputFileName().isEmpty()) {
+        QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (!QFileInfo(folder).isDir())
+            folder = QDir::homePath();
+        printer.setOutputFileName(QDir(folder).filePath(printer.docName() + QStringLiteral(".pdf")));
+    }
     QPrintDialog dialog(&printer, parentWindow_);
     return dialog.exec() == QDialog::Accepted;
 }
