@@ -28,11 +28,15 @@ void TFormTavrix::BitBtnEmailLogClick() {
     if (mailUnderWay_)
         return;
     mailUnderWay_ = true;
+    QString log = ResultsLogText();
+    // A last line typed in the amend dialog may lack its line break.
+    if (!log.isEmpty() && !log.endsWith(u'\n'))
+        log += u'\n';
     // The two line breaks leave room above the log for the person's own words.
     const MailMessageDescription description{
         {QStringLiteral("to"), QString()},
         {QStringLiteral("subject"), QStringLiteral("TAVRIX - Results Log")},
-        {QStringLiteral("body"), QStringLiteral("\n\n") + ResultsLogText()}};
+        {QStringLiteral("body"), QStringLiteral("\n\n") + log}};
     QTimer::singleShot(PauseBeforeMailMs, this, [this, description] {
         SendMailMessage(desktop_, description,
                         [window = QPointer<TFormTavrix>(this)](const MailLaunch& launch) {

@@ -33,18 +33,20 @@ protected:
 TEST_F(MailResultsLogTest, HandsTheWholeLogOverAfterTwoLineBreaksWithTheSubjectAndNoRecipient) {
     const QString wrapping = QString("12,345.678 kilometre = 7,671.0 mile ").repeated(8).trimmed();
     const struct {
-        QStringList lines;
+        QString log;
         bool fromMenu;
         QString body;
     } cases[] = {
-        {{}, false, "\n\n"},
-        {{"1 m = 100 cm"}, true, "\n\n1 m = 100 cm\n"},
-        {{"1 m = 100 cm", "", "note: C:\\calc"}, false, "\n\n1 m = 100 cm\n\nnote: C:\\calc\n"},
+        {"", false, "\n\n"},
+        {"1 m = 100 cm\n", true, "\n\n1 m = 100 cm\n"},
+        {"1 m = 100 cm\n\nnote: C:\\calc\n", false, "\n\n1 m = 100 cm\n\nnote: C:\\calc\n"},
         // Wrapped in the field, one line in the mail.
-        {{wrapping, "end"}, false, "\n\n" + wrapping + "\nend\n"},
+        {wrapping + "\nend\n", false, "\n\n" + wrapping + "\nend\n"},
+        // Amended without a line break after the last line.
+        {"1 m = 100 cm\nnote", false, "\n\n1 m = 100 cm\nnote\n"},
     };
     for (const auto& test : cases) {
-        setLogLines(test.lines);
+        amendLogTo(test.log);
         const QString logBefore = logText();
         desktop.expectMail({});
         emailLog(test.fromMenu);
