@@ -2,9 +2,8 @@
 // are given and answer with their own exit codes; the real xdg-email hands
 // over to a fake mail client.
 #include "FakePrograms.h"
-#include "OV4_Email_Functions.h"
+#include "MailMessage.h"
 #include "QtDesktop.h"
-#include "ScriptedDesktop.h"
 
 #include <QFile>
 #include <QMap>
@@ -189,33 +188,6 @@ TEST_F(XdgEmailHandOver, TheRealXdgEmailPassesHostileAndLongTextsToTheMailClient
         EXPECT_EQ(fields["body"].toStdString(), test.arrives.toStdString());
     }
     EXPECT_FALSE(QFile::exists(marker)) << "a command in the text was run";
-}
-
-TEST(SendMailMessage, ShowsTheErrorBoxWhenNoMailClientCanBeReachedOrTheHandOverFails) {
-    const struct {
-        MailLaunch::Outcome outcome;
-        bool errorBox;
-    } cases[] = {
-        {MailLaunch::Outcome::Started, false},
-        {MailLaunch::Outcome::NoMailClient, true},
-        {MailLaunch::Outcome::Failed, true},
-        // The caller alone can say what was too long.
-        {MailLaunch::Outcome::TooLong, false},
-    };
-    for (const auto& test : cases) {
-        ScriptedDesktop desktop;
-        desktop.expectMail({test.outcome, 10, 5});
-        if (test.errorBox)
-            desktop.expectMessage("Error", "Error while trying to send email");
-        std::optional<MailLaunch> ended;
-        SendMailMessage(desktop, {{"to", ""}, {"subject", "s"}, {"body", "b"}},
-                        [&ended](const MailLaunch& launch) { ended = launch; });
-        EXPECT_TRUE(QTest::qWaitFor([&ended] { return ended.has_value(); }));
-        EXPECT_EQ(OutcomeName(ended.value_or(MailLaunch{}).outcome), OutcomeName(test.outcome));
-        desktop.verify();
-        ASSERT_EQ(desktop.mails().size(), 1u);
-        EXPECT_EQ(desktop.mails().front(), (MailMessage{"", "s", "b", {}}));
-    }
 }
 
 } // namespace
