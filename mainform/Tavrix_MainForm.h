@@ -137,6 +137,8 @@ private:
     bool conversionsHeld_ = false;
     // The unit list a mouse button went down on; its choice counts at the release.
     const QListWidget* pressedList_ = nullptr;
+    // From a click on "Email Results Log" until the mail client has the message or the hand-over failed.
+    bool mailUnderWay_ = false;
 };
 
 } // namespace tavrix

@@ -3,8 +3,12 @@
 // tests use a scripted double, the program the Qt implementation.
 #pragma once
 
+#include "MailMessage.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 class QDialog;
 class QPrinter;
@@ -15,7 +19,21 @@ namespace tavrix {
 enum class HelpView { Contents, Index };
 
 // What became of handing a message to the mail client.
-enum class MailLaunch { Started, NoMailClient, Failed };
+struct MailLaunch {
+    enum class Outcome {
+        Started,
+        // No way to reach a mail client: none installed or none set up.
+        NoMailClient,
+        Failed,
+        // The message does not fit the hand-over; nothing was started.
+        TooLong
+    };
+    Outcome outcome = Outcome::Started;
+    // For TooLong: the message's size as the hand-over carries it, and the
+    // most that fits, in bytes.
+    qsizetype size = 0;
+    qsizetype limit = 0;
+};
 
 class Desktop {
 public:
@@ -41,8 +59,10 @@ public:
     // Hands an address or a local file to the desktop's default handler.
     virtual bool openUrl(const QUrl& url) = 0;
     virtual void showHelp(HelpView view) = 0;
-    // Starts the mail client with a new message.
-    virtual MailLaunch startMail(const QString& subject, const QString& body) = 0;
+    // Hands `message` to the mail client, which shows it as a new message.
+    // Returns at once; `finished` is called exactly once, later, from the
+    // event loop, when the hand-over has succeeded or failed.
+    virtual void startMail(const MailMessage& message, std::function<void(const MailLaunch&)> finished) = 0;
     // Puts plain and rich text on the clipboard as one entry.
     virtual void setClipboard(const QString& text, const QString& html) = 0;
 

@@ -1,6 +1,8 @@
 #include "QtDesktop.h"
 
 #include "FileDialogs.h"
+#include "MailtoAddress.h"
+#include "XdgEmailArguments.h"
 
 #include <QClipboard>
 #include <QDesktopServices>
@@ -16,6 +18,7 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
 
 #include <memory>
@@ -28,8 +31,9 @@ namespace {
 // xdg-email's exit code when it finds no mail client.
 constexpr int XdgNoMailClient = 3;
 // xdg-email returns at once for a running mail client, but waits for one it
-// had to start until that client ends; past this wait the hand-over counts
-// as started and the program goes on.
+// had to start until that client ends; past this wait the client is up, the
+// hand-over counts as started and a later exit code of xdg-email is the
+// client's, no longer the hand-over's.
 constexpr int MailClientStartWaitMs = 3000;
 
 // The file the person chose in `dialog`, or empty for Cancel.
@@ -93,30 +97,53 @@ void QtDesktop::showHelp(HelpView view) {
         helpViewer_(view);
 }
 
-MailLaunch QtDesktop::startMail(const QString& subject, const QString& body) {
+void QtDesktop::startMail(const MailMessage& message, std::function<void(const MailLaunch&)> finished) {
+    // Called at most once, and always from the event loop, never from here.
+    auto pending = std::make_shared<std::function<void(const MailLaunch&)>>(std::move(finished));
+    const auto report = [pending](const MailLaunch& launch) {
+        if (*pending)
+            std::exchange(*pending, {})(launch);
+    };
+    const auto reportLater = [report](const MailLaunch& launch) {
+        QTimer::singleShot(0, [report, launch] { report(launch); });
+    };
+
     if (!xdgEmail_)
         xdgEmail_ = QStandardPaths::findExecutable(QStringLiteral("xdg-email"));
-    if (xdgEmail_->isEmpty())
-        return MailLaunch::NoMailClient;
-
-    auto process = std::make_unique<QProcess>();
-    process->setProcessChannelMode(QProcess::ForwardedChannels);
-    process->start(*xdgEmail_, {QStringLiteral("--utf8"), QStringLiteral("--subject"), subject,
-                                QStringLiteral("--body"), body});
-    if (!process->waitForStarted())
-        return MailLaunch::Failed;
-    if (!process->waitForFinished(MailClientStartWaitMs)) {
-        // Still waiting on the mail client it started: let it run on and
-        // tidy itself up, since destroying it would kill the client.
-        QProcess* runningOn = process.release();
-        QObject::connect(runningOn, &QProcess::finished, runningOn, &QObject::deleteLater);
-        return MailLaunch::Started;
+    if (xdgEmail_->isEmpty()) {
+        reportLater({MailLaunch::Outcome::NoMailClient});
+        return;
     }
-    if (process->exitStatus() != QProcess::NormalExit)
-        return MailLaunch::Failed;
-    if (process->exitCode() == XdgNoMailClient)
-        return MailLaunch::NoMailClient;
-    return process->exitCode() == 0 ? MailLaunch::Started : MailLaunch::Failed;
+    const QByteArray address = MailtoAddress(message);
+    if (address.size() > LongestCommandLineArgument) {
+        reportLater({MailLaunch::Outcome::TooLong, address.size(), LongestCommandLineArgument});
+        return;
+    }
+
+    // No parent: the process ends on its own time and deletes itself then.
+    auto* process = new QProcess;
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setStandardInputFile(QProcess::nullDevice());
+    QObject::connect(process, &QProcess::errorOccurred, process,
+                     [process, report](QProcess::ProcessError error) {
+                         if (error != QProcess::FailedToStart)
+                             return; // finished follows
+                         report({MailLaunch::Outcome::Failed});
+                         process->deleteLater();
+                     });
+    QObject::connect(
+        process, &QProcess::finished, process,
+        [process, report](int exitCode, QProcess::ExitStatus exitStatus) {
+            if (exitStatus != QProcess::NormalExit)
+                report({MailLaunch::Outcome::Failed});
+            else if (exitCode == XdgNoMailClient)
+                report({MailLaunch::Outcome::NoMailClient});
+            else
+                report({exitCode == 0 ? MailLaunch::Outcome::Started : MailLaunch::Outcome::Failed});
+            process->deleteLater();
+        });
+    QTimer::singleShot(MailClientStartWaitMs, process, [report] { report({MailLaunch::Outcome::Started}); });
+    process->start(*xdgEmail_, XdgEmailArguments(message.attachments, address));
 }
 
 void QtDesktop::setClipboard(const QString& text, const QString& html) {

@@ -38,7 +38,8 @@ public:
     bool openUrl(const QUrl& url) override;
     // Does nothing until a help viewer is set.
     void showHelp(HelpView view) override;
-    MailLaunch startMail(const QString& subject, const QString& body) override;
+    // Through xdg-email, started without a shell and never waited on.
+    void startMail(const MailMessage& message, std::function<void(const MailLaunch&)> finished) override;
     void setClipboard(const QString& text, const QString& html) override;
 
     int execModal(QDialog& dialog) override;

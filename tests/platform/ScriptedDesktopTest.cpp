@@ -6,10 +6,13 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTest>
 #include <QVBoxLayout>
 
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace tavrix {
 namespace {
@@ -22,7 +25,7 @@ TEST(ScriptedDesktop, HandsBackTheQueuedAnswersInOrder) {
     desktop.expectSaveFile("");
     desktop.expectPrint(false);
     desktop.expectOpenUrl(QUrl("https://example.org"), false);
-    desktop.expectMail(MailLaunch::NoMailClient);
+    desktop.expectMail({MailLaunch::Outcome::NoMailClient});
     desktop.expectHelp(HelpView::Index);
     desktop.expectMessage("Error", "Error while trying to send email");
 
@@ -34,7 +37,12 @@ TEST(ScriptedDesktop, HandsBackTheQueuedAnswersInOrder) {
     printer.setDocName("TAVRIX Results Log");
     EXPECT_FALSE(desktop.choosePrinter(printer));
     EXPECT_FALSE(desktop.openUrl(QUrl("https://example.org")));
-    EXPECT_EQ(desktop.startMail("TAVRIX - Results Log", "1 m = 100 cm\n"), MailLaunch::NoMailClient);
+    std::optional<MailLaunch::Outcome> mailOutcome;
+    desktop.startMail({{}, "TAVRIX - Results Log", "1 m = 100 cm\n", {}},
+                      [&mailOutcome](const MailLaunch& launch) { mailOutcome = launch.outcome; });
+    EXPECT_FALSE(mailOutcome) << "the hand-over ends from the event loop, not inside startMail";
+    EXPECT_TRUE(QTest::qWaitFor([&mailOutcome] { return mailOutcome.has_value(); }));
+    EXPECT_EQ(mailOutcome, MailLaunch::Outcome::NoMailClient);
     desktop.showHelp(HelpView::Index);
     desktop.showMessage("Error", "Error while trying to send email");
 

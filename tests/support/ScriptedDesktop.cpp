@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QPrinter>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -200,9 +201,12 @@ void ScriptedDesktop::showHelp(HelpView view) {
     take({Kind::Help, {}, HelpViewName(view)});
 }
 
-MailLaunch ScriptedDesktop::startMail(const QString& subject, const QString& body) {
-    const auto met = take({Kind::Mail, subject, body});
-    return met ? met->answerMail : MailLaunch::Started;
+void ScriptedDesktop::startMail(const MailMessage& message, std::function<void(const MailLaunch&)> finished) {
+    mails_.push_back(message);
+    const auto met = take({Kind::Mail, message.subject, message.body});
+    // Unexpected: claim success, so no follow-up error box piles on.
+    const MailLaunch answer = met ? met->answerMail : MailLaunch{};
+    QTimer::singleShot(0, [answer, finished = std::move(finished)] { finished(answer); });
 }
 
 void ScriptedDesktop::setClipboard(const QString& text, const QString& html) {

@@ -10,6 +10,9 @@
 // answer returned, so the rest of the test runs on as scripted. Expectations
 // still queued fail the test at verify() or when the double is destroyed.
 //
+// A mail hand-over (expectMail) ends with the scripted outcome on the next
+// pass of the event loop, never inside startMail, as the real one does.
+//
 // setClipboard needs no expectation: it is recorded and really written to
 // the clipboard (the offscreen platform keeps one in-process), so tests read
 // it back from QGuiApplication::clipboard().
@@ -72,7 +75,7 @@ public:
     // One call as the code under test made it. Caption and text by kind:
     // message boxes their caption and text; file dialogs caption and filter;
     // print the printer's document name; openUrl the address; help
-    // "Contents" or "Index"; mail subject and body; clipboard text and html;
+    // "Contents" or "Index"; mail subject and body (the whole message in mails()); clipboard text and html;
     // modal the dialog's window title and object name.
     struct Call {
         Kind kind;
@@ -106,6 +109,8 @@ public:
     // Fails the test for every expectation not yet used, and forgets them.
     void verify();
     const std::vector<Call>& calls() const { return calls_; }
+    // Every message handed to startMail, in order.
+    const std::vector<MailMessage>& mails() const { return mails_; }
     static QString kindName(Kind kind);
 
     void showInformation(const QString& text) override;
@@ -118,7 +123,7 @@ public:
     bool choosePrinter(QPrinter& printer) override;
     bool openUrl(const QUrl& url) override;
     void showHelp(HelpView view) override;
-    MailLaunch startMail(const QString& subject, const QString& body) override;
+    void startMail(const MailMessage& message, std::function<void(const MailLaunch&)> finished) override;
     void setClipboard(const QString& text, const QString& html) override;
     int execModal(QDialog& dialog) override;
 
@@ -147,7 +152,7 @@ private:
         Match match;
         bool answerYes = false;
         QString answerPath;
-        MailLaunch answerMail = MailLaunch::Started;
+        MailLaunch answerMail;
         PrinterSetup printerSetup;
         // Gives the value execModal returns, or none for dialog.result().
         std::function<std::optional<int>(QDialog&)> modalScript;
@@ -160,6 +165,7 @@ private:
 
     std::deque<Expectation> expected_;
     std::vector<Call> calls_;
+    std::vector<MailMessage> mails_;
     // Writes the clipboard; nothing else of the real desktop is ever used.
     QtDesktop realDesktop_;
 };
