@@ -36,9 +36,7 @@ public:
     bool choosePrinter(QPrinter&) override { return false; }
     bool openUrl(const QUrl&) override { return false; }
     void showHelp(tavrix::HelpView) override {}
-    tavrix::MailLaunch startMail(const QString&, const QString&) override {
-        return tavrix::MailLaunch::Failed;
-    }
+    void startMail(const tavrix::MailMessage&, std::function<void(const tavrix::MailLaunch&)>) override {}
     void setClipboard(const QString&, const QString&) override {}
     int execModal(QDialog& dialog) override {
         dialog.findChild<QAbstractButton*>("BitBtn_AddTextToResultsLog")->click();

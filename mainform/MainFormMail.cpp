@@ -39,8 +39,9 @@ void TFormTavrix::BitBtnEmailLogClick() {
         {QStringLiteral("body"), QStringLiteral("\n\n") + log}};
     QTimer::singleShot(PauseBeforeMailMs, this, [this, description] {
         SendMailMessage(desktop_, description,
-                        [window = QPointer<TFormTavrix>(this)](const MailLaunch& launch) {
-                            if (!window)
+                        [alive = QPointer<TFormTavrix>(this)](const MailLaunch& launch) {
+                            TFormTavrix* const window = alive.data();
+                            if (window == nullptr)
                                 return;
                             window->mailUnderWay_ = false;
                             if (launch.outcome == MailLaunch::Outcome::TooLong)
