@@ -15,6 +15,13 @@ for target in "$build"/fuzz/fuzz_*; do
   name=$(basename "$target")
   corpus=fuzz-corpus/$name
   mkdir -p "$corpus"
+  # The settings file's value line may hold 32767 characters of up to three
+  # bytes each: inputs must reach past that for the limit to be tried.
+  options=()
+  case $name in
+    fuzz_settings) options+=(-max_len=131072) ;;
+  esac
   echo "== $name for ${seconds}s"
-  QT_QPA_PLATFORM=offscreen "$target" -max_total_time="$seconds" -print_final_stats=1 "$corpus"
+  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 QT_QPA_PLATFORM=offscreen \
+    "$target" -max_total_time="$seconds" -print_final_stats=1 "${options[@]}" "$corpus"
 done
