@@ -110,6 +110,11 @@ void HelpWindow::buildEngineViews() {
     connect(index, &QHelpIndexWidget::documentActivated, browser_,
             [this](const QHelpLink& document) { browser_->setSource(document.url); });
     connect(index, &QHelpIndexWidget::documentsActivated, this, &HelpWindow::showTopicChooser);
+    // Whichever way the index is reached, typing goes to its field.
+    connect(tabs_, &QTabWidget::currentChanged, indexFilter_, [this] {
+        if (tabs_->currentWidget() == indexTab_)
+            indexFilter_->setFocus();
+    });
 }
 
 void HelpWindow::showNoHelp(const QString& reason) {

@@ -70,7 +70,8 @@ QString CategoryPageText(int category, const QString& notes) {
     }
     return QStringLiteral(
                "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">"
-               "<title>%1</title><link rel=\"stylesheet\" href=\"help.css\"></head>\n<body>\n"
+               "<title>%1</title><link rel=\"stylesheet\" type=\"text/css\" "
+               "href=\"help.css\"></head>\n<body>\n"
                "<h1>%1</h1>\n%2\n"
                "<h2>Units</h2>\n<p>Choose <b>%1</b> in the category list to see these %3 units. "
                "When the category is chosen the value field shows %4.</p>\n"

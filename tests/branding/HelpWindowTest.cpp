@@ -16,7 +16,9 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -99,6 +101,14 @@ TEST_F(BuiltManual, EveryPageOfTheContentsLoads) {
     // The window opens on the first page once the contents are there.
     EXPECT_TRUE(QTest::qWaitFor([this] { return !Find<QTextBrowser>(help, "HelpPage").source().isEmpty(); }));
     EXPECT_EQ(Find<QTextBrowser>(help, "HelpPage").documentTitle(), "Getting started");
+}
+
+TEST_F(BuiltManual, PagesWearTheManualsStyleSheet) {
+    const QTextBrowser& page = Find<QTextBrowser>(help, "HelpPage");
+    ASSERT_TRUE(QTest::qWaitFor([&page] { return !page.source().isEmpty(); }));
+    // The heading's colour comes from help.css, which the page names relative to itself.
+    const QTextCharFormat heading = page.document()->begin().begin().fragment().charFormat();
+    EXPECT_EQ(heading.foreground().color(), QColor(0x1f, 0x4e, 0x79));
 }
 
 TEST_F(BuiltManual, EveryIndexEntryLeadsToAPage) {
