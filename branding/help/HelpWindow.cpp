@@ -88,6 +88,12 @@ void HelpWindow::buildEngineViews() {
     contentsLayout->addWidget(contents);
     connect(contents, &QHelpContentWidget::linkActivated, browser_,
             [this](const QUrl& link) { browser_->setSource(link); });
+    // One click opens a page, as in the program's other lists; the views
+    // themselves act only on a double click.
+    connect(contents, &QHelpContentWidget::clicked, browser_, [this](const QModelIndex& row) {
+        if (const QHelpContentItem* item = engine_->contentModel()->contentItemAt(row))
+            browser_->setSource(item->url());
+    });
     // The contents fill after the window is made; the first page shows when they are there.
     connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, this, [this, contents] {
         contents->expandToDepth(0);
@@ -107,6 +113,7 @@ void HelpWindow::buildEngineViews() {
     connect(indexFilter_, &QLineEdit::textChanged, index,
             [index](const QString& text) { index->filterIndices(text); });
     connect(indexFilter_, &QLineEdit::returnPressed, index, &QHelpIndexWidget::activateCurrentItem);
+    connect(index, &QHelpIndexWidget::clicked, index, &QHelpIndexWidget::activateCurrentItem);
     connect(index, &QHelpIndexWidget::documentActivated, browser_,
             [this](const QHelpLink& document) { browser_->setSource(document.url); });
     connect(index, &QHelpIndexWidget::documentsActivated, this, &HelpWindow::showTopicChooser);

@@ -171,6 +171,24 @@ TEST_F(BuiltManual, AnEntryWithSeveralPagesOffersThemAll) {
     EXPECT_TRUE(page.toPlainText().contains("Volume / Capacity"));
 }
 
+TEST_F(BuiltManual, OneClickOpensAPage) {
+    help.ShowView(HelpView::Contents);
+    QHelpContentWidget& contents = *engine().contentWidget();
+    const QModelIndexList temperature =
+        engine().contentModel()->match(engine().contentModel()->index(0, 0), Qt::DisplayRole, "Temperature",
+                                       1, Qt::MatchExactly | Qt::MatchRecursive);
+    ASSERT_EQ(temperature.size(), 1);
+    contents.scrollTo(temperature.front());
+    ClickAt(*contents.viewport(), contents.visualRect(temperature.front()).center());
+    EXPECT_EQ(Find<QTextBrowser>(help, "HelpPage").documentTitle(), "Temperature");
+
+    help.ShowView(HelpView::Index);
+    QHelpIndexWidget& index = *engine().indexWidget();
+    index.filterIndices("absolute zero");
+    ClickAt(*index.viewport(), index.visualRect(engine().indexModel()->index(0, 0)).center());
+    EXPECT_EQ(Find<QTextBrowser>(help, "HelpPage").documentTitle(), "Temperature");
+}
+
 TEST_F(BuiltManual, OpensOnTheAskedView) {
     const QTabWidget& navigation = Find<QTabWidget>(help, "HelpNavigation");
     help.ShowView(HelpView::Index);
