@@ -3,10 +3,13 @@
 #include "CalculatorPopUp.h"
 #include "DataPaths.h"
 #include "Fonts.h"
+#include "HelpWindow.h"
 #include "QtDesktop.h"
 #include "SystemNumberFormat.h"
 #include "Tavrix_AddLogText.h"
+#include "Tavrix_Branding_001.h"
 #include "Tavrix_MainForm.h"
+#include "Tavrix_Splash.h"
 #include "TerminationSignal.h"
 
 #include <QApplication>
@@ -23,10 +26,16 @@ int main(int argc, char* argv[]) {
     tavrix::QtDesktop desktop;
     tavrix::TFormTavrix mainWindow(desktop, paths);
     desktop.setParentWindow(&mainWindow);
+    desktop.setHelpViewer(
+        tavrix::HelpViewerFor(paths.helpFolder() + '/' + tavrix::HelpCollectionFile, mainWindow));
+    tavrix::TFormTavrixSplash splash(desktop, &mainWindow);
+    mainWindow.attachSplash(splash);
     tavrix::TFormCalculatorPopUp calculator(desktop, paths, &mainWindow);
     mainWindow.attachCalculator(calculator);
     tavrix::TFormOVConvert_LogText logTextDialog(desktop, &mainWindow);
     mainWindow.attachLogTextDialog(logTextDialog);
+    tavrix::TFormTavrixBranding branding;
+    mainWindow.attachBranding(branding);
     tavrix::CloseOnTerminationSignal(mainWindow);
 
     mainWindow.show();

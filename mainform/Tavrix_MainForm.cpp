@@ -29,6 +29,9 @@ constexpr int MaxPostDecimalDigits = 10;
 // The client area below the menu bar never changes size.
 constexpr QSize ClientSize{578, 568};
 
+// How long the splash stays at start-up.
+constexpr int SplashAtStartMs = 4000;
+
 // Pale yellow hints.
 constexpr QRgb HintColour = 0xFFFFA8;
 
@@ -101,6 +104,7 @@ void TFormTavrix::connectHandlers() {
             &TFormTavrix::Restoredefaultsettings1Click);
     connect(ui->Exit1, &QAction::triggered, this, &TFormTavrix::Exit1Click);
     connectResultsLogHandlers();
+    connectBrandingHandlers();
     // The end of the desktop session may never close the window.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { SaveSettings(); });
 }
@@ -118,7 +122,7 @@ void TFormTavrix::previewKeysOfEveryControl() {
 }
 
 void TFormTavrix::FormCreate() {
-    ui->LabelGiveAwayYourOwn->hide();
+    createBranding();
     ui->LabelScientificFormat->move(ui->LabelScientificFormat->x(), 380);
     ui->ListBoxConvertCategory->clear();
     for (std::string_view name : CategoryNames) {
@@ -140,6 +144,7 @@ void TFormTavrix::FormCreate() {
 }
 
 void TFormTavrix::FormShow() {
+    showBrandingPictures();
     {
         // Loading selects and refills step by step; only the state it ends
         // in is converted, so a refused value is reported once, not per step.
@@ -149,6 +154,7 @@ void TFormTavrix::FormShow() {
     ApplyFontSize(font().pointSize());
     refreshUnitLabels();
     CalculateConversion();
+    armSplash(SplashAtStartMs);
 }
 
 void TFormTavrix::showEvent(QShowEvent* event) {

@@ -14,6 +14,7 @@ class QAbstractButton;
 class QAction;
 class QLineEdit;
 class QListWidget;
+class QTimer;
 
 namespace Ui {
 class TFormTavrix;
@@ -27,6 +28,8 @@ class NumericKeyFilter;
 struct Settings;
 class TFormCalculatorPopUp;
 class TFormOVConvert_LogText;
+class TFormTavrixBranding;
+class TFormTavrixSplash;
 
 class TFormTavrix : public QMainWindow {
     Q_OBJECT
@@ -43,6 +46,11 @@ public:
     void attachCalculator(TFormCalculatorPopUp& calculator);
     // So is the amend dialog of the results log.
     void attachLogTextDialog(TFormOVConvert_LogText& logTextDialog);
+    // The splash and the branding window, made second and fifth, are attached
+    // before the window is first shown; without them it shows no pictures and
+    // no splash.
+    void attachSplash(TFormTavrixSplash& splash);
+    void attachBranding(TFormTavrixBranding& branding);
 
     // The operations the other windows and the settings build on.
     void FillUnitLists(UnitIndex firstUnit, int unitCount, double defaultValue);
@@ -98,6 +106,16 @@ public slots:
     void BitBtnPrintLogClick();
     void BitBtnEmailLogClick();
 
+    // Splash, help and the supplier's links.
+    void TimerSplashShowTimer();
+    void About1Click();
+    void Contents1Click();
+    void Index1Click();
+    void ImageSupplier_MainFormMouseDown();
+    void LabelProvidedByWebAddressMouseDown();
+    void LabelGiveAwayYourOwnClick();
+    void GiveAwayYourOwnBrandedVersion1Click();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -108,6 +126,10 @@ private:
 
     void connectHandlers();
     void connectResultsLogHandlers();
+    void connectBrandingHandlers();
+    void createBranding();
+    void showBrandingPictures();
+    void armSplash(int switchOffMs);
     void previewKeysOfEveryControl();
     void FormKeyDown(int key);
     void FormMouseDown();
@@ -128,6 +150,10 @@ private:
     QLocale systemLocale_;
     TFormCalculatorPopUp* calculator_ = nullptr;
     TFormOVConvert_LogText* logTextDialog_ = nullptr;
+    TFormTavrixSplash* splash_ = nullptr;
+    TFormTavrixBranding* branding_ = nullptr;
+    // Shows the splash once the window is up, and again for About.
+    QTimer* TimerSplashShow = nullptr;
     // Where the open and save dialogs of log files start: the folder of the
     // last file opened or saved.
     QString logFileFolder_;

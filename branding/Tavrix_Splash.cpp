@@ -1,0 +1,94 @@
+#include "Tavrix_Splash.h"
+
+#include "Desktop.h"
+#include "SvgPicture.h"
+#include "WebLinks.h"
+#include "WindowPlacement.h"
+
+#include <QLabel>
+#include <QTimer>
+
+namespace tavrix {
+
+QString SplashWebAddress;
+
+namespace {
+
+constexpr QSize ClientSize{380, 200};
+constexpr QRect VersionPlace{146, 70, 85, 11};
+constexpr QRect SupplierPlace{15, 126, 350, 65};
+// A press on the picture closes the splash this soon.
+constexpr int CloseSoonMs = 10;
+
+QFont VersionFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("Small Fonts"), QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(9);
+    return font;
+}
+
+} // namespace
+
+TFormTavrixSplash::TFormTavrixSplash(Desktop& desktop, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), ImageSplash(new QLabel(this)),
+      LabellVersion(new QLabel(this)), ImageSupplier_Splash(new QLabel(this)),
+      TimerSplashOff(new QTimer(this)), desktop_(desktop) {
+    setObjectName(QStringLiteral("FormTavrixSplash"));
+    setWindowTitle(QStringLiteral("About Tavrix"));
+    setFixedSize(ClientSize);
+
+    ImageSplash->setObjectName(QStringLiteral("ImageSplash"));
+    ImageSplash->setCursor(Qt::ArrowCursor);
+    ShowSvgPicture(*ImageSplash, QStringLiteral(":/branding/splash.svg"), ClientSize);
+    OnMouseDown(*ImageSplash, [this] { ImageSplashMouseDown(); });
+
+    LabellVersion->setObjectName(QStringLiteral("LabellVersion"));
+    LabellVersion->setGeometry(VersionPlace);
+    LabellVersion->setAlignment(Qt::AlignCenter);
+    LabellVersion->setFont(VersionFont());
+    LabellVersion->setStyleSheet(QStringLiteral("color: grey; background: transparent;"));
+    // Presses go through to the picture beneath.
+    LabellVersion->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    ImageSupplier_Splash->setObjectName(QStringLiteral("ImageSupplier_Splash"));
+    ImageSupplier_Splash->setGeometry(SupplierPlace);
+    ImageSupplier_Splash->setCursor(Qt::PointingHandCursor);
+    ImageSupplier_Splash->hide();
+    OnMouseDown(*ImageSupplier_Splash, [this] { ImageSupplier_SplashMouseDown(); });
+
+    TimerSplashOff->setObjectName(QStringLiteral("TimerSplashOff"));
+    connect(TimerSplashOff, &QTimer::timeout, this, &TFormTavrixSplash::TimerSplashOffTimer);
+    FormCreate();
+}
+
+void TFormTavrixSplash::FormCreate() {
+    LabellVersion->setText(VersionText);
+}
+
+void TFormTavrixSplash::ShowSplash() {
+    ImageSupplier_Splash->setToolTip(SplashWebAddress);
+    PlaceWindowAt(*this, -1, -1);
+    desktop_.execModal(*this);
+}
+
+void TFormTavrixSplash::SetSwitchOffInterval(int milliseconds) {
+    if (milliseconds == 0)
+        TimerSplashOff->stop();
+    else
+        TimerSplashOff->start(milliseconds);
+}
+
+void TFormTavrixSplash::TimerSplashOffTimer() {
+    SetSwitchOffInterval(0);
+    close();
+}
+
+void TFormTavrixSplash::ImageSplashMouseDown() {
+    SetSwitchOffInterval(CloseSoonMs);
+}
+
+void TFormTavrixSplash::ImageSupplier_SplashMouseDown() {
+    OpenWebAddress(desktop_, SplashWebAddress);
+}
+
+} // namespace tavrix

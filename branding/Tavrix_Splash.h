@@ -1,0 +1,49 @@
+// The splash window: shown at start-up and as the About box, it closes by
+// itself when its switch-off timer fires, or at once on a mouse press.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+class QTimer;
+
+namespace tavrix {
+
+class Desktop;
+
+// The address every web link opens; the main window sets it from the
+// supplier's address when it is created.
+extern QString SplashWebAddress;
+
+inline const QString VersionText = QStringLiteral("Version 1.01");
+
+class TFormTavrixSplash : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TFormTavrixSplash(Desktop& desktop, QWidget* parent = nullptr);
+
+    // Shows the splash modally, centred on the screen; returns when it closes.
+    void ShowSplash();
+    // Like setting a window timer's interval: 0 stops the timer, any other
+    // value starts the countdown afresh.
+    void SetSwitchOffInterval(int milliseconds);
+
+    QLabel* ImageSplash;
+    QLabel* LabellVersion;
+    QLabel* ImageSupplier_Splash;
+    QTimer* TimerSplashOff;
+
+public slots:
+    void TimerSplashOffTimer();
+    void ImageSplashMouseDown();
+    void ImageSupplier_SplashMouseDown();
+
+private:
+    void FormCreate();
+
+    Desktop& desktop_;
+};
+
+} // namespace tavrix

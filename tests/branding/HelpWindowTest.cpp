@@ -1,0 +1,255 @@
+// The manual as the build made it, opened in the help window offscreen:
+// every page of its contents loads, every index entry leads to a page, and
+// every unit and message can be found by name.
+#include "HelpWindow.h"
+#include "Tavrix_Units.h"
+#include "UnwritableFolders.h"
+#include "Widgets.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHelpContentWidget>
+#include <QHelpEngine>
+#include <QHelpIndexWidget>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
+
+#include <gtest/gtest.h>
+
+namespace tavrix {
+namespace {
+
+const QString BuiltHelpFolder = QStringLiteral(TAVRIX_HELP_DIR);
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Waits until the engine's contents and index, which fill in the background, are there.
+bool WaitForContentsAndIndex(QHelpEngine& engine) {
+    return QTest::qWaitFor(
+        [&engine] {
+            return !engine.contentModel()->isCreatingContents() && engine.contentModel()->rowCount() > 0 &&
+                   !engine.indexModel()->isCreatingIndex() && engine.indexModel()->rowCount() > 0;
+        },
+        10000);
+}
+
+void CollectContents(const QHelpContentItem& item, QList<QUrl>& pages) {
+    for (int row = 0; row < item.childCount(); ++row) {
+        pages << item.child(row)->url();
+        CollectContents(*item.child(row), pages);
+    }
+}
+
+QString PageOf(const QHelpEngine& engine, const QUrl& url) {
+    QUrl page = url;
+    page.setFragment({});
+    return QString::fromUtf8(engine.fileData(page));
+}
+
+class BuiltManual : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(QFile::exists(BuiltHelpFolder + '/' + HelpCollectionFile));
+        ASSERT_NE(help.engine(), nullptr);
+        ASSERT_TRUE(WaitForContentsAndIndex(*help.engine()));
+    }
+    QHelpEngine& engine() { return *help.engine(); }
+    QStringList keywords() {
+        QStringList all;
+        for (int row = 0; row < engine().indexModel()->rowCount(); ++row)
+            all << engine().indexModel()->data(engine().indexModel()->index(row, 0)).toString();
+        return all;
+    }
+    // The titles of the pages `keyword` leads to; each must exist and hold its anchor.
+    QStringList pagesFor(const QString& keyword) {
+        QStringList titles;
+        for (const QHelpLink& link : engine().documentsForKeyword(keyword)) {
+            const QString page = PageOf(engine(), link.url);
+            EXPECT_FALSE(page.isEmpty())
+                << keyword.toStdString() << " -> " << link.url.toString().toStdString();
+            if (link.url.hasFragment()) {
+                EXPECT_TRUE(page.contains("id=\"" + link.url.fragment() + "\""))
+                    << keyword.toStdString() << " -> " << link.url.toString().toStdString();
+            }
+            titles << link.title;
+        }
+        return titles;
+    }
+
+    HelpWindow help{BuiltHelpFolder + '/' + HelpCollectionFile};
+};
+
+TEST_F(BuiltManual, EveryPageOfTheContentsLoads) {
+    QList<QUrl> pages;
+    CollectContents(*engine().contentModel()->contentItemAt(QModelIndex()), pages);
+    // 12 chapters and a page per category.
+    EXPECT_EQ(pages.size(), 12 + CategoryCount);
+    for (const QUrl& url : pages) {
+        const QString page = PageOf(engine(), url);
+        EXPECT_TRUE(page.contains("<h1>")) << url.toString().toStdString();
+        // Nothing may come from outside the manual.
+        EXPECT_FALSE(page.contains("http://") || page.contains("https://")) << url.toString().toStdString();
+    }
+    // The window opens on the first page once the contents are there.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !Find<QTextBrowser>(help, "HelpPage").source().isEmpty(); }));
+    EXPECT_EQ(Find<QTextBrowser>(help, "HelpPage").documentTitle(), "Getting started");
+}
+
+TEST_F(BuiltManual, PagesWearTheManualsStyleSheet) {
+    const QTextBrowser& page = Find<QTextBrowser>(help, "HelpPage");
+    ASSERT_TRUE(QTest::qWaitFor([&page] { return !page.source().isEmpty(); }));
+    // The heading's colour comes from help.css, which the page names relative to itself.
+    const QTextCharFormat heading = page.document()->begin().begin().fragment().charFormat();
+    EXPECT_EQ(heading.foreground().color(), QColor(0x1f, 0x4e, 0x79));
+}
+
+TEST_F(BuiltManual, EveryIndexEntryLeadsToAPage) {
+    const QStringList all = keywords();
+    EXPECT_GT(all.size(), 300);
+    for (const QString& keyword : all)
+        EXPECT_FALSE(pagesFor(keyword).isEmpty()) << keyword.toStdString();
+}
+
+TEST_F(BuiltManual, EveryUnitIsFoundOnItsCategorysPage) {
+    for (int category = 0; category < CategoryCount; ++category) {
+        const CategoryRange range = CategoryUnitRange.at(static_cast<std::size_t>(category));
+        const QString categoryName = Text(CategoryNames.at(static_cast<std::size_t>(category)));
+        EXPECT_TRUE(pagesFor(categoryName).contains(categoryName)) << categoryName.toStdString();
+        for (int unit = range.firstUnit; unit < range.firstUnit + range.unitCount; ++unit) {
+            for (const auto* names : {&UnitNamesEuropean, &UnitNamesUSA}) {
+                const QString name = Text(names->at(static_cast<std::size_t>(unit))).trimmed();
+                EXPECT_TRUE(pagesFor(name).contains(categoryName))
+                    << name.toStdString() << " not found on " << categoryName.toStdString();
+            }
+        }
+    }
+}
+
+TEST_F(BuiltManual, EveryMessageIsFoundByName) {
+    const char* messages[] = {
+        "The value is not a valid",
+        "Input range -1.0 to +1.0",
+        "Maximum number of pre-decimal digits reached",
+        "Maximum number of post-decimal digits reached",
+        "Do you wish to use a value equal to a ...?",
+        "Floating point division by zero",
+        "Conversions failed : routine does not exist",
+        "A negative number does not have a square root",
+        "The result is too large for the calculator",
+        "The calculator memory could not be saved",
+        "Are your sure you wish to clear the results log?",
+        "Cannot read the results log file",
+        "Cannot save the results log file",
+        "Cannot find web browser to view",
+        "Cannot find acrobat PDF reader to view TavrixBrandedVersion.pdf",
+    };
+    for (const char* message : messages)
+        EXPECT_EQ(pagesFor(message), QStringList{"Messages and what they mean"}) << message;
+}
+
+TEST_F(BuiltManual, AnEntryWithSeveralPagesOffersThemAll) {
+    // "litre" names a unit of liquid measure and one of volume.
+    ASSERT_GT(engine().documentsForKeyword("litre").size(), 1);
+    QHelpIndexWidget& index = *engine().indexWidget();
+    index.filterIndices("litre");
+    const QModelIndexList exact = engine().indexModel()->match(engine().indexModel()->index(0, 0),
+                                                               Qt::DisplayRole, "litre", 1, Qt::MatchExactly);
+    ASSERT_EQ(exact.size(), 1);
+    index.setCurrentIndex(exact.front());
+    index.activateCurrentItem();
+    const QTextBrowser& page = Find<QTextBrowser>(help, "HelpPage");
+    EXPECT_TRUE(page.toPlainText().contains("Topics for \"litre\"")) << page.toPlainText().toStdString();
+    EXPECT_TRUE(page.toPlainText().contains("Liquid measure"));
+    EXPECT_TRUE(page.toPlainText().contains("Volume / Capacity"));
+}
+
+TEST_F(BuiltManual, OneClickOpensAPage) {
+    help.ShowView(HelpView::Contents);
+    QHelpContentWidget& contents = *engine().contentWidget();
+    const QModelIndexList temperature =
+        engine().contentModel()->match(engine().contentModel()->index(0, 0), Qt::DisplayRole, "Temperature",
+                                       1, Qt::MatchExactly | Qt::MatchRecursive);
+    ASSERT_EQ(temperature.size(), 1);
+    contents.scrollTo(temperature.front());
+    ClickAt(*contents.viewport(), contents.visualRect(temperature.front()).center());
+    EXPECT_EQ(Find<QTextBrowser>(help, "HelpPage").documentTitle(), "Temperature");
+
+    help.ShowView(HelpView::Index);
+    QHelpIndexWidget& index = *engine().indexWidget();
+    index.filterIndices("absolute zero");
+    ClickAt(*index.viewport(), index.visualRect(engine().indexModel()->index(0, 0)).center());
+    EXPECT_EQ(Find<QTextBrowser>(help, "HelpPage").documentTitle(), "Temperature");
+}
+
+TEST_F(BuiltManual, OpensOnTheAskedView) {
+    const QTabWidget& navigation = Find<QTabWidget>(help, "HelpNavigation");
+    help.ShowView(HelpView::Index);
+    EXPECT_TRUE(help.isVisible());
+    EXPECT_EQ(navigation.currentWidget()->findChild<QHelpIndexWidget*>(), engine().indexWidget());
+    help.ShowView(HelpView::Contents);
+    EXPECT_EQ(navigation.currentWidget()->findChild<QHelpContentWidget*>(), engine().contentWidget());
+}
+
+// An installed manual lies in a folder nobody may write to.
+TEST(InstalledManual, WorksFromAFolderThatCannotBeWritten) {
+    QTemporaryDir copy;
+    ASSERT_TRUE(copy.isValid());
+    for (const QString& file : QDir(BuiltHelpFolder).entryList(QDir::Files))
+        ASSERT_TRUE(QFile::copy(BuiltHelpFolder + '/' + file, copy.filePath(file)));
+    const QStringList before = QDir(copy.path()).entryList(QDir::Files);
+    ImmutableFolder locked(copy.path());
+    if (!locked.made())
+        GTEST_SKIP() << "no immutable folders here";
+    HelpWindow help(copy.filePath(HelpCollectionFile));
+    ASSERT_NE(help.engine(), nullptr);
+    EXPECT_TRUE(WaitForContentsAndIndex(*help.engine()));
+    EXPECT_FALSE(help.engine()->documentsForKeyword("m/sec²").isEmpty());
+    EXPECT_EQ(QDir(copy.path()).entryList(QDir::Files), before);
+}
+
+TEST(MissingManual, SaysSoAndCreatesNothing) {
+    QTemporaryDir empty;
+    ASSERT_TRUE(empty.isValid());
+    HelpWindow help(empty.filePath(HelpCollectionFile));
+    help.ShowView(HelpView::Index);
+    EXPECT_EQ(help.engine(), nullptr);
+    EXPECT_TRUE(Find<QTextBrowser>(help, "HelpPage").toPlainText().contains("cannot be found"));
+    EXPECT_TRUE(QDir(empty.path()).isEmpty());
+}
+
+TEST(HelpViewer, KeepsOneWindowForEveryCall) {
+    QWidget owner;
+    const auto showHelp = HelpViewerFor(BuiltHelpFolder + '/' + HelpCollectionFile, owner);
+    showHelp(HelpView::Contents);
+    showHelp(HelpView::Index);
+    const QList<HelpWindow*> windows = owner.findChildren<HelpWindow*>();
+    ASSERT_EQ(windows.size(), 1);
+    EXPECT_TRUE(windows.front()->isVisible());
+    EXPECT_EQ(Find<QTabWidget>(*windows.front(), "HelpNavigation").currentIndex(), 1);
+}
+
+TEST(BrandedVersionDocument, IsAPdfThatNamesWhatASupplierChanges) {
+    QFile document(BuiltHelpFolder + "/TavrixBrandedVersion.pdf");
+    ASSERT_TRUE(document.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(document.read(5) == "%PDF-");
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    QProcess reader;
+    reader.start(pdftotext, {document.fileName(), "-"});
+    ASSERT_TRUE(reader.waitForFinished());
+    const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+    for (const char* part : {"SupplierWebAddress", "supplier.svg", "banner.svg", "splash.svg", "test.sh"})
+        EXPECT_TRUE(text.contains(part)) << part;
+}
+
+} // namespace
+} // namespace tavrix
