@@ -3,7 +3,6 @@
 // file, through the real main window, offscreen.
 #include "DataPaths.h"
 #include "Desktop.h"
-#include "Fonts.h"
 #include "Tavrix_AddLogText.h"
 #include "Tavrix_MainForm.h"
 
@@ -138,14 +137,3 @@ void BM_OpenTenMegabyteLog(benchmark::State& state) {
 BENCHMARK(BM_OpenTenMegabyteLog)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication application(argc, argv);
-    tavrix::RegisterBundledFonts();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -239,16 +239,21 @@ void TFormTavrix::BitBtnCalulateResultClick() {
     CalculateConversion();
 }
 
-void TFormTavrix::BitBtnCalculateEntryClick() {
+QString TFormTavrix::valueFromCalculatorAt(QPoint offset) {
     if (calculator_ == nullptr) {
+        return {};
+    }
+    const QPoint at = frameGeometry().topLeft() + offset;
+    calculator_->ShowCalculatorAt(at.x(), at.y());
+    return calculator_->CalcAccepted() ? CalculatorValueText(calculator_->CalcValue()) : QString();
+}
+
+void TFormTavrix::BitBtnCalculateEntryClick() {
+    const QString value = valueFromCalculatorAt({210, 410});
+    if (value.isEmpty()) {
         return;
     }
-    const QPoint at = frameGeometry().topLeft();
-    calculator_->ShowCalculatorAt(at.x() + 210, at.y() + 410);
-    if (!calculator_->CalcAccepted()) {
-        return;
-    }
-    ui->EditFromValue->setText(CalculatorValueText(calculator_->CalcValue()));
+    ui->EditFromValue->setText(value);
     CalculateConversion();
 }
 

@@ -1,7 +1,5 @@
 // The results log's own operations: conversion lines, calculator lines,
 // amending, deleting and clearing. Each is a tool button and a menu item.
-#include "CalculatorNumberText.h"
-#include "CalculatorPopUp.h"
 #include "Desktop.h"
 #include "ResultsLogField.h"
 #include "Tavrix_AddLogText.h"
@@ -56,17 +54,9 @@ void TFormTavrix::BitBtnAddToResultsLogClick() {
 }
 
 void TFormTavrix::BitBtnCalculatorStringToLogClick() {
-    if (calculator_ == nullptr) {
-        return;
-    }
-    const QPoint at = frameGeometry().topLeft();
-    calculator_->ShowCalculatorAt(at.x() + 210, at.y() + 235);
-    if (!calculator_->CalcAccepted()) {
-        return;
-    }
-    const QString text = CalculatorValueText(calculator_->CalcValue());
-    if (!text.isEmpty()) {
-        AppendResultsLogLines(*ui->MemoResultsLog, {text});
+    const QString value = valueFromCalculatorAt({210, 235});
+    if (!value.isEmpty()) {
+        AppendResultsLogLines(*ui->MemoResultsLog, {value});
     }
 }
 

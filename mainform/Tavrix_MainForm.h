@@ -136,6 +136,9 @@ private:
     void ListClick(const QListWidget& list);
     void showScientificFormatState();
     void refreshUnitLabels();
+    // Opens the calculator at `offset` from the window's top-left corner;
+    // the accepted value as the caller writes it, empty when none was accepted.
+    QString valueFromCalculatorAt(QPoint offset);
     void setValueText(double value, int decimals);
     void refuseConversion(const QString& resultText);
     void showResult(const QString& resultText);

@@ -404,9 +404,19 @@ TEST_F(ResultsLogOutputsTest, PrintsThePagesAndCopiesChosenInTheDialog) {
     printToPdf(twoCopies, [](QPrinter& printer) { printer.setCopyCount(2); });
     const int pages = PdfInfo(whole, "Pages").toInt();
     ASSERT_EQ(PdfInfo(twoCopies, "Pages").toInt(), 2 * pages);
+    // The two prints may fall into different seconds: their titles' times may differ.
+    const auto withoutTime = [](QStringList page) {
+        for (QString& line : page) {
+            if (line.startsWith("TAVRIX Results Log")) {
+                line = "TAVRIX Results Log";
+            }
+        }
+        return page;
+    };
     for (int page = 1; page <= pages; ++page) {
-        EXPECT_EQ(PdfLines(twoCopies, page), PdfLines(whole, page)) << "first copy, page " << page;
-        EXPECT_EQ(PdfLines(twoCopies, pages + page), PdfLines(whole, page)) << "second copy, page " << page;
+        const QStringList wholePage = withoutTime(PdfLines(whole, page));
+        EXPECT_EQ(withoutTime(PdfLines(twoCopies, page)), wholePage) << "first copy, page " << page;
+        EXPECT_EQ(withoutTime(PdfLines(twoCopies, pages + page)), wholePage) << "second copy, page " << page;
     }
 }
 
