@@ -3,7 +3,7 @@
 // test runs under a short CTest timeout, so a hang fails it), nothing but a
 // regular file is ever replaced, and a link to a regular file is read and
 // written through, staying a link.
-#include "SpecialFiles.h"
+#include "NonRegularFiles.h"
 #include "ResultsLogFixture.h"
 #include "TestFiles.h"
 
@@ -19,9 +19,9 @@ namespace {
 // What stands in the file's place.
 struct Place {
     const char* name;
-    std::optional<SpecialFile> special; // made at the path, or at the link's target
-    bool link;                          // the path is a link to the target
-    bool regularTarget;                 // the link leads to a regular file the test fills
+    std::optional<NonRegularFile> special; // made at the path, or at the link's target
+    bool link;                             // the path is a link to the target
+    bool regularTarget;                    // the link leads to a regular file the test fills
 };
 
 void PrintTo(const Place& place, std::ostream* out) {
@@ -29,40 +29,40 @@ void PrintTo(const Place& place, std::ostream* out) {
 }
 
 const Place Places[] = {
-    {"Fifo", SpecialFile::Fifo, false, false},
-    {"CharacterDevice", SpecialFile::CharacterDevice, false, false},
-    {"Socket", SpecialFile::Socket, false, false},
-    {"Folder", SpecialFile::Folder, false, false},
-    {"LinkToFifo", SpecialFile::Fifo, true, false},
-    {"LinkToCharacterDevice", SpecialFile::CharacterDevice, true, false},
-    {"LinkToSocket", SpecialFile::Socket, true, false},
-    {"LinkToFolder", SpecialFile::Folder, true, false},
+    {"Fifo", NonRegularFile::Fifo, false, false},
+    {"CharacterDevice", NonRegularFile::CharacterDevice, false, false},
+    {"Socket", NonRegularFile::Socket, false, false},
+    {"Folder", NonRegularFile::Folder, false, false},
+    {"LinkToFifo", NonRegularFile::Fifo, true, false},
+    {"LinkToCharacterDevice", NonRegularFile::CharacterDevice, true, false},
+    {"LinkToSocket", NonRegularFile::Socket, true, false},
+    {"LinkToFolder", NonRegularFile::Folder, true, false},
     {"DanglingLink", std::nullopt, true, false},
     {"LinkToRegularFile", std::nullopt, true, true},
 };
 
-QString KindName(SpecialFile kind) {
+QString KindName(NonRegularFile kind) {
     switch (kind) {
-    case SpecialFile::Fifo:
+    case NonRegularFile::Fifo:
         return "fifo";
-    case SpecialFile::CharacterDevice:
+    case NonRegularFile::CharacterDevice:
         return "character device";
-    case SpecialFile::Socket:
+    case NonRegularFile::Socket:
         return "socket";
-    case SpecialFile::Folder:
+    case NonRegularFile::Folder:
         return "folder";
     }
     return {};
 }
 
-class SpecialFileInPlace : public ResultsLogTest, public ::testing::WithParamInterface<Place> {
+class NonRegularFileInPlace : public ResultsLogTest, public ::testing::WithParamInterface<Place> {
 protected:
     // Puts the place's thing at `path`; `regularContent` fills a regular target.
     void make(const QString& path, const QByteArray& regularContent = {}) {
         path_ = path;
         const Place& place = GetParam();
         const QString thing = place.link ? target() : path;
-        if (place.special && !MakeSpecialFile(*place.special, thing)) {
+        if (place.special && !MakeNonRegularFile(*place.special, thing)) {
             GTEST_SKIP() << "cannot make a " << KindName(*place.special).toStdString() << " here";
         }
         if (place.regularTarget) {
@@ -96,7 +96,7 @@ protected:
 // Nine lines of valid settings: 10 points and "2.5" are no defaults.
 const QByteArray LargeFontSettings = "10\r\n6\r\n0\r\n0\r\n1\r\nEUROPE\r\nFALSE\r\nFALSE\r\n2.5\r\n";
 
-TEST_P(SpecialFileInPlace, AsTheSettingsFileGivesTheDefaultsSilently) {
+TEST_P(NonRegularFileInPlace, AsTheSettingsFileGivesTheDefaultsSilently) {
     const DataPaths own(folder.filePath("own"));
     ASSERT_TRUE(QDir().mkpath(own.folder()));
     make(own.settingsFile(), LargeFontSettings);
@@ -114,7 +114,7 @@ TEST_P(SpecialFileInPlace, AsTheSettingsFileGivesTheDefaultsSilently) {
     }
 }
 
-TEST_P(SpecialFileInPlace, AsTheCalculatorMemoryGivesZeroWithAMessage) {
+TEST_P(NonRegularFileInPlace, AsTheCalculatorMemoryGivesZeroWithAMessage) {
     make(paths.memoryFile(), QByteArray("\0\0\0\0\0\0\x14@", 8)); // 5
     desktop.expectModal([&](QDialog&) {
         EXPECT_EQ(Find<QLabel>(calculator, "LabelMemoryContent").text(),
@@ -135,7 +135,7 @@ TEST_P(SpecialFileInPlace, AsTheCalculatorMemoryGivesZeroWithAMessage) {
     expectUnchanged(true);
 }
 
-TEST_P(SpecialFileInPlace, AsALogFileToOpenGivesTheErrorBox) {
+TEST_P(NonRegularFileInPlace, AsALogFileToOpenGivesTheErrorBox) {
     make(folder.filePath("log.TVRX"), "from the file\r\n");
     setLogLines({"kept"});
     desktop.expectOpenFile(path_);
@@ -151,7 +151,7 @@ TEST_P(SpecialFileInPlace, AsALogFileToOpenGivesTheErrorBox) {
     expectUnchanged(false);
 }
 
-TEST_P(SpecialFileInPlace, AsALogFileToSaveIsNeverReplaced) {
+TEST_P(NonRegularFileInPlace, AsALogFileToSaveIsNeverReplaced) {
     make(folder.filePath("log.TVRX"), "old\r\n");
     setLogLines({"new"});
     desktop.expectSaveFile(path_);
@@ -167,7 +167,7 @@ TEST_P(SpecialFileInPlace, AsALogFileToSaveIsNeverReplaced) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(OwnFiles, SpecialFileInPlace, ::testing::ValuesIn(Places),
+INSTANTIATE_TEST_SUITE_P(OwnFiles, NonRegularFileInPlace, ::testing::ValuesIn(Places),
                          [](const ::testing::TestParamInfo<Place>& test) {
                              return std::string(test.param.name);
                          });

@@ -7,11 +7,11 @@
 
 namespace tavrix {
 
-enum class SpecialFile { Fifo, CharacterDevice, Socket, Folder };
+enum class NonRegularFile { Fifo, CharacterDevice, Socket, Folder };
 
 // Makes one at `path`; false (with errno set) where the system refuses.
 // The character device is the one of /dev/null.
-bool MakeSpecialFile(SpecialFile kind, const QString& path);
+bool MakeNonRegularFile(NonRegularFile kind, const QString& path);
 
 // What stands at `path` itself, a link not followed: "fifo", "character
 // device", "socket", "folder", "file", "link" or "nothing".

@@ -1,4 +1,4 @@
-#include "SpecialFiles.h"
+#include "NonRegularFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,16 +33,16 @@ bool MakeSocket(const QByteArray& path) {
 
 } // namespace
 
-bool MakeSpecialFile(SpecialFile kind, const QString& path) {
+bool MakeNonRegularFile(NonRegularFile kind, const QString& path) {
     const QByteArray name = QFile::encodeName(path);
     switch (kind) {
-    case SpecialFile::Fifo:
+    case NonRegularFile::Fifo:
         return ::mkfifo(name.constData(), 0600) == 0;
-    case SpecialFile::CharacterDevice:
+    case NonRegularFile::CharacterDevice:
         return ::mknod(name.constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
-    case SpecialFile::Socket:
+    case NonRegularFile::Socket:
         return MakeSocket(name);
-    case SpecialFile::Folder:
+    case NonRegularFile::Folder:
         return QDir().mkdir(path);
     }
     return false;
