@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Checks the Debian package on a bare Debian 12: builds it, runs lintian on
+# it, installs it into a minimal bookworm root (made once by debootstrap from
+# this machine's Debian mirror and kept in build/debootstrap-cache) with apt
+# pulling the dependencies, starts the program there offscreen and closes it,
+# then purges the package and checks that none of its files is left.
+# Needs root (debootstrap and chroot).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+deb=$(scripts/package.sh | tail -n 1)
+echo "== package: $deb"
+dpkg-deb --field "$deb" Package Version Section Depends Recommends
+
+echo "== lintian"
+lintian_output=$(lintian --display-info "$deb" 2>&1) || true
+echo "${lintian_output:-(no tags)}"
+if echo "$lintian_output" | grep -q '^[EW]:'; then
+  echo "package-check: lintian reports errors or warnings" >&2
+  exit 1
+fi
+
+cache=build/debootstrap-cache/bookworm-minbase
+if [ ! -f "$cache.complete" ]; then
+  mirror=$(apt-get indextargets --format '$(RELEASE) $(REPO_URI)' 'Identifier: Packages' |
+    awk '$1 == "bookworm" { print $2; exit }')
+  [ -n "$mirror" ] || { echo "package-check: no bookworm mirror in apt's sources" >&2; exit 1; }
+  echo "== debootstrap --variant=minbase bookworm from $mirror (kept in $cache)"
+  rm -rf "$cache"
+  mkdir -p "$(dirname "$cache")"
+  debootstrap --variant=minbase bookworm "$cache" "$mirror" >build/debootstrap-cache/debootstrap.log
+  touch "$cache.complete"
+fi
+
+root=build/package-check/root
+echo "== fresh root from the cache: $root"
+rm -rf "$root"
+mkdir -p "$(dirname "$root")"
+cp -a "$cache" "$root"
+cp /etc/resolv.conf "$root/etc/resolv.conf"
+mount -t proc proc "$root/proc"
+trap 'umount "$root/proc"' EXIT
+in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 "$@"; }
+
+echo "== apt-get install (dependencies only, no recommends)"
+cp "$deb" "$root/tmp/tavrix.deb"
+in_root apt-get update -q >/dev/null
+in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends /tmp/tavrix.deb |
+  grep -E '^(Setting up|[0-9]+ upgraded)' | tail -n 3
+package_files=$(in_root dpkg -L tavrix)
+
+echo "== start offscreen as a person would, close with SIGTERM"
+in_root mkdir -p /root/config
+scripts/start-and-close chroot "$root" env -i PATH=/usr/bin:/bin HOME=/root XDG_CONFIG_HOME=/root/config \
+  QT_QPA_PLATFORM=offscreen tavrix
+[ -f "$root/root/config/Tavrix/Tavrix.ini" ] || { echo "package-check: no settings written" >&2; exit 1; }
+echo "started, closed, settings in \$XDG_CONFIG_HOME/Tavrix/Tavrix.ini ($(wc -l <"$root/root/config/Tavrix/Tavrix.ini") lines)"
+
+echo "== apt-get purge"
+in_root env DEBIAN_FRONTEND=noninteractive apt-get purge -y -q tavrix | grep -E '^(Removing|Purging)'
+# Its own folders must go; folders it shares with other packages stay.
+own_folder='^/usr/share/(tavrix|tavrix/Help|doc/tavrix)$'
+left=()
+while read -r path; do
+  if [ -d "$root$path" ] && ! [[ $path =~ $own_folder ]]; then continue; fi
+  if [ -e "$root$path" ]; then left+=("$path"); fi
+done <<<"$package_files"
+left+=($(cd "$root" && find var/lib/dpkg/info -name 'tavrix.*'))
+left+=($(grep -rl -i tavrix "$root/usr/share/mime" "$root/usr/share/applications" 2>/dev/null || true))
+if in_root dpkg-query -W -f='${Status}' tavrix 2>/dev/null | grep -q installed; then left+=("dpkg status"); fi
+if [ ${#left[@]} -ne 0 ]; then
+  printf 'package-check: left after purge: %s\n' "${left[@]}" >&2
+  exit 1
+fi
+echo "nothing of the package is left"
+echo "package-check: passed"
