@@ -7,6 +7,7 @@
 # Needs root (debootstrap and chroot).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+[ "$(id -u)" -eq 0 ] || { echo "package-check: needs root, for debootstrap and chroot" >&2; exit 1; }
 
 deb=$(scripts/package.sh | tail -n 1)
 echo "== package: $deb"
@@ -14,9 +15,7 @@ dpkg-deb --field "$deb" Package Version Section Depends Recommends
 
 echo "== lintian"
 # lintian warns against running it as root, which this script needs to be.
-lintian=(lintian)
-[ "$(id -u)" -ne 0 ] || lintian=(runuser -u nobody -- lintian)
-lintian_output=$("${lintian[@]}" --display-info "$deb" 2>&1) || true
+lintian_output=$(runuser -u nobody -- lintian --display-info "$deb" 2>&1) || true
 echo "${lintian_output:-(no tags)}"
 if echo "$lintian_output" | grep -q '^[EW]:'; then
   echo "package-check: lintian reports errors or warnings" >&2
@@ -31,7 +30,12 @@ if [ ! -f "$cache.complete" ]; then
   echo "== debootstrap --variant=minbase bookworm from $mirror (kept in $cache)"
   rm -rf "$cache"
   mkdir -p "$(dirname "$cache")"
-  debootstrap --variant=minbase bookworm "$cache" "$mirror" >build/debootstrap-cache/debootstrap.log
+  log=build/debootstrap-cache/debootstrap.log
+  debootstrap --variant=minbase bookworm "$cache" "$mirror" >"$log" 2>&1 || {
+    tail -n 20 "$log" >&2
+    echo "package-check: debootstrap could not make the root from $mirror (see $log)" >&2
+    exit 1
+  }
   touch "$cache.complete"
 fi
 
