@@ -57,8 +57,14 @@ echo "== apt-get install (dependencies only, no recommends; full output in $apt_
 cp "$deb" "$root/tmp/tavrix.deb"
 : >"$apt_log"
 apt update
+# The desktop's databases first, so that the package's triggers fill them and
+# the purge can be seen to empty them again.
+apt install -y --no-install-recommends shared-mime-info desktop-file-utils
 apt install -y --no-install-recommends /tmp/tavrix.deb
-grep -E '^[0-9]+ upgraded|^Setting up tavrix' "$apt_log"
+grep -E '^[0-9]+ upgraded|^Setting up tavrix' "$apt_log" | tail -n 2
+grep -q '^text/x-tavrix-log$' "$root/usr/share/mime/types" ||
+  { echo "package-check: the MIME database does not know the results log" >&2; exit 1; }
+echo "the MIME database knows text/x-tavrix-log"
 package_files=$(in_root dpkg -L tavrix)
 # The help engine's SQLite driver, a plug-in no linked library pulls in.
 [ -f "$root/usr/lib/x86_64-linux-gnu/qt6/plugins/sqldrivers/libqsqlite.so" ] ||
@@ -81,9 +87,11 @@ while read -r path; do
   if [ -d "$root$path" ] && ! [[ $path =~ $own_folder ]]; then continue; fi
   if [ -e "$root$path" ]; then left+=("$path"); fi
 done <<<"$package_files"
-left+=($(cd "$root" && find var/lib/dpkg/info -name 'tavrix.*'))
-left+=($(grep -rl -i tavrix "$root/usr/share/mime" "$root/usr/share/applications" 2>/dev/null || true))
-if in_root dpkg-query -W -f='${Status}' tavrix 2>/dev/null | grep -q installed; then left+=("dpkg status"); fi
+# dpkg's own records, and caches that a trigger may have filled with its entries.
+mapfile -t -O ${#left[@]} left < <(find "$root/var/lib/dpkg/info" -name 'tavrix.*')
+mapfile -t -O ${#left[@]} left < <(grep -rl -i tavrix "$root/usr/share/mime" "$root/usr/share/applications" 2>/dev/null)
+status=$(in_root dpkg-query -W -f='${Status}' tavrix 2>/dev/null || true)
+case $status in '' | *not-installed) ;; *) left+=("dpkg status: $status") ;; esac
 if [ ${#left[@]} -ne 0 ]; then
   printf 'package-check: left after purge: %s\n' "${left[@]}" >&2
   exit 1
