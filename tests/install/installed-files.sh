@@ -52,6 +52,17 @@ if [ -f "$page" ]; then
   done
 fi
 
+# The menu entry, its icon and the AppStream component name one another by the one id.
+desktop_entry=$root/usr/share/applications/$id.desktop
+metainfo=$root/usr/share/metainfo/$id.metainfo.xml
+[ ! -f "$desktop_entry" ] || grep -qx "Icon=$id" "$desktop_entry" || fail "the desktop entry's icon is not $id"
+if [ -f "$metainfo" ]; then
+  grep -q "<id>$id</id>" "$metainfo" || fail "the metainfo's id is not $id"
+  grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+    fail "the metainfo does not launch $id.desktop"
+  grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo lacks release $version"
+fi
+
 changelog=$root/usr/share/doc/tavrix/changelog.gz
 if [ -f "$changelog" ]; then
   head=$(zcat "$changelog" | head -n 1)
