@@ -1,5 +1,5 @@
 # Daily shortcuts; the scripts do the real work (and install what is missing).
-.PHONY: test run bench fuzz format clean
+.PHONY: test run bench fuzz package package-check format clean
 
 test:
 	./test.sh
@@ -12,6 +12,12 @@ bench:
 
 fuzz:
 	scripts/fuzz.sh
+
+package:
+	scripts/package.sh
+
+package-check:
+	scripts/package-check.sh
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -18,6 +18,8 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tavrix");
+    // Lets the desktop match the windows with the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TAVRIX_APP_ID));
     QApplication::setWindowIcon(QIcon(":/icons/tavrix.svg"));
     tavrix::RegisterBundledFonts();
     tavrix::UseSystemNumberFormat();

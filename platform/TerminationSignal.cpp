@@ -1,5 +1,6 @@
 #include "TerminationSignal.h"
 
+#include <QCoreApplication>
 #include <QSocketNotifier>
 #include <QWidget>
 
@@ -30,7 +31,12 @@ void CloseOnTerminationSignal(QWidget& window) {
     QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
         char byte = 0;
         [[maybe_unused]] const auto read = ::read(signalSockets[1], &byte, 1);
-        window.close();
+        // Closing the last window only asks the program to end, and a dialog
+        // that opens before it does (the splash, from a timer right after
+        // start) cancels that; the dialog's own close later is not the last
+        // window's close, so the program would run on with no window.
+        if (window.close())
+            QCoreApplication::quit();
     });
     struct sigaction action {};
     action.sa_handler = OnSignal;

@@ -8,7 +8,8 @@ class QWidget;
 namespace tavrix {
 
 // From now on, SIGTERM and SIGHUP close `window` (once the event loop gets
-// to it); the window must live as long as the program.
+// to it) and, when it closes, end the event loop with any dialog still open;
+// the window must live as long as the program.
 void CloseOnTerminationSignal(QWidget& window);
 
 } // namespace tavrix
