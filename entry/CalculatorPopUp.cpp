@@ -107,8 +107,15 @@ TFormCalculatorPopUp::TFormCalculatorPopUp(Desktop& desktop, const DataPaths& pa
     RightEditInputDisplay->setText(model_.DisplayText());
     // The rules' filter is installed first so that the window's own look at
     // each key, installed after it, runs before it.
-    new NumericKeyFilter(
+    auto* displayFilter = new NumericKeyFilter(
         *RightEditInputDisplay, desktop_, [] { return false; }, DisplayMaxPreDecimal, DisplayMaxPostDecimal);
+    // A pasted number is a new entry where a typed digit would begin one.
+    displayFilter->setPasteReplacesText([this] { return model_.StartNewEntry(); });
+    connect(displayFilter, &NumericKeyFilter::pasted, this, [this] {
+        const TRightEdit& display = *RightEditInputDisplay;
+        model_.TakePastedDisplay(display.text(), display.cursorPosition());
+        ShowModelState();
+    });
     RightEditInputDisplay->installEventFilter(this);
 
     const QColor lime(0x00, 0xff, 0x00);
