@@ -2,6 +2,7 @@
 // the multiply and divide buttons, the results log and the menus.
 #pragma once
 
+#include "FittedLabel.h"
 #include "Tavrix_Units.h"
 
 #include <QLocale>
@@ -9,6 +10,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <vector>
 
 class QAbstractButton;
 class QAction;
@@ -131,7 +133,16 @@ private:
     void showBrandingPictures();
     void armSplash(int switchOffMs);
     void previewKeysOfEveryControl();
+    void nameControlsForScreenReaders();
+    void placeLabels();
+    // After a change of font size or of a label's text.
+    void fitLabelsToText();
     void FormKeyDown(int key);
+    void pressFocusedButton(QObject* focused);
+    void ComboBoxDecimalPlacesExit();
+    // Puts a number typed into the Decimals box in force, or the number in
+    // force back into the box; true when the number in force changed.
+    bool takeTypedDecimals();
     void FormMouseDown();
     void ListClick(const QListWidget& list);
     void showScientificFormatState();
@@ -145,6 +156,7 @@ private:
     void setListRowHeights();
 
     std::unique_ptr<Ui::TFormTavrix> ui;
+    std::vector<LabelPlace> labelPlaces_;
     Desktop& desktop_;
     const DataPaths& paths_;
     QLocale systemLocale_;
