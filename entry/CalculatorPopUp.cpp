@@ -133,7 +133,31 @@ TFormCalculatorPopUp::TFormCalculatorPopUp(Desktop& desktop, const DataPaths& pa
     connect(ImageSignOutline, &TCalculatorPicture::mouseDown, this,
             &TFormCalculatorPopUp::ImageOKbuttonMouseDown);
 
+    nameControlsForScreenReaders();
     FormCreate();
+}
+
+// The keypad is a picture: a screen reader learns from its description
+// that the keyboard works the same keys.
+void TFormCalculatorPopUp::nameControlsForScreenReaders() {
+    const struct {
+        QWidget* control;
+        const char* name;
+        const char* description;
+    } spoken[] = {
+        {RightEditInputDisplay, "Display", "The number being entered, or the last result"},
+        {ImageKeyPad, "Keypad",
+         "Calculator keys; on the keyboard type digits, the separator, + - * / and Enter for ="},
+        {ImageOKbutton, "OK", "Hands the calculator's value back, unless an operation waits"},
+        {ImageSignOutline, "OK", "Shows the pending operation; hands the value back like OK"},
+        {LabelNextCalcOperation, "Operation", "The pending operation, or = after a result"},
+        {LabelMemoryContent, "Memory", "The value in the calculator's memory"},
+        {LabelCurrentCalcValue, "Current value", "The calculator's current value"},
+    };
+    for (const auto& control : spoken) {
+        control.control->setAccessibleName(QString::fromLatin1(control.name));
+        control.control->setAccessibleDescription(QString::fromLatin1(control.description));
+    }
 }
 
 void TFormCalculatorPopUp::FormCreate() {
