@@ -7,6 +7,7 @@
 #include "DataPaths.h"
 #include "Desktop.h"
 #include "NumericField.h"
+#include "PaletteIcons.h"
 #include "ui_Tavrix_MainForm.h"
 
 #include <QCloseEvent>
@@ -62,6 +63,12 @@ TFormTavrix::TFormTavrix(Desktop& desktop, const DataPaths& paths, QLocale syste
     FormCreate();
     placeLabels();
     nameControlsForScreenReaders();
+    for (QAbstractButton* button : ui->ClientArea->findChildren<QAbstractButton*>()) {
+        if (!button->icon().isNull()) {
+            originalGlyphs_.emplace_back(button, button->icon());
+        }
+    }
+    showIconsForPalette();
 }
 
 TFormTavrix::~TFormTavrix() = default;
@@ -172,6 +179,22 @@ void TFormTavrix::placeLabels() {
               true),
     };
     fitLabelsToText();
+}
+
+void TFormTavrix::showIconsForPalette() {
+    for (const auto& [button, glyph] : originalGlyphs_) {
+        button->setIcon(IconForPalette(glyph, button->iconSize(), palette()));
+    }
+    static_cast<CategoryRowDelegate*>(ui->ListBoxConvertCategory->itemDelegate())->usePalette(palette());
+    ui->ListBoxConvertCategory->viewport()->update();
+}
+
+// The desktop may change its colours while the program runs.
+void TFormTavrix::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange) {
+        showIconsForPalette();
+    }
 }
 
 void TFormTavrix::fitLabelsToText() {

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 class QAbstractButton;
@@ -122,6 +123,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     static constexpr int DefaultDecimalsPosition = 6;
@@ -135,6 +137,8 @@ private:
     void previewKeysOfEveryControl();
     void nameControlsForScreenReaders();
     void placeLabels();
+    // The icons in outlines that stand out on the current palette.
+    void showIconsForPalette();
     // After a change of font size or of a label's text.
     void fitLabelsToText();
     void FormKeyDown(int key);
@@ -157,6 +161,8 @@ private:
 
     std::unique_ptr<Ui::TFormTavrix> ui;
     std::vector<LabelPlace> labelPlaces_;
+    // The buttons' glyphs as the layout gives them, before any recolouring.
+    std::vector<std::pair<QAbstractButton*, QIcon>> originalGlyphs_;
     Desktop& desktop_;
     const DataPaths& paths_;
     QLocale systemLocale_;

@@ -1,15 +1,23 @@
 // What every person can read: at each font size and in either spelling no
 // label or button text is cut off or covered, and a screen reader finds a
 // name for every control, menu item and window.
+#include "PaletteIcons.h"
 #include "ResultsLogFixture.h"
 #include "Tavrix_Splash.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStyleOptionButton>
+#include <QToolTip>
+
+#include <algorithm>
+#include <cmath>
 
 namespace tavrix {
 namespace {
@@ -119,6 +127,69 @@ TEST_F(ReadableWindows, AWindowOpeningAtTheLargeSizeFitsItsLabels) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&large));
     ASSERT_EQ(large.font().pointSize(), 10);
     ExpectReadable(Find<QWidget>(large, "ClientArea"), "opened at 10 points");
+}
+
+// Whether any pixel of `icon`, drawn 16 pixels large, has the colour `rgb`.
+bool Shows(const QIcon& icon, QRgb rgb) {
+    const QImage image = icon.pixmap(16).toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (qAlpha(pixel) > 0 && (pixel & RGB_MASK) == (rgb & RGB_MASK)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// The contrast ratio of two colours, 1 to 21, as readability guidelines define it.
+double Contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double lighter = std::max(luminance(a), luminance(b));
+    const double darker = std::min(luminance(a), luminance(b));
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
+// A dark desktop palette reaching the running window: the texts stay
+// readable, the icons' dark outlines turn light, and the hints keep their
+// pale yellow with dark text. The picture lands in the build folder.
+TEST_F(ReadableWindows, UnderADarkPaletteTextsAndIconsStandOut) {
+    const QPalette light = QApplication::palette();
+    QPalette dark(QColor(49, 54, 59), QColor(35, 38, 41));
+    dark.setColor(QPalette::WindowText, QColor(239, 240, 241));
+    dark.setColor(QPalette::Text, QColor(239, 240, 241));
+    dark.setColor(QPalette::ButtonText, QColor(239, 240, 241));
+    QApplication::setPalette(dark);
+    QCoreApplication::processEvents(); // the windows hear of it like of any desktop change
+
+    const QIcon open = control<QAbstractButton>("BitBtnOpenLogFile").icon();
+    EXPECT_FALSE(Shows(open, IconOutlineColour)) << "a dark outline on a dark button";
+    EXPECT_TRUE(Shows(open, qRgb(239, 240, 241)));
+    QWidget& client = control("ClientArea");
+    for (const QLabel* label : client.findChildren<QLabel*>()) {
+        if (label->isVisible() && !label->text().isEmpty() &&
+            label->y() > control("ImageTavrixBanner").height()) {
+            EXPECT_GE(Contrast(label->palette().color(label->foregroundRole()),
+                               client.palette().color(QPalette::Window)),
+                      4.5)
+                << label->objectName().toStdString();
+        }
+    }
+    EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), QColor(0xFF, 0xFF, 0xA8));
+    EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipText), QColor(Qt::black));
+    EXPECT_TRUE(
+        window.grab().save(QDir(QStringLiteral(MAINFORM_SCREENSHOT_DIR)).filePath("mainform-dark.png")));
+
+    QApplication::setPalette(light);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Shows(control<QAbstractButton>("BitBtnOpenLogFile").icon(), IconOutlineColour))
+        << "back on a light palette, the outline is dark again";
 }
 
 // The name a screen reader gives `object`, or why it has none.
