@@ -10,6 +10,7 @@
 #include "WindowPlacement.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -32,6 +33,20 @@ QFont NarrowFont() {
     font.setStretch(QFont::Condensed);
     font.setPixelSize(FontHeight);
     return font;
+}
+
+// The memory can hold numbers wider than its label (15 digits, a sign, an
+// exponent): the face then narrows a pixel at a time, down to a size still
+// legible, so that no digit is cut off.
+void ShowNarrowedToFit(QLabel& label, const QString& text) {
+    constexpr int SmallestLegiblePixels = 8;
+    QFont font = NarrowFont();
+    const int room = label.contentsRect().width();
+    while (font.pixelSize() > SmallestLegiblePixels && QFontMetrics(font).horizontalAdvance(text) > room) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    label.setFont(font);
+    label.setText(text);
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* name, QRect bounds, Qt::Alignment alignment,
@@ -242,7 +257,7 @@ void TFormCalculatorPopUp::ShowModelState() {
         display.setCursorPosition(model_.Caret());
     }
     LabelNextCalcOperation->setText(model_.OperationSign());
-    LabelMemoryContent->setText(model_.MemoryText());
+    ShowNarrowedToFit(*LabelMemoryContent, model_.MemoryText());
     LabelCurrentCalcValue->setText(model_.CurrentValueText());
 }
 

@@ -215,6 +215,29 @@ TEST_F(CalculatorWindow, APastedNumberIsAnEntryLikeATypedOne) {
     });
 }
 
+// Keypad digits know no limit, so the memory can hold 15 significant
+// digits behind zeros and a sign: its label shows every one of them.
+TEST_F(CalculatorWindow, TheMemoryLabelShowsItsWholeNumber) {
+    open([&] {
+        clickAll({Key0,          KeyDecimalSeparator,
+                  Key0,          Key0,
+                  Key0,          Key1,
+                  Key2,          Key3,
+                  Key4,          Key5,
+                  Key6,          Key7,
+                  Key8,          Key9,
+                  Key0,          Key1,
+                  Key2,          Key3,
+                  Key4,          Key5,
+                  KeySignChange, KeyMemoryStore});
+        const QLabel& memory = Find<QLabel>(calculator, "LabelMemoryContent");
+        ASSERT_EQ(memory.text(), "-0.000123456789012345");
+        EXPECT_LE(memory.fontMetrics().horizontalAdvance(memory.text()), memory.contentsRect().width());
+        clickAll({KeyClear, Key1, KeyMemoryStore});
+        EXPECT_EQ(memory.font().pixelSize(), 11) << "a short number in the full size";
+    });
+}
+
 TEST_F(CalculatorWindow, AfterAOneOperandKeyKeypadDigitsJoinTypedDigitsReplace) {
     open([&] {
         clickAll({Key9, KeyEquals, KeySquareRoot, Key1});
