@@ -56,6 +56,13 @@ TFormTavrixSplash::TFormTavrixSplash(Desktop& desktop, QWidget* parent)
     ImageSupplier_Splash->hide();
     OnMouseDown(*ImageSupplier_Splash, [this] { ImageSupplier_SplashMouseDown(); });
 
+    // Pictures say nothing to a screen reader of themselves.
+    ImageSplash->setAccessibleName(windowTitle());
+    ImageSplash->setAccessibleDescription(QStringLiteral("A press closes it"));
+    LabellVersion->setAccessibleName(QStringLiteral("Version"));
+    ImageSupplier_Splash->setAccessibleName(QStringLiteral("Supplier"));
+    ImageSupplier_Splash->setAccessibleDescription(QStringLiteral("Opens the supplier's web site"));
+
     TimerSplashOff->setObjectName(QStringLiteral("TimerSplashOff"));
     connect(TimerSplashOff, &QTimer::timeout, this, &TFormTavrixSplash::TimerSplashOffTimer);
     FormCreate();

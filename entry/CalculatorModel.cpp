@@ -97,6 +97,11 @@ void TCalculatorModel::BeginNewEntry(bool withSeparator) {
     startNewEntry_ = false;
 }
 
+void TCalculatorModel::TakePastedDisplay(const QString& text, int caret) {
+    SetDisplay(text, caret);
+    startNewEntry_ = false;
+}
+
 void TCalculatorModel::PrepareTypedCharacter(QChar character) {
     // Only the digits the key filter admits: any other digit would be
     // swallowed after it had cleared the display.

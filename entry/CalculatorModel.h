@@ -51,6 +51,9 @@ public:
     const QString& DisplayText() const { return display_; }
     int Caret() const { return caret_; }
     void SetDisplay(const QString& text, int caret);
+    // The display after a paste: the entry it holds is under way, so the
+    // next digit joins it.
+    void TakePastedDisplay(const QString& text, int caret);
 
     QString MemoryText() const;
     // The sign of the pending operation, or "=" after a result.

@@ -10,6 +10,7 @@
 #include "WindowPlacement.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -32,6 +33,20 @@ QFont NarrowFont() {
     font.setStretch(QFont::Condensed);
     font.setPixelSize(FontHeight);
     return font;
+}
+
+// The memory can hold numbers wider than its label (15 digits, a sign, an
+// exponent): the face then narrows a pixel at a time, down to a size still
+// legible, so that no digit is cut off.
+void ShowNarrowedToFit(QLabel& label, const QString& text) {
+    constexpr int SmallestLegiblePixels = 8;
+    QFont font = NarrowFont();
+    const int room = label.contentsRect().width();
+    while (font.pixelSize() > SmallestLegiblePixels && QFontMetrics(font).horizontalAdvance(text) > room) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    label.setFont(font);
+    label.setText(text);
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* name, QRect bounds, Qt::Alignment alignment,
@@ -107,8 +122,15 @@ TFormCalculatorPopUp::TFormCalculatorPopUp(Desktop& desktop, const DataPaths& pa
     RightEditInputDisplay->setText(model_.DisplayText());
     // The rules' filter is installed first so that the window's own look at
     // each key, installed after it, runs before it.
-    new NumericKeyFilter(
+    auto* displayFilter = new NumericKeyFilter(
         *RightEditInputDisplay, desktop_, [] { return false; }, DisplayMaxPreDecimal, DisplayMaxPostDecimal);
+    // A pasted number is a new entry where a typed digit would begin one.
+    displayFilter->setPasteReplacesText([this] { return model_.StartNewEntry(); });
+    connect(displayFilter, &NumericKeyFilter::pasted, this, [this] {
+        const TRightEdit& display = *RightEditInputDisplay;
+        model_.TakePastedDisplay(display.text(), display.cursorPosition());
+        ShowModelState();
+    });
     RightEditInputDisplay->installEventFilter(this);
 
     const QColor lime(0x00, 0xff, 0x00);
@@ -126,7 +148,31 @@ TFormCalculatorPopUp::TFormCalculatorPopUp(Desktop& desktop, const DataPaths& pa
     connect(ImageSignOutline, &TCalculatorPicture::mouseDown, this,
             &TFormCalculatorPopUp::ImageOKbuttonMouseDown);
 
+    nameControlsForScreenReaders();
     FormCreate();
+}
+
+// The keypad is a picture: a screen reader learns from its description
+// that the keyboard works the same keys.
+void TFormCalculatorPopUp::nameControlsForScreenReaders() {
+    const struct {
+        QWidget* control;
+        const char* name;
+        const char* description;
+    } spoken[] = {
+        {RightEditInputDisplay, "Display", "The number being entered, or the last result"},
+        {ImageKeyPad, "Keypad",
+         "Calculator keys; on the keyboard type digits, the separator, + - * / and Enter for ="},
+        {ImageOKbutton, "OK", "Hands the calculator's value back, unless an operation waits"},
+        {ImageSignOutline, "OK", "Shows the pending operation; hands the value back like OK"},
+        {LabelNextCalcOperation, "Operation", "The pending operation, or = after a result"},
+        {LabelMemoryContent, "Memory", "The value in the calculator's memory"},
+        {LabelCurrentCalcValue, "Current value", "The calculator's current value"},
+    };
+    for (const auto& control : spoken) {
+        control.control->setAccessibleName(QString::fromLatin1(control.name));
+        control.control->setAccessibleDescription(QString::fromLatin1(control.description));
+    }
 }
 
 void TFormCalculatorPopUp::FormCreate() {
@@ -211,7 +257,7 @@ void TFormCalculatorPopUp::ShowModelState() {
         display.setCursorPosition(model_.Caret());
     }
     LabelNextCalcOperation->setText(model_.OperationSign());
-    LabelMemoryContent->setText(model_.MemoryText());
+    ShowNarrowedToFit(*LabelMemoryContent, model_.MemoryText());
     LabelCurrentCalcValue->setText(model_.CurrentValueText());
 }
 

@@ -47,6 +47,7 @@ protected:
 
 private:
     void FormCreate();
+    void nameControlsForScreenReaders();
     void FormShow();
     void FormClose();
     // The window's look at every key typed, before the display: operation

@@ -1,10 +1,14 @@
 #include "NumericField.h"
 
+#include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 
 #include <optional>
@@ -61,18 +65,41 @@ bool NumericKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress:
         return swallowKey(*static_cast<QKeyEvent*>(event));
     case QEvent::ContextMenu:
-        showMenuWithoutPaste(*static_cast<QContextMenuEvent*>(event));
+        showEditMenu(*static_cast<QContextMenuEvent*>(event));
         return true;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-        // The middle button pastes the X11 selection.
-        return static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton;
-    case QEvent::DragEnter:
-    case QEvent::DragMove:
-    case QEvent::Drop:
-        event->ignore();
+    case QEvent::MouseButtonDblClick: {
+        // The middle button pastes the X11 selection where it is released.
+        const auto& mouse = *static_cast<QMouseEvent*>(event);
+        if (mouse.button() != Qt::MiddleButton)
+            return false;
+        const QClipboard& clipboard = *QGuiApplication::clipboard();
+        if (event->type() == QEvent::MouseButtonRelease && clipboard.supportsSelection() &&
+            !field_.isReadOnly())
+            paste(clipboard.text(QClipboard::Selection), field_.cursorPositionAt(mouse.position().toPoint()));
         return true;
+    }
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto& drag = *static_cast<QDropEvent*>(event);
+        if (drag.mimeData()->hasText() && !field_.isReadOnly())
+            drag.acceptProposedAction();
+        else
+            drag.ignore();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto& drop = *static_cast<QDropEvent*>(event);
+        // Copied, never moved: the text a drag takes away is the source's business.
+        drop.setDropAction(Qt::CopyAction);
+        if (!field_.isReadOnly() &&
+            paste(drop.mimeData()->text(), field_.cursorPositionAt(drop.position().toPoint())))
+            drop.accept();
+        else
+            drop.ignore();
+        return true;
+    }
     case QEvent::InputMethod:
         return !static_cast<QInputMethodEvent*>(event)->commitString().isEmpty();
     default:
@@ -81,8 +108,11 @@ bool NumericKeyFilter::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool NumericKeyFilter::swallowKey(const QKeyEvent& key) {
-    if (key.matches(QKeySequence::Paste))
+    if (key.matches(QKeySequence::Paste)) {
+        if (!field_.isReadOnly())
+            paste(QGuiApplication::clipboard()->text());
         return true;
+    }
     const std::optional<QChar> typed = TypedCharacter(key);
     if (!typed)
         return false;
@@ -93,9 +123,28 @@ bool NumericKeyFilter::swallowKey(const QKeyEvent& key) {
     return !verdict.stands();
 }
 
-// The field's usual editing commands, less Paste. QLineEdit's own menu can't
-// be trimmed reliably: its actions carry neither names nor shortcuts.
-void NumericKeyFilter::showMenuWithoutPaste(const QContextMenuEvent& event) {
+bool NumericKeyFilter::paste(const QString& text, std::optional<int> caret) {
+    if (pasteReplacesText_ && pasteReplacesText_())
+        field_.selectAll();
+    else if (caret)
+        field_.setCursorPosition(*caret);
+    const int start = field_.hasSelectedText() ? field_.selectionStart() : field_.cursorPosition();
+    const int length = field_.hasSelectedText() ? static_cast<int>(field_.selectedText().size()) : 0;
+    const PasteVerdict verdict =
+        FilterPastedText(field_.text(), start, length, text, allowMinus_(), maxPreDecimal_, maxPostDecimal_);
+    if (verdict.limitReached != DigitLimit::None)
+        desktop_.showInformation(DigitLimitMessage(verdict.limitReached));
+    if (!verdict.accepted())
+        return false;
+    field_.insert(verdict.inserted);
+    emit pasted();
+    return true;
+}
+
+// The field's usual editing commands, with a Paste that goes through the
+// rules. QLineEdit's own menu can't be trimmed reliably: its actions carry
+// neither names nor shortcuts.
+void NumericKeyFilter::showEditMenu(const QContextMenuEvent& event) {
     auto* menu = new QMenu(&field_);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     const bool editable = !field_.isReadOnly();
@@ -109,8 +158,11 @@ void NumericKeyFilter::showMenuWithoutPaste(const QContextMenuEvent& event) {
         menu->addAction(tr("Cu&t"), field, &QLineEdit::cut)->setEnabled(selected);
     }
     menu->addAction(tr("&Copy"), field, &QLineEdit::copy)->setEnabled(selected);
-    if (editable)
+    if (editable) {
+        menu->addAction(tr("&Paste"), this, [this] { paste(QGuiApplication::clipboard()->text()); })
+            ->setEnabled(!QGuiApplication::clipboard()->text().isEmpty());
         menu->addAction(tr("Delete"), field, &QLineEdit::del)->setEnabled(selected);
+    }
     menu->addSeparator();
     menu->addAction(tr("Select All"), field, &QLineEdit::selectAll)->setEnabled(!field_.text().isEmpty());
     menu->popup(event.globalPos());

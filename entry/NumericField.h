@@ -1,6 +1,6 @@
 // The input rules applied to a real field: every key typed into a QLineEdit
-// (or a TRightEdit) passes FilterNumericKey before the field sees it, and the
-// routes by which text could arrive without being typed are closed.
+// (or a TRightEdit) passes FilterNumericKey before the field sees it, and
+// text that arrives without being typed passes FilterPastedText.
 #pragma once
 
 #include "Desktop.h"
@@ -9,6 +9,7 @@
 #include <QObject>
 
 #include <functional>
+#include <optional>
 
 class QContextMenuEvent;
 class QKeyEvent;
@@ -24,9 +25,11 @@ namespace tavrix {
 // - Keys that carry no text (arrows, Home, Delete, Escape ...) pass untouched.
 // - Ctrl with a letter counts as its control character (Ctrl+V is 22), which
 //   the rules swallow, whatever text the platform attaches.
-// - Pasted and dropped text is refused, not filtered: Shift+Insert and the
-//   paste key, the middle mouse button, drops and input-method commits are
-//   swallowed, and the context menu offers no Paste.
+// - Text pasted by Ctrl+V, Shift+Insert, the context menu's Paste, the
+//   middle mouse button (the X11 selection) or dropped on the field goes in
+//   whole when the text it makes could have been typed, and is refused
+//   whole otherwise (FilterPastedText), with the digit-limit message where
+//   a limit was the reason. Input-method commits are swallowed.
 class NumericKeyFilter : public QObject {
     Q_OBJECT
 
@@ -36,17 +39,29 @@ public:
     NumericKeyFilter(QLineEdit& field, Desktop& desktop, std::function<bool()> allowMinus, int maxPreDecimal,
                      int maxPostDecimal);
 
+    // Asked at each paste: when it says so, a paste replaces the field's
+    // whole text, as the calculator's next number replaces a shown result.
+    void setPasteReplacesText(std::function<bool()> replaces) { pasteReplacesText_ = std::move(replaces); }
+
+signals:
+    // A paste went into the field.
+    void pasted();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // True when the key is to be kept from the field.
     bool swallowKey(const QKeyEvent& key);
-    void showMenuWithoutPaste(const QContextMenuEvent& event);
+    void showEditMenu(const QContextMenuEvent& event);
+    // Pastes `text` over the selection, or at `caret` when one is given.
+    // Returns whether it went in.
+    bool paste(const QString& text, std::optional<int> caret = std::nullopt);
 
     QLineEdit& field_;
     Desktop& desktop_;
     std::function<bool()> allowMinus_;
+    std::function<bool()> pasteReplacesText_;
     int maxPreDecimal_;
     int maxPostDecimal_;
 };

@@ -112,6 +112,32 @@ KeyVerdict FilterNumericKey(const QString& text, int caret, QChar key, bool allo
     return {key};
 }
 
+PasteVerdict FilterPastedText(const QString& text, int selectionStart, int selectionLength,
+                              const QString& pasted, bool allowMinus, int maxPreDecimal, int maxPostDecimal) {
+    QString inserted = pasted.trimmed();
+    NormaliseDecimalSeparator(inserted);
+    if (inserted.isEmpty())
+        return {};
+    const qsizetype start = std::clamp<qsizetype>(selectionStart, 0, text.size());
+    const qsizetype length = std::clamp<qsizetype>(selectionLength, 0, text.size() - start);
+    const QString result = QString(text).replace(start, length, inserted);
+
+    const QChar separator = DecimalSeparator();
+    const bool onlyNumberCharacters = std::all_of(result.begin(), result.end(), [&](QChar c) {
+        return IsDigit(c) || c == separator || (c == Minus && allowMinus);
+    });
+    if (!onlyNumberCharacters || result.count(separator) > 1 || result.count(Minus) > 1)
+        return {};
+    const qsizetype separatorAt = result.indexOf(separator);
+    const qsizetype preDecimal = separatorAt < 0 ? result.size() : separatorAt;
+    const qsizetype postDecimal = separatorAt < 0 ? 0 : result.size() - separatorAt - 1;
+    if (preDecimal > maxPreDecimal)
+        return {{}, DigitLimit::PreDecimal};
+    if (postDecimal > maxPostDecimal)
+        return {{}, DigitLimit::PostDecimal};
+    return {inserted};
+}
+
 void NormaliseDecimalSeparator(QString& text) {
     const QChar separator = DecimalSeparator();
     const QChar other = separator == u'.' ? QChar(u',') : separator == u',' ? QChar(u'.') : QChar();

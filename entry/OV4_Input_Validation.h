@@ -51,6 +51,28 @@ QChar DecimalSeparator();
 KeyVerdict FilterNumericKey(const QString& text, int caret, QChar key, bool allowMinus, int maxPreDecimal,
                             int maxPostDecimal);
 
+struct PasteVerdict {
+    // What goes into the field in place of the selection: the pasted text
+    // with blanks around it dropped and its separator normalised; empty
+    // when the paste is refused.
+    QString inserted;
+    // The digit limit the paste ran into; the caller shows its message.
+    DigitLimit limitReached = DigitLimit::None;
+
+    bool accepted() const { return !inserted.isEmpty(); }
+};
+
+// Decides a paste of `pasted` over the `selectionLength` characters from
+// `selectionStart` of `text` (a length of 0 inserts at the caret). It is
+// accepted exactly when the text it makes could have been typed: only
+// digits, one decimal separator and, when `allowMinus`, one minus sign; at
+// most `maxPreDecimal` characters in front of the separator (a minus sign
+// counts) and `maxPostDecimal` behind it. A number with a group separator
+// ("1,234.5") holds two separators once normalised, so it is refused
+// rather than misread.
+PasteVerdict FilterPastedText(const QString& text, int selectionStart, int selectionLength,
+                              const QString& pasted, bool allowMinus, int maxPreDecimal, int maxPostDecimal);
+
 // Turns the first "," into "." where the locale writes ".", and the first "."
 // into "," where it writes ","; other locales leave the text alone.
 void NormaliseDecimalSeparator(QString& text);

@@ -1,5 +1,6 @@
 #include "CategoryRowDelegate.h"
 
+#include "PaletteIcons.h"
 #include "Tavrix_Units.h"
 
 #include <QApplication>
@@ -21,7 +22,15 @@ CategoryRowDelegate::CategoryRowDelegate(QObject* parent) : FixedRowHeightDelega
     }
     files.sort();
     for (const QString& file : files) {
-        icons_.emplace_back(file);
+        originalIcons_.emplace_back(file);
+    }
+    icons_ = originalIcons_;
+}
+
+void CategoryRowDelegate::usePalette(const QPalette& palette) {
+    icons_.clear();
+    for (const QIcon& icon : originalIcons_) {
+        icons_.push_back(IconForPalette(icon, QSize(16, 16), palette));
     }
 }
 

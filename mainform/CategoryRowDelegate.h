@@ -29,8 +29,12 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
 
+    // Draws the icons so that they stand out on `palette`'s list ground.
+    void usePalette(const QPalette& palette);
+
 private:
-    std::vector<QIcon> icons_; // one per category, in category order
+    std::vector<QIcon> originalIcons_; // one per category, in category order
+    std::vector<QIcon> icons_;         // as drawn on the current palette
 };
 
 } // namespace tavrix

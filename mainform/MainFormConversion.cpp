@@ -75,6 +75,7 @@ void TFormTavrix::refreshUnitLabels() {
     const QListWidgetItem* to = ui->ListBoxConvertToUnit->currentItem();
     ui->LabelFromUnit->setText(from ? from->text() : QString());
     ui->LabelToUnit->setText(to ? to->text() : QString());
+    fitLabelsToText();
 }
 
 void TFormTavrix::ListBoxConvertCategoryClick() {
@@ -110,6 +111,7 @@ void TFormTavrix::FillUnitLists(UnitIndex firstUnit, int unitCount, double defau
 void TFormTavrix::ListBoxConvertFromUnitClick() {
     const QListWidgetItem* item = ui->ListBoxConvertFromUnit->currentItem();
     ui->LabelFromUnit->setText(item ? item->text() : QString());
+    fitLabelsToText();
     const UnitIndex from = UnitIndexOfName(ui->LabelFromUnit->text());
     if (from >= FirstCircleFraction && from <= LastCircleFraction) {
         bool valid = false;
@@ -125,6 +127,7 @@ void TFormTavrix::ListBoxConvertFromUnitClick() {
 void TFormTavrix::ListBoxConvertToUnitClick() {
     const QListWidgetItem* item = ui->ListBoxConvertToUnit->currentItem();
     ui->LabelToUnit->setText(item ? item->text() : QString());
+    fitLabelsToText();
     CalculateConversion();
 }
 

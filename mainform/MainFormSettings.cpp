@@ -105,6 +105,7 @@ void TFormTavrix::ApplyFontSize(int points) {
     windowFont.setPointSize(points);
     setFont(windowFont);
     setListRowHeights();
+    fitLabelsToText();
     update();
 }
 

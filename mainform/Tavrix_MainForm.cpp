@@ -7,13 +7,17 @@
 #include "DataPaths.h"
 #include "Desktop.h"
 #include "NumericField.h"
+#include "PaletteIcons.h"
 #include "ui_Tavrix_MainForm.h"
 
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QToolTip>
@@ -57,6 +61,14 @@ TFormTavrix::TFormTavrix(Desktop& desktop, const DataPaths& paths, QLocale syste
     connectHandlers();
     previewKeysOfEveryControl();
     FormCreate();
+    placeLabels();
+    nameControlsForScreenReaders();
+    for (QAbstractButton* button : ui->ClientArea->findChildren<QAbstractButton*>()) {
+        if (!button->icon().isNull()) {
+            originalGlyphs_.emplace_back(button, button->icon());
+        }
+    }
+    showIconsForPalette();
 }
 
 TFormTavrix::~TFormTavrix() = default;
@@ -143,6 +155,54 @@ void TFormTavrix::FormCreate() {
     QToolTip::setPalette(hints);
 }
 
+// Each label's place in the layout and the room beside it: the neighbour
+// it would run under at a larger font decides which way it grows first.
+void TFormTavrix::placeLabels() {
+    const auto place = [](QLabel* label, int leftmost, int rightEnd, bool growsLeftFirst) {
+        return LabelPlace{label, label->geometry(), leftmost, rightEnd, growsLeftFirst};
+    };
+    const int clientRight = ClientSize.width();
+    const int valueRight = ui->ListBoxConvertToUnit->x(); // the from-side ends where the to-side begins
+    const int convertRight = ui->BitBtnCalulateResult->geometry().right() + 1;
+    labelPlaces_ = {
+        place(ui->LabelProvidedByWebAddress, 0, ui->ImageSupplier_MainForm->x(), false),
+        place(ui->LabelConvertFromUnit, ui->LabelConvertFromUnit->x(), valueRight, false),
+        place(ui->LabelConvertToUnit, ui->LabelConvertToUnit->x(), clientRight, false),
+        place(ui->LabelFromUnit, ui->LabelFromUnit->x(), valueRight, false),
+        place(ui->LabelToUnit, ui->LabelToUnit->x(), clientRight, false),
+        place(ui->LabelEqualSign, ui->EditFromValue->geometry().right() + 1, ui->EditToValue->x(), false),
+        // Right of Convert: Decimals runs up to its box, the scientific note to the window's edge.
+        place(ui->LabelDecimalPlaces, convertRight, ui->ComboBoxDecimalPlaces->x(), false),
+        place(ui->LabelScientificFormat, convertRight, clientRight, false),
+        // Inside the log's frame, left of its first button.
+        place(ui->LabelResultsLog, ui->Bevel1->x() + ui->Bevel1->frameWidth(), ui->BitBtnOpenLogFile->x(),
+              true),
+    };
+    fitLabelsToText();
+}
+
+void TFormTavrix::showIconsForPalette() {
+    for (const auto& [button, glyph] : originalGlyphs_) {
+        button->setIcon(IconForPalette(glyph, button->iconSize(), palette()));
+    }
+    static_cast<CategoryRowDelegate*>(ui->ListBoxConvertCategory->itemDelegate())->usePalette(palette());
+    ui->ListBoxConvertCategory->viewport()->update();
+}
+
+// The desktop may change its colours while the program runs.
+void TFormTavrix::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange) {
+        showIconsForPalette();
+    }
+}
+
+void TFormTavrix::fitLabelsToText() {
+    for (const LabelPlace& place : labelPlaces_) {
+        FitLabelToText(place);
+    }
+}
+
 void TFormTavrix::FormShow() {
     showBrandingPictures();
     {
@@ -188,6 +248,7 @@ bool TFormTavrix::eventFilter(QObject* watched, QEvent* event) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             FormKeyDown(key);
+            pressFocusedButton(watched);
             return true;
         }
     }
@@ -215,6 +276,10 @@ bool TFormTavrix::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ui->EditFromValue && event->type() == QEvent::FocusIn) {
         EditFromValueEnter();
     }
+    if (watched == ui->ComboBoxDecimalPlaces && event->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+        ComboBoxDecimalPlacesExit();
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -229,11 +294,24 @@ void TFormTavrix::ListClick(const QListWidget& list) {
 }
 
 // Enter anywhere in the window converts, once: it is not passed on, so no
-// control acts on it a second time.
+// control acts on it a second time. A number typed into the Decimals box
+// counts for that conversion.
 void TFormTavrix::FormKeyDown(int key) {
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        takeTypedDecimals();
         CalculateConversion();
     }
+}
+
+// After the window's conversion, Enter presses the focused push button, as
+// it does on any dialog of the desktop; Convert has just done its work.
+void TFormTavrix::pressFocusedButton(QObject* focused) {
+    auto* button = qobject_cast<QPushButton*>(focused);
+    if (button == nullptr || button == ui->BitBtnCalulateResult || !button->isEnabled() ||
+        !button->isVisible() || !button->hasFocus()) {
+        return;
+    }
+    button->click();
 }
 
 void TFormTavrix::FormMouseDown() {

@@ -2,6 +2,7 @@
 // the multiply and divide buttons, the results log and the menus.
 #pragma once
 
+#include "FittedLabel.h"
 #include "Tavrix_Units.h"
 
 #include <QLocale>
@@ -9,6 +10,8 @@
 #include <QStringList>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 class QAbstractButton;
 class QAction;
@@ -120,6 +123,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     static constexpr int DefaultDecimalsPosition = 6;
@@ -131,7 +135,18 @@ private:
     void showBrandingPictures();
     void armSplash(int switchOffMs);
     void previewKeysOfEveryControl();
+    void nameControlsForScreenReaders();
+    void placeLabels();
+    // The icons in outlines that stand out on the current palette.
+    void showIconsForPalette();
+    // After a change of font size or of a label's text.
+    void fitLabelsToText();
     void FormKeyDown(int key);
+    void pressFocusedButton(QObject* focused);
+    void ComboBoxDecimalPlacesExit();
+    // Puts a number typed into the Decimals box in force, or the number in
+    // force back into the box; true when the number in force changed.
+    bool takeTypedDecimals();
     void FormMouseDown();
     void ListClick(const QListWidget& list);
     void showScientificFormatState();
@@ -148,6 +163,9 @@ private:
     void setListRowHeights();
 
     std::unique_ptr<Ui::TFormTavrix> ui;
+    std::vector<LabelPlace> labelPlaces_;
+    // The buttons' glyphs as the layout gives them, before any recolouring.
+    std::vector<std::pair<QAbstractButton*, QIcon>> originalGlyphs_;
     Desktop& desktop_;
     const DataPaths& paths_;
     QLocale systemLocale_;

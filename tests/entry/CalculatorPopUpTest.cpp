@@ -8,6 +8,7 @@
 #include "UnwritableFolders.h"
 #include "Widgets.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -187,6 +188,56 @@ TEST_F(CalculatorWindow, KeyboardDigitsAreLimitedKeypadDigitsAreNot) {
     });
 }
 
+// A pasted number is an entry like a typed one: after a result it replaces
+// the display, digits typed next join it, and it takes part in the sums.
+// The display keeps 8 digits behind the separator and no minus sign.
+TEST_F(CalculatorWindow, APastedNumberIsAnEntryLikeATypedOne) {
+    open([&] {
+        QLineEdit& field = Find<QLineEdit>(calculator, "RightEditInputDisplay");
+        const auto paste = [&field](const QString& text) {
+            QGuiApplication::clipboard()->setText(text);
+            QTest::keyClick(&field, Qt::Key_V, Qt::ControlModifier);
+        };
+        TypeText(calculator, "2*");
+        paste(QStringLiteral("1,5"));
+        EXPECT_EQ(display(), "1.5");
+        TypeText(calculator, "0");
+        EXPECT_EQ(display(), "1.50");
+        TypeText(calculator, "=");
+        EXPECT_EQ(display(), "3");
+        paste(QStringLiteral("-4"));
+        EXPECT_EQ(display(), "3");
+        desktop.expectInformation(PostDecimalLimitMessage);
+        paste(QStringLiteral("0.123456789"));
+        EXPECT_EQ(display(), "3");
+        paste(QStringLiteral("0.12345678"));
+        EXPECT_EQ(display(), "0.12345678");
+    });
+}
+
+// Keypad digits know no limit, so the memory can hold 15 significant
+// digits behind zeros and a sign: its label shows every one of them.
+TEST_F(CalculatorWindow, TheMemoryLabelShowsItsWholeNumber) {
+    open([&] {
+        clickAll({Key0,          KeyDecimalSeparator,
+                  Key0,          Key0,
+                  Key0,          Key1,
+                  Key2,          Key3,
+                  Key4,          Key5,
+                  Key6,          Key7,
+                  Key8,          Key9,
+                  Key0,          Key1,
+                  Key2,          Key3,
+                  Key4,          Key5,
+                  KeySignChange, KeyMemoryStore});
+        const QLabel& memory = Find<QLabel>(calculator, "LabelMemoryContent");
+        ASSERT_EQ(memory.text(), "-0.000123456789012345");
+        EXPECT_LE(memory.fontMetrics().horizontalAdvance(memory.text()), memory.contentsRect().width());
+        clickAll({KeyClear, Key1, KeyMemoryStore});
+        EXPECT_EQ(memory.font().pixelSize(), 11) << "a short number in the full size";
+    });
+}
+
 TEST_F(CalculatorWindow, AfterAOneOperandKeyKeypadDigitsJoinTypedDigitsReplace) {
     open([&] {
         clickAll({Key9, KeyEquals, KeySquareRoot, Key1});
@@ -335,8 +386,7 @@ TEST_F(CalculatorWindow, AMemoryFileThatCannotBeOpenedGivesAnEmptyMemoryAndMessa
                      .arg(memoryPath()));
              // Nor can it be written over on closing.
              desktop.expectError(
-                 QStringLiteral(
-                     "The calculator memory could not be saved to \"%1\": Not a regular file.")
+                 QStringLiteral("The calculator memory could not be saved to \"%1\": Not a regular file.")
                      .arg(memoryPath()));
          });
 }

@@ -223,3 +223,55 @@ TEST_F(InputRules, UnusableSeparatorFallsBackToPoint) {
 }
 
 } // namespace
+
+namespace {
+
+// A paste goes in whole, as the text it makes could have been typed, or not at all.
+TEST_F(InputRules, PasteIsAcceptedExactlyWhenItsResultCouldHaveBeenTyped) {
+    struct Case {
+        const char* separator;
+        QString text;
+        int selectionStart;
+        int selectionLength;
+        QString pasted;
+        bool allowMinus;
+        QString inserted; // empty: refused
+        DigitLimit limit;
+    };
+    const QString elevenDigits = QStringLiteral("12345678901");
+    const Case cases[] = {
+        {".", "", 0, 0, "12.5", false, "12.5", DigitLimit::None},
+        {".", "", 0, 0, "  12.5\n", false, "12.5", DigitLimit::None}, // copied with its line end
+        {".", "", 0, 0, "12,5", false, "12.5", DigitLimit::None},     // the other separator
+        {",", "", 0, 0, "12.5", false, "12,5", DigitLimit::None},
+        {".", "", 0, 0, "1,234.5", false, "", DigitLimit::None}, // grouped: never misread
+        {",", "", 0, 0, "1.234,5", false, "", DigitLimit::None},
+        {".", "", 0, 0, "1 234,5", false, "", DigitLimit::None},
+        {".", "", 0, 0, "1e5", false, "", DigitLimit::None},
+        {".", "", 0, 0, "+5", false, "", DigitLimit::None},
+        {".", "", 0, 0, "-5", false, "", DigitLimit::None}, // no minus outside temperatures
+        {".", "", 0, 0, "-5", true, "-5", DigitLimit::None},
+        {".", "-1", 0, 0, "-5", true, "", DigitLimit::None},       // a second minus
+        {".", "1.5", 3, 0, ".2", false, "", DigitLimit::None},     // a second separator
+        {".", "1.5", 1, 2, ".25", false, ".25", DigitLimit::None}, // replaces the selection
+        {".", "", 0, 0, "   ", false, "", DigitLimit::None},
+        {".", elevenDigits, 11, 0, "2", false, "2", DigitLimit::None}, // 12 in front: full, not over
+        {".", elevenDigits, 0, 0, "23", false, "", DigitLimit::PreDecimal},
+        {".", elevenDigits, 0, 11, "123456789012.1234567890", false, "123456789012.1234567890",
+         DigitLimit::None},
+        {".", "1.", 2, 0, "12345678901", false, "", DigitLimit::PostDecimal},
+    };
+    for (const Case& c : cases) {
+        UseSeparator(c.separator);
+        const PasteVerdict verdict =
+            FilterPastedText(c.text, c.selectionStart, c.selectionLength, c.pasted, c.allowMinus, 12, 10);
+        EXPECT_EQ(verdict.inserted, c.inserted) << c.text.toStdString() << " + " << c.pasted.toStdString();
+        EXPECT_EQ(verdict.limitReached, c.limit) << c.text.toStdString() << " + " << c.pasted.toStdString();
+    }
+    // The calculator's display keeps 8 behind the separator.
+    SetNumberFormatHook({});
+    EXPECT_EQ(FilterPastedText("", 0, 0, "0.123456789", false, 12, 8).limitReached, DigitLimit::PostDecimal);
+    EXPECT_EQ(FilterPastedText("", 0, 0, "0.12345678", false, 12, 8).inserted, "0.12345678");
+}
+
+} // namespace

@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace tavrix;
 
 namespace {
@@ -106,24 +108,78 @@ TEST_F(NumericFieldTest, CommaLocaleTypesAComma) {
     EXPECT_TRUE(valid);
 }
 
-TEST_F(NumericFieldTest, PastingByKeyMouseOrDropIsRefused) {
-    QGuiApplication::clipboard()->setText(QStringLiteral("999abc"));
-    TypeText(field, QStringLiteral("12"));
-    PressKey(field, Qt::Key_V, Qt::ControlModifier);
-    PressKey(field, Qt::Key_Insert, Qt::ShiftModifier);
-    EXPECT_EQ(field.text(), QStringLiteral("12"));
+// Every way of pasting puts a number in whole when the text it makes could
+// have been typed, and leaves the field alone otherwise.
+TEST_F(NumericFieldTest, PastingByKeyMenuOrDropFollowsTheTypingRules) {
+    QClipboard& clipboard = *QGuiApplication::clipboard();
+    const auto pasteByMenu = [this] {
+        QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(2, 2), field.mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(&field, &request);
+        QMenu* menu = field.findChild<QMenu*>();
+        ASSERT_NE(menu, nullptr);
+        for (QAction* action : menu->actions())
+            if (action->text() == QStringLiteral("&Paste"))
+                action->trigger();
+        menu->close();
+        delete menu;
+    };
+    const auto drop = [this](const QString& text) {
+        QMimeData dropped;
+        dropped.setText(text);
+        QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&field, &enter);
+        EXPECT_TRUE(enter.isAccepted());
+        // At the far right: behind the text.
+        QDropEvent dropping(QPointF(field.width() - 2, 2), Qt::CopyAction, &dropped, Qt::LeftButton,
+                            Qt::NoModifier);
+        QApplication::sendEvent(&field, &dropping);
+    };
+    field.show();
+    struct Route {
+        const char* name;
+        std::function<void(const QString&)> paste;
+    };
+    const Route routes[] = {
+        {"Ctrl+V",
+         [&](const QString& text) {
+             clipboard.setText(text);
+             PressKey(field, Qt::Key_V, Qt::ControlModifier);
+         }},
+        {"Shift+Insert",
+         [&](const QString& text) {
+             clipboard.setText(text);
+             PressKey(field, Qt::Key_Insert, Qt::ShiftModifier);
+         }},
+        {"context menu",
+         [&](const QString& text) {
+             clipboard.setText(text);
+             pasteByMenu();
+         }},
+        {"drop", drop},
+    };
+    for (const Route& route : routes) {
+        field.setText(QStringLiteral("12"));
+        field.end(false);
+        route.paste(QStringLiteral("1,234.5"));
+        EXPECT_EQ(field.text(), QStringLiteral("12")) << route.name;
+        route.paste(QStringLiteral("abc"));
+        EXPECT_EQ(field.text(), QStringLiteral("12")) << route.name;
+        route.paste(QStringLiteral(",75"));
+        EXPECT_EQ(field.text(), QStringLiteral("12.75")) << route.name;
+    }
+    EXPECT_TRUE(desktop.calls().empty());
 
-    QMimeData dropped;
-    dropped.setText(QStringLiteral("777"));
-    QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&field, &enter);
-    EXPECT_FALSE(enter.isAccepted());
-    QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&field, &drop);
+    // Over the digit limit: the limit's message, and nothing pasted.
+    field.setText(QStringLiteral("12"));
+    field.end(false);
+    clipboard.setText(QStringLiteral("34567890123"));
+    desktop.expectInformation(PreDecimalText);
+    PressKey(field, Qt::Key_V, Qt::ControlModifier);
+    desktop.verify();
     EXPECT_EQ(field.text(), QStringLiteral("12"));
 }
 
-TEST_F(NumericFieldTest, ContextMenuOffersEditingButNoPaste) {
+TEST_F(NumericFieldTest, ContextMenuOffersTheEditingCommands) {
     QGuiApplication::clipboard()->setText(QStringLiteral("999"));
     field.show();
     field.setText(QStringLiteral("12"));
@@ -138,7 +194,7 @@ TEST_F(NumericFieldTest, ContextMenuOffersEditingButNoPaste) {
     for (const QAction* action : menu->actions())
         if (!action->isSeparator())
             offered << action->text();
-    EXPECT_EQ(offered, (QStringList{"&Undo", "&Redo", "Cu&t", "&Copy", "Delete", "Select All"}));
+    EXPECT_EQ(offered, (QStringList{"&Undo", "&Redo", "Cu&t", "&Copy", "&Paste", "Delete", "Select All"}));
 
     menu->actions().at(4)->trigger(); // Copy
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("12"));
