@@ -1,50 +1,62 @@
 #!/usr/bin/env bash
-# Start-up time of Tavrix, measured from outside:
-#  1. the offscreen start-up program (process start to first result, then exit), RUNS times;
-#  2. the real program under Xvfb: from launch until its window is mapped.
+# Start-up of Tavrix against a bare Qt window built the same way:
+#  1. instructions from process start to the first result, offscreen, under
+#     callgrind (when valgrind is installed): steady where timings are noisy;
+#  2. under Xvfb, RUNS alternating launches of each until its window is
+#     mapped: the median of each and their ratio, and each one's median peak
+#     memory.
 # Needs a release build with the benchmarks (scripts/bench.sh makes one).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${BUILD:-build/bench}
-runs=${RUNS:-10}
+runs=${RUNS:-15}
+# How long each program runs on after its window is up (the splash shows
+# then) before it is asked to end; its memory counts until then.
+settle_ms=${SETTLE_MS:-300}
+bench=$build/bench
 
-now_ns() { date +%s%N; }
+work=$(mktemp -d)
+xvfb=
+cleanup() {
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
 
-echo "== offscreen: process start to first result ($runs runs)"
-for _ in $(seq "$runs"); do
-  t0=$(now_ns)
-  QT_QPA_PLATFORM=offscreen "$build/bench/startup_to_first_result" >/tmp/tavrix-startup.$$ 2>/dev/null
-  t1=$(now_ns)
-  printf '%6.1f ms whole process; %s\n' "$(echo "($t1 - $t0) / 1000000" | bc -l)" "$(cat /tmp/tavrix-startup.$$)"
-done
-rm -f /tmp/tavrix-startup.$$
+median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-echo "== Xvfb: launch of the real program until its window is mapped ($runs runs)"
+if command -v valgrind >/dev/null; then
+  echo "== instructions from start to the first result (offscreen, callgrind)"
+  (cd "$work" && QT_QPA_PLATFORM=offscreen valgrind --tool=callgrind --callgrind-out-file="$work/callgrind.out" \
+    "$OLDPWD/$bench/startup_to_first_result" >/dev/null 2>&1)
+  awk '/^(summary|totals):/ { printf "%\047d instructions\n", $2; exit }' "$work/callgrind.out"
+else
+  echo "== valgrind is not installed: no instruction count"
+fi
+
+echo "== Xvfb: launch until the window is mapped, $runs alternating runs each"
+# A server that does not reset between clients, so that each launch finds it ready.
 display=:$((90 + RANDOM % 9))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-sleep 1
 export DISPLAY=$display
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+# The program keeps its settings beside itself: each run starts from a fresh copy.
+program=$work/program/tavrix
+: >"$work/bare" && : >"$work/tavrix"
 for _ in $(seq "$runs"); do
-  data=$(mktemp -d)
-  cp "$build/app/tavrix" "$data/"
-  t0=$(now_ns)
-  "$data/tavrix" >/dev/null 2>&1 &
-  pid=$!
-  mapped=no
-  for _ in $(seq 2000); do # at most about 10 s
-    if xwininfo -name Tavrix 2>/dev/null | grep -q 'IsViewable'; then mapped=yes; break; fi
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.005
-  done
-  t1=$(now_ns)
-  kill "$pid" 2>/dev/null || true
-  wait "$pid" 2>/dev/null || true
-  rm -rf "$data"
-  if [ $mapped = yes ]; then
-    printf '%6.1f ms to a mapped window\n' "$(echo "($t1 - $t0) / 1000000" | bc -l)"
-  else
-    echo "the window did not appear" >&2
-  fi
+  "$bench/map_timer" "$settle_ms" "$bench/bare_window" >>"$work/bare"
+  rm -rf "$work/program" && mkdir "$work/program" && cp "$build/app/tavrix" "$program"
+  "$bench/map_timer" "$settle_ms" "$program" >>"$work/tavrix" 2>/dev/null
 done
+bare_ms=$(cut -d' ' -f1 "$work/bare" | median)
+tavrix_ms=$(cut -d' ' -f1 "$work/tavrix" | median)
+bare_kb=$(cut -d' ' -f2 "$work/bare" | median)
+tavrix_kb=$(cut -d' ' -f2 "$work/tavrix" | median)
+printf 'bare window: median %.1f ms to map, peak memory %d KiB\n' "$bare_ms" "$bare_kb"
+printf 'Tavrix:      median %.1f ms to map, peak memory %d KiB\n' "$tavrix_ms" "$tavrix_kb"
+printf 'ratio: %.2f in time, %.2f in memory (load: %s)\n' \
+  "$(echo "$tavrix_ms / $bare_ms" | bc -l)" "$(echo "$tavrix_kb / $bare_kb" | bc -l)" \
+  "$(cut -d' ' -f1-3 /proc/loadavg)"
