@@ -5,30 +5,33 @@
 #include <QGuiApplication>
 
 #include <array>
+#include <utility>
 
 namespace tavrix {
 
 namespace {
 
-struct BundledFont {
-    const char* family;
-    const char* file;
+// Tahoma and MS Sans Serif.
+constexpr std::array<const char*, 2> BundledFontFiles{
+    "/usr/share/wine/fonts/tahoma.ttf",
+    "/usr/share/wine/fonts/ms_sans_serif.ttf",
 };
-
-constexpr std::array<BundledFont, 2> BundledFonts{{
-    {"Tahoma", "/usr/share/wine/fonts/tahoma.ttf"},
-    {"MS Sans Serif", "/usr/share/wine/fonts/ms_sans_serif.ttf"},
-}};
 
 constexpr int SmallWindowFontPixels = 11;
 
 } // namespace
 
 QStringList RegisterBundledFonts() {
+    // Registered without asking Qt first whether it knows the family: that
+    // question makes fontconfig resolve aliases and run its substitution
+    // rules, a third of the program's start-up. Once per run is enough.
+    static bool registeredBefore = false;
     QStringList registered;
-    for (const BundledFont& font : BundledFonts) {
-        const QString file = QString::fromLatin1(font.file);
-        if (QFontDatabase::hasFamily(QString::fromLatin1(font.family)) || !QFile::exists(file))
+    if (std::exchange(registeredBefore, true))
+        return registered;
+    for (const char* fileName : BundledFontFiles) {
+        const QString file = QString::fromLatin1(fileName);
+        if (!QFile::exists(file))
             continue;
         const int id = QFontDatabase::addApplicationFont(file);
         if (id >= 0)

@@ -9,9 +9,8 @@
 
 namespace tavrix {
 
-// Registers those of the bundled fonts that are present and not yet known
-// to Qt; returns the families this call registered. Calling it again
-// registers nothing more.
+// Registers those of the bundled fonts that are present; returns the
+// families this call registered. Calling it again registers nothing more.
 QStringList RegisterBundledFonts();
 
 // The face of the program's small windows (the calculator, the amend
