@@ -4,18 +4,18 @@
 #include "Fonts.h"
 #include "ProgramWindows.h"
 #include "QtDesktop.h"
+#include "SvgIcon.h"
 #include "SystemNumberFormat.h"
 #include "TerminationSignal.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tavrix");
     // Lets the desktop match the windows with the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(TAVRIX_APP_ID));
-    QApplication::setWindowIcon(QIcon(":/icons/tavrix.svg"));
+    QApplication::setWindowIcon(tavrix::SvgIcon(QStringLiteral(":/icons/tavrix.svg")));
     tavrix::RegisterBundledFonts();
     tavrix::UseSystemNumberFormat();
 

@@ -6,11 +6,11 @@
 #include "Fonts.h"
 #include "ProgramWindows.h"
 #include "QtDesktop.h"
+#include "SvgIcon.h"
 #include "SystemNumberFormat.h"
 
 #include <QApplication>
 #include <QEvent>
-#include <QIcon>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -50,7 +50,7 @@ int main(int argc, char* argv[]) {
     const auto start = std::chrono::steady_clock::now();
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tavrix");
-    QApplication::setWindowIcon(QIcon(":/icons/tavrix.svg"));
+    QApplication::setWindowIcon(tavrix::SvgIcon(QStringLiteral(":/icons/tavrix.svg")));
     tavrix::RegisterBundledFonts();
     tavrix::UseSystemNumberFormat();
     QTemporaryDir folder;

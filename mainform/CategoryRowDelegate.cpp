@@ -1,6 +1,7 @@
 #include "CategoryRowDelegate.h"
 
 #include "PaletteIcons.h"
+#include "SvgIcon.h"
 #include "Tavrix_Units.h"
 
 #include <QApplication>
@@ -22,7 +23,7 @@ CategoryRowDelegate::CategoryRowDelegate(QObject* parent) : FixedRowHeightDelega
     }
     files.sort();
     for (const QString& file : files) {
-        originalIcons_.emplace_back(file);
+        originalIcons_.push_back(SvgIcon(file));
     }
     icons_ = originalIcons_;
 }

@@ -8,6 +8,7 @@
 #include "Desktop.h"
 #include "NumericField.h"
 #include "PaletteIcons.h"
+#include "SvgIcon.h"
 #include "ui_Tavrix_MainForm.h"
 
 #include <QCloseEvent>
@@ -63,12 +64,29 @@ TFormTavrix::TFormTavrix(Desktop& desktop, const DataPaths& paths, QLocale syste
     FormCreate();
     placeLabels();
     nameControlsForScreenReaders();
-    for (QAbstractButton* button : ui->ClientArea->findChildren<QAbstractButton*>()) {
-        if (!button->icon().isNull()) {
-            originalGlyphs_.emplace_back(button, button->icon());
-        }
-    }
+    giveButtonsTheirGlyphs();
     showIconsForPalette();
+}
+
+// Set here rather than in the layout, so that each glyph is drawn only when
+// its button is first painted.
+void TFormTavrix::giveButtonsTheirGlyphs() {
+    const std::pair<QAbstractButton*, const char*> glyphs[] = {
+        {ui->BitBtnCalculateEntry, "glyph-calculator.svg"},
+        {ui->BitBtnAddToResultsLog, "glyph-add-to-log.svg"},
+        {ui->BitBtnOpenLogFile, "glyph-open.svg"},
+        {ui->BitBtnSaveLogFile, "glyph-save.svg"},
+        {ui->BitBtnEmailLog, "glyph-email.svg"},
+        {ui->BitBtnPrintLog, "glyph-print.svg"},
+        {ui->BitBtnNewLog, "glyph-clear.svg"},
+        {ui->BitBtnCopyLogToClipboard, "glyph-copy.svg"},
+        {ui->BitBtnDeleteLogLine, "glyph-delete.svg"},
+        {ui->BitBtnCalculatorStringToLog, "glyph-calculate-entry.svg"},
+        {ui->BitBtnAddNoteToLog, "glyph-edit.svg"},
+    };
+    for (const auto& [button, file] : glyphs) {
+        originalGlyphs_.emplace_back(button, SvgIcon(QStringLiteral(":/icons/") + QLatin1String(file)));
+    }
 }
 
 TFormTavrix::~TFormTavrix() = default;

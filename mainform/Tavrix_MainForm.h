@@ -137,6 +137,7 @@ private:
     void previewKeysOfEveryControl();
     void nameControlsForScreenReaders();
     void placeLabels();
+    void giveButtonsTheirGlyphs();
     // The icons in outlines that stand out on the current palette.
     void showIconsForPalette();
     // After a change of font size or of a label's text.

@@ -1,0 +1,81 @@
+#include "SvgIcon.h"
+
+#include <QApplication>
+#include <QIconEngine>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+#include <QSvgRenderer>
+
+#include <map>
+#include <memory>
+#include <tuple>
+#include <utility>
+
+namespace tavrix {
+
+namespace {
+
+class SvgIconEngine final : public QIconEngine {
+public:
+    explicit SvgIconEngine(QString file) : file_(std::move(file)) {}
+
+    QIconEngine* clone() const override { return new SvgIconEngine(*this); }
+
+    // Drawn to fill whatever size is asked for, as Qt's own SVG icons are.
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        const qreal ratio = painter->device() != nullptr ? painter->device()->devicePixelRatio() : 1.0;
+        painter->drawPixmap(rect, pixmap((QSizeF(rect.size()) * ratio).toSize(), mode, state));
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        const auto key = std::make_tuple(size.width(), size.height(), mode);
+        if (const auto kept = pixmaps_.find(key); kept != pixmaps_.end())
+            return kept->second;
+        QPixmap drawn = draw(size);
+        if (mode != QIcon::Normal && !drawn.isNull())
+            drawn = styledFor(mode, drawn);
+        pixmaps_.emplace(key, drawn);
+        return drawn;
+    }
+
+private:
+    QPixmap draw(const QSize& size) {
+        if (size.isEmpty())
+            return {};
+        if (renderer_ == nullptr)
+            renderer_ = std::make_shared<QSvgRenderer>(file_);
+        if (!renderer_->isValid())
+            return {};
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        renderer_->render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+        painter.end();
+        return QPixmap::fromImage(image);
+    }
+
+    // Disabled and selected icons look as the style draws them.
+    static QPixmap styledFor(QIcon::Mode mode, const QPixmap& normal) {
+        if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr)
+            return normal;
+        QStyleOption option;
+        option.palette = QApplication::palette();
+        const QPixmap styled = QApplication::style()->generatedIconPixmap(mode, normal, &option);
+        return styled.isNull() ? normal : styled;
+    }
+
+    QString file_;
+    std::shared_ptr<QSvgRenderer> renderer_; // read on the first drawing
+    std::map<std::tuple<int, int, QIcon::Mode>, QPixmap> pixmaps_;
+};
+
+} // namespace
+
+QIcon SvgIcon(const QString& svgFile) {
+    return QIcon(new SvgIconEngine(svgFile));
+}
+
+} // namespace tavrix
