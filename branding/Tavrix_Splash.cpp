@@ -39,7 +39,7 @@ TFormTavrixSplash::TFormTavrixSplash(Desktop& desktop, QWidget* parent)
 
     ImageSplash->setObjectName(QStringLiteral("ImageSplash"));
     ImageSplash->setCursor(Qt::ArrowCursor);
-    ShowSvgPicture(*ImageSplash, QStringLiteral(":/branding/splash.svg"), ClientSize);
+    ImageSplash->resize(ClientSize); // its picture comes when the splash first shows
     OnMouseDown(*ImageSplash, [this] { ImageSplashMouseDown(); });
 
     LabellVersion->setObjectName(QStringLiteral("LabellVersion"));
@@ -70,6 +70,14 @@ TFormTavrixSplash::TFormTavrixSplash(Desktop& desktop, QWidget* parent)
 
 void TFormTavrixSplash::FormCreate() {
     LabellVersion->setText(VersionText);
+}
+
+// The picture is drawn only now: the splash shows after the main window is
+// up, so drawing it at start-up would only delay that window.
+void TFormTavrixSplash::showEvent(QShowEvent* event) {
+    if (ImageSplash->pixmap().isNull())
+        ShowSvgPicture(*ImageSplash, QStringLiteral(":/branding/splash.svg"), ClientSize);
+    QDialog::showEvent(event);
 }
 
 void TFormTavrixSplash::ShowSplash() {

@@ -40,6 +40,9 @@ public slots:
     void ImageSplashMouseDown();
     void ImageSupplier_SplashMouseDown();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void FormCreate();
 
