@@ -74,7 +74,7 @@ TEST(SvgIcon, AFileThatCannotBeReadDrawsNothing) {
 
 TEST_F(MainWindowTest, EveryGlyphButtonHasItsIcon) {
     int withIcons = 0;
-    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+    for (const QAbstractButton* button : control("ClientArea").findChildren<QAbstractButton*>()) {
         if (button->icon().isNull())
             continue;
         ++withIcons;
