@@ -8,7 +8,6 @@
 #include <QSvgRenderer>
 
 #include <map>
-#include <memory>
 #include <tuple>
 #include <utility>
 
@@ -45,14 +44,16 @@ private:
     QPixmap draw(const QSize& size) {
         if (size.isEmpty())
             return {};
-        if (renderer_ == nullptr)
-            renderer_ = std::make_shared<QSvgRenderer>(file_);
-        if (!renderer_->isValid())
+        // Read for each size afresh rather than kept: an icon is mostly
+        // drawn at one size, and a parsed document costs more memory than
+        // its pixmap.
+        QSvgRenderer renderer(file_);
+        if (!renderer.isValid())
             return {};
         QImage image(size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         QPainter painter(&image);
-        renderer_->render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
         painter.end();
         return QPixmap::fromImage(image);
     }
@@ -68,7 +69,6 @@ private:
     }
 
     QString file_;
-    std::shared_ptr<QSvgRenderer> renderer_; // read on the first drawing
     std::map<std::tuple<int, int, QIcon::Mode>, QPixmap> pixmaps_;
 };
 
