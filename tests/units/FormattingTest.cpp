@@ -193,6 +193,18 @@ TEST_F(DefaultSeparators, GeneralFormTakesAnExponentForVeryLargeOrSmallMagnitude
     }
 }
 
+// The general form writes fixed notation from 1e-5 up to 15 digits before the
+// point, and an exponent just outside on either side.
+TEST_F(DefaultSeparators, GeneralFormSwitchesToAnExponentAtItsBounds) {
+    EXPECT_EQ(FormatNumber(999999999999999.0, 0, FormatGeneral), "999999999999999");
+    EXPECT_EQ(FormatNumber(-100000000000000.0, 0, FormatGeneral), "-100000000000000");
+    EXPECT_EQ(FormatNumber(0.00001, 0, FormatGeneral), "0.00001");
+    EXPECT_EQ(FormatNumber(0.0000875, 0, FormatGeneral), "0.0000875");
+    for (const double value : {1e15, -1e15, 1.5e15, 9.99e-6, 1e-6, -2.5e-6}) {
+        ExpectExponentFormOf(value, FormatNumber(value, 0, FormatGeneral));
+    }
+}
+
 // A conversion result below 9e-14 in magnitude is round-off noise and shows as
 // 0, without a sign; 9e-14 itself is kept.
 TEST_F(DefaultSeparators, ResultsBelowTheZeroThresholdShowAsZero) {
