@@ -221,12 +221,12 @@ TEST_F(DefaultSeparators, ResultsBelowTheZeroThresholdShowAsZero) {
     EXPECT_EQ(FormatNumber(8.9e-14, 0, FormatScientific), "8.90000000000000E-0014");
 }
 
-// The result 9e-14 sits on the threshold and must be kept. KNOWN FAULT, left
-// failing on purpose: the double 9e-14 is 8.99999999999999951606e-14, about
-// 4.8e-30 below 9e-14, while the extended constant 9e-14L is only 1.5e-33
-// below it, so comparing the result with the extended constant drops the
-// double 9e-14 as noise. Comparing with the threshold as a double keeps it and
-// still drops the next double down.
+// The result 9e-14 sits on the threshold and must be kept. The double 9e-14 is
+// 8.99999999999999951606e-14, about 4.8e-30 below 9e-14, while the extended
+// constant 9e-14L is only 1.5e-33 below it: compared with the extended
+// constant the double 9e-14 would be dropped as noise. The threshold is
+// therefore compared as a double, which keeps it and still drops the next
+// double down.
 TEST_F(DefaultSeparators, NineTimesTenToTheMinusFourteenIsKept) {
     EXPECT_EQ(FormatConversion(Metre, Metre, 2, FormatScientific, 9e-14), "9.00000000000000E-0014");
     EXPECT_EQ(FormatConversion(Metre, Metre, 16, FormatFixed, 9e-14), "0.0000000000000900");
