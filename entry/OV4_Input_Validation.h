@@ -1,6 +1,7 @@
 // The rules by which numeric fields accept what the person types, and the
 // reading of such a field's text as a number. Pure text-and-caret logic: the
-// widgets apply it (NumericKeyFilter.h), so every rule is testable headless.
+// widgets apply it (NumericKeyFilter in NumericField.h), so every rule is
+// testable headless.
 //
 // The decimal separator is the locale's, asked of the number-format hook
 // afresh at every call.

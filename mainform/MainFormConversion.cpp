@@ -2,28 +2,19 @@
 // accepted for which units, and when the conversion runs.
 #include "CalculatorNumberText.h"
 #include "CalculatorPopUp.h"
+#include "ConversionRules.h"
 #include "Desktop.h"
 #include "OV4_Input_Validation.h"
 #include "Tavrix_MainForm.h"
+#include "UnitIdentities.h"
 #include "ui_Tavrix_MainForm.h"
 
 #include <QListWidget>
 #include <QSignalBlocker>
 
-#include <cmath>
-
 namespace tavrix {
 
 namespace {
-
-constexpr UnitIndex SineOfAngle = 7;
-constexpr UnitIndex CosineOfAngle = 8;
-constexpr UnitIndex TangentOfAngle = 9;
-constexpr UnitIndex FirstCircleFraction = 12; // "full circle"
-constexpr UnitIndex LastCircleFraction = 19;  // "1/16 circle"
-constexpr UnitIndex FirstTemperature = 261;
-constexpr UnitIndex LastTemperature = 264;
-constexpr UnitIndex Kelvin = 263;
 
 constexpr int ValueFieldDecimals = 3;
 constexpr int MultipliedValueDecimals = 6;
@@ -33,20 +24,6 @@ const QString TangentUndefinedText = QStringLiteral("Error");
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-bool IsTemperature(UnitIndex unit) {
-    return unit >= FirstTemperature && unit <= LastTemperature;
-}
-
-// The angle brought into (0°, 360°] as repeated subtraction of 360° would,
-// but in one exact step, so a huge angle cannot hang the window.
-double AngleWithinOneTurn(double degrees) {
-    if (!(degrees > 360)) {
-        return degrees;
-    }
-    const double rest = std::fmod(degrees, 360.0);
-    return rest == 0 ? 360 : rest;
 }
 
 } // namespace
@@ -113,7 +90,7 @@ void TFormTavrix::ListBoxConvertFromUnitClick() {
     ui->LabelFromUnit->setText(item ? item->text() : QString());
     fitLabelsToText();
     const UnitIndex from = UnitIndexOfName(ui->LabelFromUnit->text());
-    if (from >= FirstCircleFraction && from <= LastCircleFraction) {
+    if (unit::CircleFractions.contains(from)) {
         bool valid = false;
         const double value = readValue(valid, false);
         if (value != 1 &&
@@ -136,43 +113,32 @@ void TFormTavrix::CalculateConversion() {
         return;
     }
     ui->EditToValue->clear();
-    const ResultFormatCode mode = CurrentResultFormatCode();
-    const UnitIndex from = UnitIndexOfName(ui->LabelFromUnit->text());
-    const UnitIndex to = UnitIndexOfName(ui->LabelToUnit->text());
+    ConversionRequest request;
+    request.from = UnitIndexOfName(ui->LabelFromUnit->text());
+    request.to = UnitIndexOfName(ui->LabelToUnit->text());
+    bool readable = false;
+    const double value = readValue(readable, true);
+    if (readable) {
+        request.value = value;
+    }
+    request.decimals = ui->ComboBoxDecimalPlaces->currentIndex();
+    request.mode = CurrentResultFormatCode();
+    request.format = CurrentNumberFormat();
 
-    try {
-        bool valid = false;
-        double value = 0;
-        if (IsTemperature(from)) {
-            value = readValue(valid, true);
-            valid = valid && ConvertUnits(from, Kelvin, value) >= 0; // nothing is colder than absolute zero
-        } else {
-            value = readValue(valid, false);
-        }
-        if (valid && (from == SineOfAngle || from == CosineOfAngle)) {
-            bool readable = false;
-            if (std::fabs(readValue(readable, true)) > 1) {
-                return refuseConversion(InputRangeText);
-            }
-        }
-        if (valid && to == TangentOfAngle) {
-            bool readable = false;
-            const double angle = AngleWithinOneTurn(UnitToBase(from, readValue(readable, false)));
-            if (angle == 90 || angle == 270) {
-                return refuseConversion(TangentUndefinedText);
-            }
-        }
-        // A value, base value or result that is no finite number (0 "litre/km"
-        // is an infinite distance per litre) has nothing to show.
-        if (!valid || !std::isfinite(UnitToBase(from, value)) ||
-            !std::isfinite(ConvertUnits(from, to, value))) {
-            return refuseConversion(QString());
-        }
-        showResult(QString::fromStdString(
-            FormatConversion(from, to, ui->ComboBoxDecimalPlaces->currentIndex(), mode, value)));
-    } catch (const EConversionsClass& failure) {
+    const ConversionOutcome outcome = ConvertForDisplay(request);
+    switch (outcome.refusal) {
+    case Refusal::None:
+        return showResult(QString::fromStdString(outcome.resultText));
+    case Refusal::InvalidValue:
+        return refuseConversion(QString());
+    case Refusal::SineCosineRange:
+        return refuseConversion(InputRangeText);
+    case Refusal::TangentUndefined:
+        return refuseConversion(TangentUndefinedText);
+    case Refusal::NoConversion:
         ui->BitBtnAddToResultsLog->setEnabled(false);
-        desktop_.showError(QString::fromUtf8(failure.what()));
+        desktop_.showError(QString::fromUtf8(EConversionsClass().what()));
+        return;
     }
 }
 

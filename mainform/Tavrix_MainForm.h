@@ -2,6 +2,7 @@
 // the multiply and divide buttons, the results log and the menus.
 #pragma once
 
+#include "DataPaths.h"
 #include "FittedLabel.h"
 #include "Tavrix_Units.h"
 
@@ -25,7 +26,6 @@ class TFormTavrix;
 
 namespace tavrix {
 
-class DataPaths;
 class Desktop;
 class NumericKeyFilter;
 struct Settings;
@@ -168,7 +168,7 @@ private:
     // The buttons' glyphs as the layout gives them, before any recolouring.
     std::vector<std::pair<QAbstractButton*, QIcon>> originalGlyphs_;
     Desktop& desktop_;
-    const DataPaths& paths_;
+    DataPaths paths_; // a copy: the caller need not keep its own alive
     QLocale systemLocale_;
     TFormCalculatorPopUp* calculator_ = nullptr;
     TFormOVConvert_LogText* logTextDialog_ = nullptr;

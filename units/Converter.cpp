@@ -4,6 +4,7 @@
 #include "AngleReduction.h"
 #include "Constants.h"
 #include "Tavrix_Units.h"
+#include "UnitIdentities.h"
 
 #include <cmath>
 #include <limits>
@@ -12,32 +13,7 @@ namespace tavrix {
 
 namespace {
 
-// The runs of units that select a case.
-struct Run {
-    UnitIndex first;
-    UnitIndex last;
-    bool contains(UnitIndex unit) const { return unit >= first && unit <= last; }
-};
-
-constexpr Run Angles{5, 19};
-constexpr Run AreaUnits{20, 29};
-constexpr Run DiameterCircles{30, 35};
-constexpr Run CircularMeasure{36, 39};
-constexpr Run FuelConsumption{147, 158};
-constexpr Run VolumePerDistance{153, 158};
-constexpr Run Temperatures{261, 264};
-
-constexpr UnitIndex SineOfAngle = 7;
-constexpr UnitIndex CosineOfAngle = 8;
-constexpr UnitIndex TangentOfAngle = 9;
-constexpr UnitIndex Radius = 36;
-constexpr UnitIndex Diameter = 37;
-constexpr UnitIndex Circumference = 38;
-constexpr UnitIndex Area = 39;
-constexpr UnitIndex Celsius = 261;
-constexpr UnitIndex Fahrenheit = 262;
-constexpr UnitIndex Kelvin = 263;
-constexpr UnitIndex Rankine = 264;
+using namespace unit;
 
 // The processor's sine and cosine refuse arguments beyond ±2^63 and give 0.
 constexpr long double TrigRangeLimit = 9223372036854775808.0L;
@@ -73,7 +49,7 @@ long double CircularMeasureTo(UnitIndex to, double base) {
         return d;
     case Circumference:
         return d * Pi;
-    case Area:
+    case CircleArea:
         return base;
     default:
         return ConversionFailureValue;
@@ -138,17 +114,17 @@ long double ConvertFromBase(UnitIndex from, UnitIndex to, double base) {
 double DiameterInUnit(UnitIndex to, double area) {
     const long double d = std::sqrt(static_cast<long double>(area) * 4 / Pi);
     switch (to) {
-    case 30:
+    case unit::MmDiameterCircle:
         return static_cast<double>(d * 1000);
-    case 31:
+    case unit::CmDiameterCircle:
         return static_cast<double>(d * 100);
-    case 32:
+    case unit::MDiameterCircle:
         return static_cast<double>(d);
-    case 33:
+    case unit::InchDiameterCircle:
         return static_cast<double>(d / 0.0254L);
-    case 34:
+    case unit::FtDiameterCircle:
         return static_cast<double>(d / 0.3048L);
-    case 35:
+    case unit::YdDiameterCircle:
         return static_cast<double>(d / 3 / 0.3048L);
     default:
         return 0;

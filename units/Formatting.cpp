@@ -153,10 +153,13 @@ std::string General(Significant s, const NumberFormat& format) {
 } // namespace
 
 std::string FormatNumber(double value, int decimals, ResultFormatCode mode) {
+    return FormatNumber(value, decimals, mode, CurrentNumberFormat());
+}
+
+std::string FormatNumber(double value, int decimals, ResultFormatCode mode, const NumberFormat& format) {
     if (!std::isfinite(value)) {
         return NonFinite(value);
     }
-    const NumberFormat format = CurrentNumberFormat();
     const Significant s = SignificantDigits(value);
     decimals = std::clamp(decimals, 0, MaxDecimals);
     switch (mode) {
@@ -174,12 +177,15 @@ std::string FormatNumber(double value, int decimals, ResultFormatCode mode) {
     }
 }
 
-std::string FormatConversion(UnitIndex from, UnitIndex to, int decimals, ResultFormatCode mode, double x) {
-    double value = ConvertUnits(from, to, x);
+std::string FormatResult(double value, int decimals, ResultFormatCode mode, const NumberFormat& format) {
     if (std::fabs(value) < ZeroThreshold) {
         value = 0; // round-off noise, and never a "-0"
     }
-    return FormatNumber(value, decimals, mode);
+    return FormatNumber(value, decimals, mode, format);
+}
+
+std::string FormatConversion(UnitIndex from, UnitIndex to, int decimals, ResultFormatCode mode, double x) {
+    return FormatResult(ConvertUnits(from, to, x), decimals, mode, CurrentNumberFormat());
 }
 
 } // namespace tavrix

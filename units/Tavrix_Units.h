@@ -91,6 +91,10 @@ inline constexpr int MaxDecimals = 16;
 // Renders a number with 15 significant digits in the given mode, with the
 // separators of the number-format hook. Mode 0 is the shortest general form.
 std::string FormatNumber(double value, int decimals, ResultFormatCode mode);
+std::string FormatNumber(double value, int decimals, ResultFormatCode mode, const NumberFormat& format);
+
+// Renders a converted value: magnitudes below the round-off threshold show as 0.
+std::string FormatResult(double value, int decimals, ResultFormatCode mode, const NumberFormat& format);
 
 // Converts `x` from `from` to `to` and renders the result. Exceptions of the
 // conversion pass through; no text is produced then.

@@ -322,6 +322,21 @@ TEST_F(ConversionWorkflow, RefusalPutsTheFocusIntoTheValueField) {
     EXPECT_EQ(window.focusWidget(), &valueField());
 }
 
+// Whatever way the value field gets the focus, its whole text is selected, so
+// the next number typed replaces the old one. A field takes the focus from a
+// click or from the program without selecting anything by itself.
+TEST_F(ConversionWorkflow, TheValueFieldSelectsItsWholeTextWhenItGetsTheFocus) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    for (const Qt::FocusReason reason : {Qt::MouseFocusReason, Qt::OtherFocusReason, Qt::TabFocusReason}) {
+        categories().setFocus();
+        putValue("123.5");
+        valueField().deselect();
+        valueField().setFocus(reason);
+        EXPECT_EQ(valueField().selectedText(), "123.5") << "focus reason " << static_cast<int>(reason);
+    }
+}
+
 TEST_F(ConversionWorkflow, AddToResultsLogFollowsTheLastConversion) {
     EXPECT_TRUE(addToLogEnabled());
     putValue("");

@@ -62,9 +62,9 @@ TEST(SettingsCodec, WritesNineLinesEndedByCarriageReturnAndLineFeed) {
 }
 
 TEST(SettingsCodec, TextLinesFallBackInsteadOfFailing) {
-    EXPECT_TRUE(ReadWithLine(6, "USA")->usaSpelling);
+    EXPECT_TRUE(ReadWithLine(6, "USA").value().usaSpelling);
     for (const char* notUsa : {"usa", "USA ", "EUROPE", ""}) {
-        EXPECT_FALSE(ReadWithLine(6, notUsa)->usaSpelling) << notUsa;
+        EXPECT_FALSE(ReadWithLine(6, notUsa).value().usaSpelling) << notUsa;
     }
     for (const int line : {7, 8}) {
         const auto checked = [line](const char* text) {
@@ -79,14 +79,14 @@ TEST(SettingsCodec, TextLinesFallBackInsteadOfFailing) {
 }
 
 TEST(SettingsCodec, NegativeUnitPositionsCountAsFirst) {
-    EXPECT_EQ(ReadWithLine(4, "-3")->fromPosition, 0);
-    EXPECT_EQ(ReadWithLine(5, "-3")->toPosition, 0);
-    EXPECT_EQ(ReadWithLine(4, "-2147483648")->fromPosition, 0);
+    EXPECT_EQ(ReadWithLine(4, "-3").value().fromPosition, 0);
+    EXPECT_EQ(ReadWithLine(5, "-3").value().toPosition, 0);
+    EXPECT_EQ(ReadWithLine(4, "-2147483648").value().fromPosition, 0);
 }
 
 TEST(SettingsCodec, NumberLinesAreSignAndDigitsOnly) {
-    EXPECT_EQ(ReadWithLine(1, "+9")->fontSize, 9);
-    EXPECT_EQ(ReadWithLine(1, "010")->fontSize, 10);
+    EXPECT_EQ(ReadWithLine(1, "+9").value().fontSize, 9);
+    EXPECT_EQ(ReadWithLine(1, "010").value().fontSize, 10);
     for (const char* notInteger : {"8x", "", "1.5", " 8", "8 ", "\t8", "0x8", "+-8", "-", "+", "8e0",
                                    "\xEF\xBB\xBF"
                                    "8"}) {
@@ -100,8 +100,8 @@ TEST(SettingsCodec, NumberLinesAreSignAndDigitsOnly) {
 }
 
 TEST(SettingsCodec, PositionsPastTheirListsAreDamage) {
-    EXPECT_EQ(ReadWithLine(2, "16")->decimals, 16);
-    EXPECT_EQ(ReadWithLine(3, "23")->category, 23);
+    EXPECT_EQ(ReadWithLine(2, "16").value().decimals, 16);
+    EXPECT_EQ(ReadWithLine(3, "23").value().category, 23);
     for (const auto& [line, text] : {std::pair{2, "17"}, {2, "-1"}, {3, "24"}, {3, "-1"}}) {
         EXPECT_EQ(ReadWithLine(line, text), std::nullopt) << line << " " << text;
     }
@@ -115,20 +115,20 @@ TEST(SettingsCodec, PositionsPastTheirListsAreDamage) {
 }
 
 TEST(SettingsCodec, FontSizesThatWouldSpoilTheWindowAreDamage) {
-    EXPECT_EQ(ReadWithLine(1, "6")->fontSize, 6);
-    EXPECT_EQ(ReadWithLine(1, "24")->fontSize, 24);
+    EXPECT_EQ(ReadWithLine(1, "6").value().fontSize, 6);
+    EXPECT_EQ(ReadWithLine(1, "24").value().fontSize, 24);
     for (const char* size : {"0", "-1", "5", "25", "5000"}) {
         EXPECT_EQ(ReadWithLine(1, size), std::nullopt) << size;
     }
 }
 
 TEST(SettingsCodec, ValueLineHoldsWhatTheValueFieldCan) {
-    EXPECT_EQ(ReadWithLine(9, QByteArray(32767, '1'))->value.size(), 32767);
+    EXPECT_EQ(ReadWithLine(9, QByteArray(32767, '1')).value().value.size(), 32767);
     EXPECT_EQ(ReadWithLine(9, QByteArray(32768, '1')), std::nullopt);
     // Length counts UTF-16 units: U+20AC takes 3 bytes and 1 unit, U+1F600 4 bytes and 2 units.
-    EXPECT_EQ(ReadWithLine(9, QByteArray("\xE2\x82\xAC").repeated(32767))->value.size(), 32767);
+    EXPECT_EQ(ReadWithLine(9, QByteArray("\xE2\x82\xAC").repeated(32767)).value().value.size(), 32767);
     EXPECT_EQ(ReadWithLine(9, QByteArray("\xE2\x82\xAC").repeated(32768)), std::nullopt);
-    EXPECT_EQ(ReadWithLine(9, QByteArray("\xF0\x9F\x98\x80").repeated(16383))->value.size(), 32766);
+    EXPECT_EQ(ReadWithLine(9, QByteArray("\xF0\x9F\x98\x80").repeated(16383)).value().value.size(), 32766);
     EXPECT_EQ(ReadWithLine(9, QByteArray("\xF0\x9F\x98\x80").repeated(16384)), std::nullopt);
     EXPECT_EQ(ReadWithLine(9, QByteArray(10'000'000, '1')), std::nullopt);
 }
@@ -136,13 +136,15 @@ TEST(SettingsCodec, ValueLineHoldsWhatTheValueFieldCan) {
 TEST(SettingsCodec, ValueLineIsUtf8Verbatim) {
     EXPECT_EQ(ReadWithLine(9, " -1 234\xD9\xAB"
                               "5 ")
-                  ->value,
+                  .value()
+                  .value,
               QStringLiteral(" -1 234\u066B5 "));
-    EXPECT_EQ(ReadWithLine(9, "")->value, QString());
+    EXPECT_EQ(ReadWithLine(9, "").value().value, QString());
     // A byte-order mark is part of the text, not something to drop.
     EXPECT_EQ(ReadWithLine(9, "\xEF\xBB\xBF"
                               "1")
-                  ->value,
+                  .value()
+                  .value,
               QStringLiteral("\uFEFF1"));
     // Stray byte, cut-off sequence, overlong "/", encoded surrogate.
     for (const char* invalid : {"1\xFF", "1\xC3", "\xC0\xAF", "\xED\xA0\x80"}) {
@@ -154,9 +156,9 @@ TEST(SettingsCodec, NeedsNineLines) {
     const QByteArrayList lines = SoundLines();
     EXPECT_EQ(ReadSettings(""), std::nullopt);
     EXPECT_EQ(ReadSettings(FileOf(lines.mid(0, 8))), std::nullopt);
-    EXPECT_EQ(ReadSettings(FileOf(lines.mid(0, 8)) + "\r\n")->value, QString());
+    EXPECT_EQ(ReadSettings(FileOf(lines.mid(0, 8)) + "\r\n").value().value, QString());
     // The last line may lack its end.
-    EXPECT_EQ(ReadSettings(FileOf(lines.mid(0, 8)) + "1.5")->value, QStringLiteral("1.5"));
+    EXPECT_EQ(ReadSettings(FileOf(lines.mid(0, 8)) + "1.5").value().value, QStringLiteral("1.5"));
     EXPECT_EQ(ReadSettings(FileOf(lines) + "more\r\nlines"), ReadSettings(FileOf(lines)));
 }
 

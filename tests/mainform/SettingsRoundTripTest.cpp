@@ -64,6 +64,14 @@ TEST_F(SettingsStore, EverySettingComesBackInANewWindow) {
 // only for exactly "USA" and "FALSE". The next close writes them as read.
 // Loading selects and refills step by step; a stored value that is refused
 // is reported once, for the state the window opens in.
+// The window keeps its own copy of the data paths: the caller's may be gone
+// long before the window saves its settings on closing.
+TEST_F(SettingsStore, TheWindowOutlivesTheDataPathsItWasGiven) {
+    const auto window = openWindow(DataPaths(folder_.path()), GermanLocale);
+    window->close();
+    EXPECT_TRUE(settingsFileExists());
+}
+
 TEST_F(SettingsStore, AStoredRefusedValueIsReportedOnce) {
     // Angles, "1/4 circle" to "tangent of angle": 1 quarter circle is 90°.
     writeSettingsFile("8\r\n6\r\n1\r\n9\r\n4\r\nEUROPE\r\nFALSE\r\nFALSE\r\n1\r\n");

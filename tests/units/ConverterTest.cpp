@@ -357,6 +357,30 @@ TEST(NonFiniteInput, InfiniteOrNaNAngleHasNoSineCosineOrTangent) {
     }
 }
 
+// A large angle is brought down by taking off one turn at a time, as the
+// program always has, and the rounding of every step shows in the last bits;
+// an exact reduction (fmod by 2π) gives different bits. The expected values
+// come from a separate C program: the angle in radians as the formula rounds
+// it, 2π (the extended constant 6.28318530717958647703) subtracted in long
+// double and rounded to a double per turn while above 2π, then sinl/cosl.
+struct SteppedAngle {
+    UnitIndex to;
+    double degrees;
+    double expected;
+};
+
+TEST(LargeAngle, IsReducedOneTurnAtATime) {
+    const SteppedAngle cases[] = {
+        {7, 1e6, -0x1.f838b8c95e005p-1},       // sine of 2777 turns and 280°
+        {8, 1e6, 0x1.63a1a7c346311p-3},        // its cosine
+        {7, 123456789, -0x1.40614d31c88f2p-3}, // sine of 342935 turns and 189°
+    };
+    for (const SteppedAngle& c : cases) {
+        EXPECT_EQ(ConvertUnits(5, c.to, c.degrees), c.expected)
+            << std::hexfloat << c.degrees << "° to " << c.to << ": " << ConvertUnits(5, c.to, c.degrees);
+    }
+}
+
 // Whole turns cannot be taken off such angles one by one in any useful time;
 // the conversion still returns at once with a value in range.
 TEST(HugeAngle, SineCosineAndTangentReturn) {

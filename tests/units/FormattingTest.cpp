@@ -193,6 +193,18 @@ TEST_F(DefaultSeparators, GeneralFormTakesAnExponentForVeryLargeOrSmallMagnitude
     }
 }
 
+// The general form writes fixed notation from 1e-5 up to 15 digits before the
+// point, and an exponent just outside on either side.
+TEST_F(DefaultSeparators, GeneralFormSwitchesToAnExponentAtItsBounds) {
+    EXPECT_EQ(FormatNumber(999999999999999.0, 0, FormatGeneral), "999999999999999");
+    EXPECT_EQ(FormatNumber(-100000000000000.0, 0, FormatGeneral), "-100000000000000");
+    EXPECT_EQ(FormatNumber(0.00001, 0, FormatGeneral), "0.00001");
+    EXPECT_EQ(FormatNumber(0.0000875, 0, FormatGeneral), "0.0000875");
+    for (const double value : {1e15, -1e15, 1.5e15, 9.99e-6, 1e-6, -2.5e-6}) {
+        ExpectExponentFormOf(value, FormatNumber(value, 0, FormatGeneral));
+    }
+}
+
 // A conversion result below 9e-14 in magnitude is round-off noise and shows as
 // 0, without a sign; 9e-14 itself is kept.
 TEST_F(DefaultSeparators, ResultsBelowTheZeroThresholdShowAsZero) {
@@ -209,12 +221,12 @@ TEST_F(DefaultSeparators, ResultsBelowTheZeroThresholdShowAsZero) {
     EXPECT_EQ(FormatNumber(8.9e-14, 0, FormatScientific), "8.90000000000000E-0014");
 }
 
-// The result 9e-14 sits on the threshold and must be kept. KNOWN FAULT, left
-// failing on purpose: the double 9e-14 is 8.99999999999999951606e-14, about
-// 4.8e-30 below 9e-14, while the extended constant 9e-14L is only 1.5e-33
-// below it, so comparing the result with the extended constant drops the
-// double 9e-14 as noise. Comparing with the threshold as a double keeps it and
-// still drops the next double down.
+// The result 9e-14 sits on the threshold and must be kept. The double 9e-14 is
+// 8.99999999999999951606e-14, about 4.8e-30 below 9e-14, while the extended
+// constant 9e-14L is only 1.5e-33 below it: compared with the extended
+// constant the double 9e-14 would be dropped as noise. The threshold is
+// therefore compared as a double, which keeps it and still drops the next
+// double down.
 TEST_F(DefaultSeparators, NineTimesTenToTheMinusFourteenIsKept) {
     EXPECT_EQ(FormatConversion(Metre, Metre, 2, FormatScientific, 9e-14), "9.00000000000000E-0014");
     EXPECT_EQ(FormatConversion(Metre, Metre, 16, FormatFixed, 9e-14), "0.0000000000000900");
