@@ -5,7 +5,6 @@
 #include "ProgramWindows.h"
 #include "QtDesktop.h"
 #include "SvgIcon.h"
-#include "SystemNumberFormat.h"
 #include "TerminationSignal.h"
 
 #include <QApplication>
@@ -17,7 +16,6 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(TAVRIX_APP_ID));
     QApplication::setWindowIcon(tavrix::SvgIcon(QStringLiteral(":/icons/tavrix.svg")));
     tavrix::RegisterBundledFonts();
-    tavrix::UseSystemNumberFormat();
 
     const tavrix::DataPaths paths = tavrix::DataPaths::forThisProgram();
     tavrix::QtDesktop desktop;

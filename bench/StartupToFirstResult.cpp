@@ -7,7 +7,6 @@
 #include "ProgramWindows.h"
 #include "QtDesktop.h"
 #include "SvgIcon.h"
-#include "SystemNumberFormat.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -52,7 +51,6 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("Tavrix");
     QApplication::setWindowIcon(tavrix::SvgIcon(QStringLiteral(":/icons/tavrix.svg")));
     tavrix::RegisterBundledFonts();
-    tavrix::UseSystemNumberFormat();
     QTemporaryDir folder;
     const tavrix::DataPaths paths(folder.path());
     tavrix::QtDesktop desktop;

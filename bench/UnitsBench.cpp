@@ -47,7 +47,8 @@ BENCHMARK(BM_ConvertUnitsEveryPair);
 void BM_FormatConversion(benchmark::State& state) {
     const auto mode = static_cast<tavrix::ResultFormatCode>(state.range(0));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(tavrix::FormatConversion(166, 161, 6, mode, 1234.5678));
+        benchmark::DoNotOptimize(
+            tavrix::FormatConversion(166, 161, 6, mode, 1234.5678, tavrix::NumberFormat{}));
     }
 }
 BENCHMARK(BM_FormatConversion)

@@ -1,7 +1,5 @@
 #include "CalculatorKeys.h"
 
-#include "OV4_Input_Validation.h"
-
 namespace tavrix {
 
 namespace {
@@ -71,12 +69,12 @@ int KeyAtPoint(int x, int y) {
     return 10 * row + column;
 }
 
-QString KeyCaption(int code) {
+QString KeyCaption(int code, QChar separator) {
     const KeyFace* face = FindKey(code);
     if (face == nullptr) {
         return {};
     }
-    return face->caption != nullptr ? QString::fromLatin1(face->caption) : QString(DecimalSeparator());
+    return face->caption != nullptr ? QString::fromLatin1(face->caption) : QString(separator);
 }
 
 KeyKind KindOfKey(int code) {

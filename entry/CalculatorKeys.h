@@ -56,9 +56,9 @@ inline constexpr std::array<KeyBand, 5> KeyRowBands{{{0, 26}, {32, 58}, {65, 91}
 // the point lies between or outside the bands. The cell may hold no key (40 to 42).
 int KeyAtPoint(int x, int y);
 
-// The face text of a key; the decimal-separator key shows the locale's
-// separator as it is now. Empty for a code that is no key.
-QString KeyCaption(int code);
+// The face text of a key; the decimal-separator key shows `separator`.
+// Empty for a code that is no key.
+QString KeyCaption(int code, QChar separator);
 
 // The kinds of key, which the keypad picture colours apart.
 enum class KeyKind { None, Digit, DecimalSeparator, Operation, Equals, Memory, Clear, Function };

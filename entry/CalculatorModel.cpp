@@ -2,6 +2,7 @@
 
 #include "CalculatorKeys.h"
 #include "CalculatorNumberText.h"
+#include "LocaleNumberFormat.h"
 #include "OV4_Input_Validation.h"
 
 #include <algorithm>
@@ -52,23 +53,23 @@ void TCalculatorModel::SetDisplay(const QString& text, int caret) {
 }
 
 QString TCalculatorModel::MemoryText() const {
-    return CalculatorDisplayText(calcMemory_);
+    return CalculatorDisplayText(calcMemory_, format_);
 }
 
 TCalculatorModel::Reading TCalculatorModel::ReadDisplay(bool allowZero, bool allowNegative) const {
     bool valid = false;
-    const double value = ReadEditValue(display_, valid, allowZero, allowNegative);
+    const double value = ReadEditValue(display_, valid, allowZero, allowNegative, DecimalSeparator());
     return {valid, value};
 }
 
 // A shown number puts the caret behind it, so digits that join it append.
 void TCalculatorModel::ShowNumber(double value) {
-    const QString text = CalculatorDisplayText(value);
+    const QString text = CalculatorDisplayText(value, format_);
     SetDisplay(text, static_cast<int>(text.size()));
 }
 
 void TCalculatorModel::MirrorCalcValue() {
-    currentValueText_ = CalculatorDisplayText(calcValue_);
+    currentValueText_ = CalculatorDisplayText(calcValue_, format_);
 }
 
 void TCalculatorModel::InsertAtCaret(const QString& text) {
@@ -268,11 +269,16 @@ void TCalculatorModel::ShowPi() {
     MirrorCalcValue();
 }
 
-void TCalculatorModel::BeginOpening(double memory) {
+void TCalculatorModel::BeginOpening(double memory, const NumberFormat& format) {
+    format_ = format;
     calcAccepted_ = false;
     calcMemory_ = memory;
     startNewEntry_ = true;
     pending_ = PendingOperation::None;
+}
+
+QChar TCalculatorModel::DecimalSeparator() const {
+    return DecimalSeparatorOf(format_);
 }
 
 void TCalculatorModel::AcceptIfComplete() {

@@ -2,6 +2,8 @@
 // passes clicks and typed characters in and shows what the model holds.
 #pragma once
 
+#include "Tavrix_Units.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -35,8 +37,11 @@ public:
     void PrepareTypedCharacter(QChar character);
 
     // The window is opening with the memory read from its file: nothing is
-    // accepted yet and no operation is pending.
-    void BeginOpening(double memory);
+    // accepted yet and no operation is pending. Numbers are written and read
+    // with the separators of `format` until the next opening.
+    void BeginOpening(double memory, const NumberFormat& format);
+    // The decimal separator as typed and shown on its key.
+    QChar DecimalSeparator() const;
     // OK: the value counts as accepted unless an operation waits for its
     // second operand.
     void AcceptIfComplete();
@@ -82,6 +87,7 @@ private:
     void ShowPi();
     void MirrorCalcValue();
 
+    NumberFormat format_;
     double calcValue_ = 0;
     double calcMemory_ = 0;
     PendingOperation pending_ = PendingOperation::None;

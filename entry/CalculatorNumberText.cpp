@@ -1,7 +1,5 @@
 #include "CalculatorNumberText.h"
 
-#include "Tavrix_Units.h"
-
 namespace tavrix {
 
 namespace {
@@ -10,13 +8,13 @@ constexpr int CalculatorValueDecimals = 8;
 
 } // namespace
 
-QString CalculatorDisplayText(double value) {
-    return QString::fromStdString(FormatNumber(value, 0, FormatGeneral));
+QString CalculatorDisplayText(double value, const NumberFormat& format) {
+    return QString::fromStdString(FormatNumber(value, 0, FormatGeneral, format));
 }
 
-QString CalculatorValueText(double value) {
-    std::string text = FormatNumber(value, CalculatorValueDecimals, FormatFixed);
-    const std::string separator = CurrentNumberFormat().decimalSeparator;
+QString CalculatorValueText(double value, const NumberFormat& format) {
+    std::string text = FormatNumber(value, CalculatorValueDecimals, FormatFixed, format);
+    const std::string& separator = format.decimalSeparator;
     const std::size_t separatorAt = text.rfind(separator);
     // Exponent forms and non-finite values have no decimals to trim; their
     // trailing zeros belong to the exponent.

@@ -103,14 +103,14 @@ void PaintCaption(QPainter& painter, const QRectF& box, const QString& caption, 
 
 } // namespace
 
-void PaintKeyPad(QPainter& painter) {
+void PaintKeyPad(QPainter& painter, QChar separator) {
     const QFont font = CaptionFont();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     for (std::size_t row = 0; row < KeyRowBands.size(); ++row) {
         for (std::size_t column = 0; column < KeyColumnBands.size(); ++column) {
             const int code = static_cast<int>(10 * row + column);
-            const QString caption = KeyCaption(code);
+            const QString caption = KeyCaption(code, separator);
             if (caption.isEmpty()) {
                 continue;
             }

@@ -15,10 +15,9 @@ inline constexpr int OkButtonHeight = 27;
 inline constexpr int SignOutlineSize = 20;
 
 // The keypad: one face per key with its caption, coloured by kind; the
-// separator key shows the locale's separator as it is at the moment of
-// drawing. The bottom-left corner, where that row has no keys, holds the
+// separator key shows `separator`. The bottom-left corner, where that row has no keys, holds the
 // well behind the memory label.
-void PaintKeyPad(QPainter& painter);
+void PaintKeyPad(QPainter& painter, QChar separator);
 void PaintOkButton(QPainter& painter);
 // A sunken frame that holds the sign of the pending operation.
 void PaintSignOutline(QPainter& painter);

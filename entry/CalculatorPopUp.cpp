@@ -5,6 +5,7 @@
 #include "CalculatorPictures.h"
 #include "Desktop.h"
 #include "Fonts.h"
+#include "LocaleNumberFormat.h"
 #include "NumericField.h"
 #include "RightEdit.h"
 #include "WindowPlacement.h"
@@ -105,7 +106,9 @@ TFormCalculatorPopUp::TFormCalculatorPopUp(Desktop& desktop, const DataPaths& pa
     setFixedSize(ClientWidth, ClientHeight);
     setFont(SmallWindowFont());
 
-    ImageKeyPad = new TCalculatorPicture(this, QSize(KeyPadWidth, KeyPadHeight), PaintKeyPad);
+    ImageKeyPad = new TCalculatorPicture(this, QSize(KeyPadWidth, KeyPadHeight), [this](QPainter& painter) {
+        PaintKeyPad(painter, model_.DecimalSeparator());
+    });
     ImageKeyPad->setObjectName(QStringLiteral("ImageKeyPad"));
     ImageKeyPad->move(12, 36);
     ImageOKbutton = new TCalculatorPicture(this, QSize(OkButtonWidth, OkButtonHeight), PaintOkButton);
@@ -195,7 +198,7 @@ void TFormCalculatorPopUp::showEvent(QShowEvent* event) {
 
 void TFormCalculatorPopUp::FormShow() {
     const CalculatorMemoryReading reading = ReadCalculatorMemory(paths_.memoryFile());
-    model_.BeginOpening(reading.memory);
+    model_.BeginOpening(reading.memory, NumberFormatOf(desktop_.locale()));
     ShowModelState();
     RightEditInputDisplay->setFocus();
     if (!reading.problem.isEmpty()) {
@@ -220,7 +223,7 @@ void TFormCalculatorPopUp::FormClose() {
 void TFormCalculatorPopUp::ImageKeyPadMouseDown(Qt::MouseButton, QPoint position) {
     model_.ClearOperationSign();
     const int code = KeyAtPoint(position.x(), position.y());
-    const QString caption = KeyCaption(code);
+    const QString caption = KeyCaption(code, model_.DecimalSeparator());
     if (caption.isEmpty()) {
         ShowModelState();
         return;

@@ -1,5 +1,7 @@
 #include "NumericField.h"
 
+#include "LocaleNumberFormat.h"
+
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDropEvent>
@@ -116,8 +118,9 @@ bool NumericKeyFilter::swallowKey(const QKeyEvent& key) {
     const std::optional<QChar> typed = TypedCharacter(key);
     if (!typed)
         return false;
-    const KeyVerdict verdict = FilterNumericKey(field_.text(), CaretPosition(field_), *typed, allowMinus_(),
-                                                maxPreDecimal_, maxPostDecimal_);
+    const KeyVerdict verdict =
+        FilterNumericKey(field_.text(), CaretPosition(field_), *typed, allowMinus_(), maxPreDecimal_,
+                         maxPostDecimal_, DecimalSeparatorOf(desktop_.locale()));
     if (verdict.limitReached != DigitLimit::None)
         desktop_.showInformation(DigitLimitMessage(verdict.limitReached));
     return !verdict.stands();
@@ -131,7 +134,8 @@ bool NumericKeyFilter::paste(const QString& text, std::optional<int> caret) {
     const int start = field_.hasSelectedText() ? field_.selectionStart() : field_.cursorPosition();
     const int length = field_.hasSelectedText() ? static_cast<int>(field_.selectedText().size()) : 0;
     const PasteVerdict verdict =
-        FilterPastedText(field_.text(), start, length, text, allowMinus_(), maxPreDecimal_, maxPostDecimal_);
+        FilterPastedText(field_.text(), start, length, text, allowMinus_(), maxPreDecimal_, maxPostDecimal_,
+                         DecimalSeparatorOf(desktop_.locale()));
     if (verdict.limitReached != DigitLimit::None)
         desktop_.showInformation(DigitLimitMessage(verdict.limitReached));
     if (!verdict.accepted())
@@ -166,10 +170,6 @@ void NumericKeyFilter::showEditMenu(const QContextMenuEvent& event) {
     menu->addSeparator();
     menu->addAction(tr("Select All"), field, &QLineEdit::selectAll)->setEnabled(!field_.text().isEmpty());
     menu->popup(event.globalPos());
-}
-
-double ReadEditValue(const QLineEdit& field, bool& valid, bool allowZero, bool allowNegative) {
-    return ReadEditValue(field.text(), valid, allowZero, allowNegative);
 }
 
 } // namespace tavrix

@@ -18,7 +18,8 @@ class QLineEdit;
 namespace tavrix {
 
 // Installed on one field for the field's lifetime (the field owns it); the
-// desktop must outlive the field.
+// desktop must outlive the field. The decimal separator is the desktop
+// locale's, asked at every key.
 //
 // - A key the rules swallow never reaches the field; a digit-limit message is
 //   shown through the desktop's information box.
@@ -65,8 +66,5 @@ private:
     int maxPreDecimal_;
     int maxPostDecimal_;
 };
-
-// ReadEditValue on the field's text.
-double ReadEditValue(const QLineEdit& field, bool& valid, bool allowZero, bool allowNegative);
 
 } // namespace tavrix

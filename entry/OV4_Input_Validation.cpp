@@ -1,7 +1,5 @@
 #include "OV4_Input_Validation.h"
 
-#include "Tavrix_Units.h"
-
 #include <algorithm>
 #include <charconv>
 #include <optional>
@@ -82,14 +80,8 @@ QString DigitLimitMessage(DigitLimit limit) {
     return {};
 }
 
-QChar DecimalSeparator() {
-    const QString separator = QString::fromStdString(CurrentNumberFormat().decimalSeparator);
-    return separator.size() == 1 ? separator.front() : QChar(u'.');
-}
-
 KeyVerdict FilterNumericKey(const QString& text, int caret, QChar key, bool allowMinus, int maxPreDecimal,
-                            int maxPostDecimal) {
-    const QChar separator = DecimalSeparator();
+                            int maxPostDecimal, QChar separator) {
     const bool isMinus = key == Minus && allowMinus;
 
     if (key == Backspace || key == Tab || key == CarriageReturn)
@@ -113,16 +105,16 @@ KeyVerdict FilterNumericKey(const QString& text, int caret, QChar key, bool allo
 }
 
 PasteVerdict FilterPastedText(const QString& text, int selectionStart, int selectionLength,
-                              const QString& pasted, bool allowMinus, int maxPreDecimal, int maxPostDecimal) {
+                              const QString& pasted, bool allowMinus, int maxPreDecimal, int maxPostDecimal,
+                              QChar separator) {
     QString inserted = pasted.trimmed();
-    NormaliseDecimalSeparator(inserted);
+    NormaliseDecimalSeparator(inserted, separator);
     if (inserted.isEmpty())
         return {};
     const qsizetype start = std::clamp<qsizetype>(selectionStart, 0, text.size());
     const qsizetype length = std::clamp<qsizetype>(selectionLength, 0, text.size() - start);
     const QString result = QString(text).replace(start, length, inserted);
 
-    const QChar separator = DecimalSeparator();
     const bool onlyNumberCharacters = std::all_of(result.begin(), result.end(), [&](QChar c) {
         return IsDigit(c) || c == separator || (c == Minus && allowMinus);
     });
@@ -138,8 +130,7 @@ PasteVerdict FilterPastedText(const QString& text, int selectionStart, int selec
     return {inserted};
 }
 
-void NormaliseDecimalSeparator(QString& text) {
-    const QChar separator = DecimalSeparator();
+void NormaliseDecimalSeparator(QString& text, QChar separator) {
     const QChar other = separator == u'.' ? QChar(u',') : separator == u',' ? QChar(u'.') : QChar();
     if (other.isNull())
         return;
@@ -148,16 +139,14 @@ void NormaliseDecimalSeparator(QString& text) {
         text[at] = separator;
 }
 
-bool IsNumberText(const QString& text) {
-    const QChar separator = DecimalSeparator();
+bool IsNumberText(const QString& text, QChar separator) {
     return std::all_of(text.begin(), text.end(),
                        [separator](QChar c) { return IsDigit(c) || c == Minus || c == separator; });
 }
 
-double ReadEditValue(const QString& text, bool& valid, bool allowZero, bool allowNegative) {
+double ReadEditValue(const QString& text, bool& valid, bool allowZero, bool allowNegative, QChar separator) {
     QString normalised = text;
-    NormaliseDecimalSeparator(normalised);
-    const QChar separator = DecimalSeparator();
+    NormaliseDecimalSeparator(normalised, separator);
 
     // The shape check includes the character check of IsNumberText.
     std::optional<double> value;

@@ -3,8 +3,8 @@
 // widgets apply it (NumericKeyFilter in NumericField.h), so every rule is
 // testable headless.
 //
-// The decimal separator is the locale's, asked of the number-format hook
-// afresh at every call.
+// Every rule takes the decimal separator of the person's regional settings
+// (DecimalSeparatorOf in LocaleNumberFormat.h) from its caller.
 #pragma once
 
 #include <QChar>
@@ -37,10 +37,6 @@ struct KeyVerdict {
     bool stands() const { return !character.isNull(); }
 };
 
-// The locale's decimal separator as one character. A hook that gives anything
-// but a single UTF-16 character (which no typed key could match) counts as ".".
-QChar DecimalSeparator();
-
 // Decides what becomes of `key` typed into a field holding `text` with the
 // caret after `caret` characters (the start of a selection, which is not
 // subtracted). Accepted: backspace, tab, carriage return, the digits, one
@@ -50,7 +46,7 @@ QChar DecimalSeparator();
 // the separator (a minus sign counts) or more than `maxPostDecimal` behind it
 // is swallowed with a message.
 KeyVerdict FilterNumericKey(const QString& text, int caret, QChar key, bool allowMinus, int maxPreDecimal,
-                            int maxPostDecimal);
+                            int maxPostDecimal, QChar separator);
 
 struct PasteVerdict {
     // What goes into the field in place of the selection: the pasted text
@@ -72,21 +68,22 @@ struct PasteVerdict {
 // ("1,234.5") holds two separators once normalised, so it is refused
 // rather than misread.
 PasteVerdict FilterPastedText(const QString& text, int selectionStart, int selectionLength,
-                              const QString& pasted, bool allowMinus, int maxPreDecimal, int maxPostDecimal);
+                              const QString& pasted, bool allowMinus, int maxPreDecimal, int maxPostDecimal,
+                              QChar separator);
 
-// Turns the first "," into "." where the locale writes ".", and the first "."
-// into "," where it writes ","; other locales leave the text alone.
-void NormaliseDecimalSeparator(QString& text);
+// Turns the first "," into "." where `separator` is ".", and the first "."
+// into "," where it is ","; other separators leave the text alone.
+void NormaliseDecimalSeparator(QString& text, QChar separator);
 
-// True when every character is a digit, the minus sign or the locale decimal
-// separator (so also for an empty text).
-bool IsNumberText(const QString& text);
+// True when every character is a digit, the minus sign or `separator` (so
+// also for an empty text).
+bool IsNumberText(const QString& text, QChar separator);
 
 // The number a field's text stands for: an optional leading minus, digits and
 // at most one decimal separator, at least one digit. Anything else, and a
 // number too large for a double, gives `valid` false and -1. A readable zero
 // with `allowZero` false, or a negative number with `allowNegative` false,
 // gives `valid` false but still the number read.
-double ReadEditValue(const QString& text, bool& valid, bool allowZero, bool allowNegative);
+double ReadEditValue(const QString& text, bool& valid, bool allowZero, bool allowNegative, QChar separator);
 
 } // namespace tavrix

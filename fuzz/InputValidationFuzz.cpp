@@ -4,6 +4,7 @@
 // conversion reads the same.
 #include "OV4_Input_Validation.h"
 
+#include "LocaleNumberFormat.h"
 #include "Tavrix_Units.h"
 
 #include <QLocale>
@@ -54,15 +55,14 @@ bool HasNumberShape(const QString& text, QChar separator) {
     return digits > 0 && separators <= 1;
 }
 
-void CheckReading(const QString& text, bool allowZero, bool allowNegative) {
+void CheckReading(const QString& text, bool allowZero, bool allowNegative, QChar separator) {
     bool valid = false;
-    const double value = ReadEditValue(text, valid, allowZero, allowNegative);
+    const double value = ReadEditValue(text, valid, allowZero, allowNegative, separator);
     if (!valid) {
         if (value != -1.0 && !(value == 0.0 && !allowZero) && !(value < 0.0 && !allowNegative))
             std::abort();
         return;
     }
-    const QChar separator = DecimalSeparator();
     if (!std::isfinite(value) || !HasNumberShape(text, separator))
         std::abort();
     if ((!allowZero && value == 0.0) || (!allowNegative && value < 0.0))
@@ -85,8 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool allowZero = flags & 2;
     const bool allowNegative = flags & 4;
     static const char* const separators[] = {".", ",", "\xd9\xab", ""};
-    const char* const separator = separators[(flags >> 3) & 3];
-    SetNumberFormatHook([separator] { return NumberFormat{separator, " "}; });
+    const QChar separator = DecimalSeparatorOf(NumberFormat{separators[(flags >> 3) & 3], " "});
 
     const int maxPreDecimal = static_cast<std::int8_t>(input.byte());
     const int maxPostDecimal = static_cast<std::int8_t>(input.byte());
@@ -95,14 +94,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString text =
         QString::fromUtf8(reinterpret_cast<const char*>(input.data), static_cast<qsizetype>(input.size));
 
-    const KeyVerdict verdict = FilterNumericKey(text, caret, key, allowMinus, maxPreDecimal, maxPostDecimal);
+    const KeyVerdict verdict =
+        FilterNumericKey(text, caret, key, allowMinus, maxPreDecimal, maxPostDecimal, separator);
     if (verdict.stands() ? verdict.character != key || verdict.limitReached != DigitLimit::None
                          : verdict.limitReached != DigitLimit::None && !IsDigit(key))
         std::abort();
 
-    CheckReading(text, allowZero, allowNegative);
+    CheckReading(text, allowZero, allowNegative, separator);
     QString normalised = text;
-    NormaliseDecimalSeparator(normalised);
+    NormaliseDecimalSeparator(normalised, separator);
     if (normalised.size() != text.size())
         std::abort();
     return 0;

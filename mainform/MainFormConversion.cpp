@@ -4,6 +4,7 @@
 #include "CalculatorPopUp.h"
 #include "ConversionRules.h"
 #include "Desktop.h"
+#include "LocaleNumberFormat.h"
 #include "OV4_Input_Validation.h"
 #include "Tavrix_MainForm.h"
 #include "UnitIdentities.h"
@@ -35,16 +36,22 @@ ResultFormatCode TFormTavrix::CurrentResultFormatCode() const {
     return ui->Usethousandsseparator1->isChecked() ? FormatThousands : FormatFixed;
 }
 
+NumberFormat TFormTavrix::numberFormat() const {
+    return NumberFormatOf(desktop_.locale());
+}
+
 UnitIndex TFormTavrix::UnitIndexOfName(const QString& name) const {
     return FindUnitByName(name.toStdString(), spelling_);
 }
 
 double TFormTavrix::readValue(bool& valid, bool allowNegative) const {
-    return ReadEditValue(ui->EditFromValue->text(), valid, true, allowNegative);
+    return ReadEditValue(ui->EditFromValue->text(), valid, true, allowNegative,
+                         DecimalSeparatorOf(numberFormat()));
 }
 
 void TFormTavrix::setValueText(double value, int decimals) {
-    ui->EditFromValue->setText(QString::fromStdString(FormatNumber(value, decimals, FormatFixed)));
+    ui->EditFromValue->setText(
+        QString::fromStdString(FormatNumber(value, decimals, FormatFixed, numberFormat())));
 }
 
 void TFormTavrix::refreshUnitLabels() {
@@ -123,7 +130,7 @@ void TFormTavrix::CalculateConversion() {
     }
     request.decimals = ui->ComboBoxDecimalPlaces->currentIndex();
     request.mode = CurrentResultFormatCode();
-    request.format = CurrentNumberFormat();
+    request.format = numberFormat();
 
     const ConversionOutcome outcome = ConvertForDisplay(request);
     switch (outcome.refusal) {
@@ -214,7 +221,8 @@ QString TFormTavrix::valueFromCalculatorAt(QPoint offset) {
     }
     const QPoint at = frameGeometry().topLeft() + offset;
     calculator_->ShowCalculatorAt(at.x(), at.y());
-    return calculator_->CalcAccepted() ? CalculatorValueText(calculator_->CalcValue()) : QString();
+    return calculator_->CalcAccepted() ? CalculatorValueText(calculator_->CalcValue(), numberFormat())
+                                       : QString();
 }
 
 void TFormTavrix::BitBtnCalculateEntryClick() {

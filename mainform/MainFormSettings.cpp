@@ -2,6 +2,7 @@
 #include "AtomicSave.h"
 #include "CategoryRowDelegate.h"
 #include "DataPaths.h"
+#include "Desktop.h"
 #include "ReadFile.h"
 #include "SettingsCodec.h"
 #include "Tavrix_MainForm.h"
@@ -82,8 +83,9 @@ void TFormTavrix::SaveSettings() const {
 }
 
 void TFormTavrix::ApplyDefaultSettings() {
+    const QLocale locale = desktop_.locale();
     const bool usEnglish =
-        systemLocale_.language() == QLocale::English && systemLocale_.territory() == QLocale::UnitedStates;
+        locale.language() == QLocale::English && locale.territory() == QLocale::UnitedStates;
     SetSpelling(usEnglish ? Spelling::USA : Spelling::European);
     ui->ComboBoxDecimalPlaces->setCurrentIndex(DefaultDecimalsPosition);
     ui->Usethousandsseparator1->setChecked(false);

@@ -42,12 +42,11 @@ constexpr QRgb HintColour = 0xFFFFA8;
 
 } // namespace
 
-TFormTavrix::TFormTavrix(Desktop& desktop, const DataPaths& paths, QLocale systemLocale, QWidget* parent)
+TFormTavrix::TFormTavrix(Desktop& desktop, const DataPaths& paths, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
-      ui(std::make_unique<Ui::TFormTavrix>()), desktop_(desktop), paths_(paths),
-      systemLocale_(std::move(systemLocale)) {
+      ui(std::make_unique<Ui::TFormTavrix>()), desktop_(desktop), paths_(paths) {
     ui->setupUi(this);
     // The menus keep the desktop's size when the window's font grows.
     menuBar()->setFont(font());

@@ -6,7 +6,6 @@
 #include "FittedLabel.h"
 #include "Tavrix_Units.h"
 
-#include <QLocale>
 #include <QMainWindow>
 #include <QStringList>
 
@@ -38,11 +37,10 @@ class TFormTavrix : public QMainWindow {
     Q_OBJECT
 
 public:
-    // `systemLocale` decides the default spelling (USA for English as used in
-    // the United States) and the time format of the printed log; tests hand
-    // in the locale they need.
-    TFormTavrix(Desktop& desktop, const DataPaths& paths, QLocale systemLocale = QLocale::system(),
-                QWidget* parent = nullptr);
+    // The desktop's locale decides the default spelling (USA for English as
+    // used in the United States), the separators of every number written or
+    // read, and the time format of the printed log.
+    TFormTavrix(Desktop& desktop, const DataPaths& paths, QWidget* parent = nullptr);
     ~TFormTavrix() override;
 
     // The calculator is created after this window; it is attached once it exists.
@@ -159,6 +157,8 @@ private:
     void refuseConversion(const QString& resultText);
     void showResult(const QString& resultText);
     double readValue(bool& valid, bool allowNegative) const;
+    // The separators of the desktop's regional settings as they are now.
+    NumberFormat numberFormat() const;
     void selectUnitPositions(int fromRow, int toRow);
     void applySettings(const Settings& settings);
     void setListRowHeights();
@@ -169,7 +169,6 @@ private:
     std::vector<std::pair<QAbstractButton*, QIcon>> originalGlyphs_;
     Desktop& desktop_;
     DataPaths paths_; // a copy: the caller need not keep its own alive
-    QLocale systemLocale_;
     TFormCalculatorPopUp* calculator_ = nullptr;
     TFormOVConvert_LogText* logTextDialog_ = nullptr;
     TFormTavrixSplash* splash_ = nullptr;

@@ -5,6 +5,7 @@
 
 #include "MailMessage.h"
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -68,6 +69,10 @@ public:
 
     // Runs one of the program's own modal windows to its end; returns its result code.
     virtual int execModal(QDialog& dialog) = 0;
+
+    // The person's regional settings (separators, time format, spelling),
+    // asked afresh at each call so that a change shows at the next use.
+    virtual QLocale locale() const = 0;
 };
 
 } // namespace tavrix

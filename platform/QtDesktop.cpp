@@ -157,4 +157,8 @@ int QtDesktop::execModal(QDialog& dialog) {
     return dialog.exec();
 }
 
+QLocale QtDesktop::locale() const {
+    return QLocale::system();
+}
+
 } // namespace tavrix

@@ -43,6 +43,7 @@ public:
     void setClipboard(const QString& text, const QString& html) override;
 
     int execModal(QDialog& dialog) override;
+    QLocale locale() const override;
 
 private:
     QPointer<QWidget> parentWindow_;

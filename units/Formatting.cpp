@@ -152,10 +152,6 @@ std::string General(Significant s, const NumberFormat& format) {
 
 } // namespace
 
-std::string FormatNumber(double value, int decimals, ResultFormatCode mode) {
-    return FormatNumber(value, decimals, mode, CurrentNumberFormat());
-}
-
 std::string FormatNumber(double value, int decimals, ResultFormatCode mode, const NumberFormat& format) {
     if (!std::isfinite(value)) {
         return NonFinite(value);
@@ -184,8 +180,9 @@ std::string FormatResult(double value, int decimals, ResultFormatCode mode, cons
     return FormatNumber(value, decimals, mode, format);
 }
 
-std::string FormatConversion(UnitIndex from, UnitIndex to, int decimals, ResultFormatCode mode, double x) {
-    return FormatResult(ConvertUnits(from, to, x), decimals, mode, CurrentNumberFormat());
+std::string FormatConversion(UnitIndex from, UnitIndex to, int decimals, ResultFormatCode mode, double x,
+                             const NumberFormat& format) {
+    return FormatResult(ConvertUnits(from, to, x), decimals, mode, format);
 }
 
 } // namespace tavrix

@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -72,13 +71,6 @@ struct NumberFormat {
     std::string groupSeparator = ",";
 };
 
-// Where the formatter takes its separators from; it is asked afresh at every
-// call, so a change of the desktop's regional settings shows at once. An empty
-// hook restores the default "." and ",".
-using NumberFormatHook = std::function<NumberFormat()>;
-void SetNumberFormatHook(NumberFormatHook hook);
-NumberFormat CurrentNumberFormat();
-
 enum ResultFormatCode : std::uint8_t {
     FormatGeneral = 0,
     FormatScientific = 1,
@@ -88,9 +80,8 @@ enum ResultFormatCode : std::uint8_t {
 
 inline constexpr int MaxDecimals = 16;
 
-// Renders a number with 15 significant digits in the given mode, with the
-// separators of the number-format hook. Mode 0 is the shortest general form.
-std::string FormatNumber(double value, int decimals, ResultFormatCode mode);
+// Renders a number with 15 significant digits in the given mode and
+// separators. Mode 0 is the shortest general form.
 std::string FormatNumber(double value, int decimals, ResultFormatCode mode, const NumberFormat& format);
 
 // Renders a converted value: magnitudes below the round-off threshold show as 0.
@@ -98,6 +89,7 @@ std::string FormatResult(double value, int decimals, ResultFormatCode mode, cons
 
 // Converts `x` from `from` to `to` and renders the result. Exceptions of the
 // conversion pass through; no text is produced then.
-std::string FormatConversion(UnitIndex from, UnitIndex to, int decimals, ResultFormatCode mode, double x);
+std::string FormatConversion(UnitIndex from, UnitIndex to, int decimals, ResultFormatCode mode, double x,
+                             const NumberFormat& format);
 
 } // namespace tavrix

@@ -11,6 +11,8 @@
 namespace tavrix {
 namespace {
 
+const NumberFormat PointAndComma{".", ","};
+
 // Presses keypad keys, one character per key: digits, "." for the separator
 // key, x / + - = and the letters below for the named keys.
 QString PressAll(TCalculatorModel& calculator, const std::string& keys) {
@@ -46,7 +48,7 @@ QString PressAll(TCalculatorModel& calculator, const std::string& keys) {
         const auto found = keyCodes.find(key);
         const int code = found != keyCodes.end() ? found->second : NoKey;
         EXPECT_NE(code, NoKey) << key;
-        const QString caption = KeyCaption(code);
+        const QString caption = KeyCaption(code, calculator.DecimalSeparator());
         const QString message = calculator.PressKey(code, caption.isEmpty() ? QChar() : caption[0]);
         if (!message.isEmpty()) {
             lastMessage = message;
@@ -65,8 +67,7 @@ void TypeDigits(TCalculatorModel& calculator, const QString& digits) {
 }
 
 struct Opened : ::testing::Test {
-    Opened() { calculator.BeginOpening(0); }
-    ~Opened() override { SetNumberFormatHook({}); }
+    Opened() { calculator.BeginOpening(0, NumberFormat{}); }
     TCalculatorModel calculator;
 };
 
@@ -86,8 +87,8 @@ TEST(CalculatorKeys, BandsDecideTheKeyUnderAPoint) {
     EXPECT_EQ(KeyAtPoint(112, 129), KeyPi);
     // The bottom row has no keys left of Pi: the cells exist but are empty.
     EXPECT_EQ(KeyAtPoint(100, 140), 42);
-    EXPECT_TRUE(KeyCaption(KeyAtPoint(100, 140)).isEmpty());
-    EXPECT_TRUE(KeyCaption(KeyAtPoint(20, 140)).isEmpty());
+    EXPECT_TRUE(KeyCaption(KeyAtPoint(100, 140), u'.').isEmpty());
+    EXPECT_TRUE(KeyCaption(KeyAtPoint(20, 140), u'.').isEmpty());
     EXPECT_EQ(KeyAtPoint(107, 140), NoKey);
 }
 
@@ -98,15 +99,13 @@ TEST(CalculatorKeys, CaptionsFollowTheTableAndTheLocaleSeparator) {
         {22, "2"},         {23, "3"}, {24, "+"},  {25, "-"},  {30, "M+"}, {31, "0"},  {33, "+/-"},
         {34, "BackSpace"}, {35, "="}, {43, "Pi"}, {44, "SR"}, {45, "1/x"}};
     for (const auto& [code, caption] : expected) {
-        EXPECT_EQ(KeyCaption(code), QString::fromLatin1(caption)) << code;
+        EXPECT_EQ(KeyCaption(code, u'.'), QString::fromLatin1(caption)) << code;
     }
     for (const int none : {6, 9, 16, 36, 40, 41, 42, 46, 50, 99, -1}) {
-        EXPECT_TRUE(KeyCaption(none).isEmpty()) << none;
+        EXPECT_TRUE(KeyCaption(none, u'.').isEmpty()) << none;
     }
-    EXPECT_EQ(KeyCaption(KeyDecimalSeparator), ".");
-    SetNumberFormatHook([] { return NumberFormat{",", "."}; });
-    EXPECT_EQ(KeyCaption(KeyDecimalSeparator), ",");
-    SetNumberFormatHook({});
+    EXPECT_EQ(KeyCaption(KeyDecimalSeparator, u'.'), ".");
+    EXPECT_EQ(KeyCaption(KeyDecimalSeparator, u','), ",");
 }
 
 TEST_F(Opened, AnOperationWaitsForEqualsAndIsReplacedNotWorkedOut) {
@@ -261,7 +260,7 @@ TEST_F(Opened, KeypadDigitsHaveNoLimit) {
 }
 
 TEST_F(Opened, CommaLocale) {
-    SetNumberFormatHook([] { return NumberFormat{",", "."}; });
+    calculator.BeginOpening(0, NumberFormat{",", "."});
     PressAll(calculator, "1.5+1=");
     EXPECT_EQ(calculator.DisplayText(), "2,5");
     PressAll(calculator, "c1.25x2=");
@@ -275,21 +274,21 @@ TEST_F(Opened, WhatOkHandsBack) {
     EXPECT_TRUE(calculator.CalcAccepted());
     EXPECT_EQ(calculator.CalcValue(), 7); // no key stored the typed 25
 
-    calculator.BeginOpening(0);
+    calculator.BeginOpening(0, NumberFormat{});
     EXPECT_FALSE(calculator.CalcAccepted());
     PressAll(calculator, "25=");
     calculator.AcceptIfComplete();
     EXPECT_TRUE(calculator.CalcAccepted());
     EXPECT_EQ(calculator.CalcValue(), 25);
 
-    calculator.BeginOpening(0);
+    calculator.BeginOpening(0, NumberFormat{});
     PressAll(calculator, "3x4=n");
     calculator.AcceptIfComplete();
     EXPECT_TRUE(calculator.CalcAccepted());
     EXPECT_EQ(calculator.CalcValue(), 12);
     EXPECT_EQ(calculator.DisplayText(), "-12");
 
-    calculator.BeginOpening(0);
+    calculator.BeginOpening(0, NumberFormat{});
     PressAll(calculator, "2x");
     calculator.AcceptIfComplete();
     EXPECT_FALSE(calculator.CalcAccepted());
@@ -342,22 +341,21 @@ TEST_F(Opened, AfterAOneOperandKeyKeypadDigitsJoinWhileTypedDigitsReplace) {
 }
 
 TEST(CalculatorValueText, FixedWithEightDecimalsTrimmed) {
-    EXPECT_EQ(CalculatorValueText(12.5), "12.5");
-    EXPECT_EQ(CalculatorValueText(3), "3");
-    EXPECT_EQ(CalculatorValueText(-2.5), "-2.5");
-    EXPECT_EQ(CalculatorValueText(0.1 + 0.2), "0.3");
-    EXPECT_EQ(CalculatorValueText(1.0 / 3), "0.33333333");
-    EXPECT_EQ(CalculatorValueText(0.000000005), "0.00000001");
-    EXPECT_EQ(CalculatorValueText(-0.000000001), "0");
-    EXPECT_EQ(CalculatorValueText(100), "100");
-    EXPECT_EQ(CalculatorValueText(123456789012.345678), "123456789012.346");
+    EXPECT_EQ(CalculatorValueText(12.5, PointAndComma), "12.5");
+    EXPECT_EQ(CalculatorValueText(3, PointAndComma), "3");
+    EXPECT_EQ(CalculatorValueText(-2.5, PointAndComma), "-2.5");
+    EXPECT_EQ(CalculatorValueText(0.1 + 0.2, PointAndComma), "0.3");
+    EXPECT_EQ(CalculatorValueText(1.0 / 3, PointAndComma), "0.33333333");
+    EXPECT_EQ(CalculatorValueText(0.000000005, PointAndComma), "0.00000001");
+    EXPECT_EQ(CalculatorValueText(-0.000000001, PointAndComma), "0");
+    EXPECT_EQ(CalculatorValueText(100, PointAndComma), "100");
+    EXPECT_EQ(CalculatorValueText(123456789012.345678, PointAndComma), "123456789012.346");
     // Beyond fixed notation the exponent's zeros are kept.
-    const QString large = CalculatorValueText(1e20);
+    const QString large = CalculatorValueText(1e20, PointAndComma);
     EXPECT_TRUE(large.endsWith("E+0020")) << large.toStdString();
-    SetNumberFormatHook([] { return NumberFormat{",", "."}; });
-    EXPECT_EQ(CalculatorValueText(12.5), "12,5");
-    EXPECT_EQ(CalculatorValueText(1000), "1000");
-    SetNumberFormatHook({});
+    const NumberFormat commaAndPoint{",", "."};
+    EXPECT_EQ(CalculatorValueText(12.5, commaAndPoint), "12,5");
+    EXPECT_EQ(CalculatorValueText(1000, commaAndPoint), "1000");
 }
 
 } // namespace

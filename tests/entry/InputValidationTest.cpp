@@ -1,6 +1,9 @@
 #include "OV4_Input_Validation.h"
 
+#include "LocaleNumberFormat.h"
 #include "Tavrix_Units.h"
+
+#include <QLocale>
 
 #include <gtest/gtest.h>
 
@@ -11,20 +14,31 @@ using namespace tavrix;
 
 namespace {
 
-// Each test starts and ends with the default "." separator.
-class InputRules : public ::testing::Test {
-protected:
-    void TearDown() override { SetNumberFormatHook({}); }
-
-    static void UseSeparator(const std::string& separator) {
-        SetNumberFormatHook([separator] { return NumberFormat{separator, " "}; });
-    }
+struct Reading {
+    double value;
+    bool valid;
 };
 
-// The value field's limits: 12 characters in front of the separator, 10 behind.
-KeyVerdict TypeInValueField(const QString& text, int caret, QChar key, bool allowMinus = false) {
-    return FilterNumericKey(text, caret, key, allowMinus, 12, 10);
-}
+// Each test starts with the "." separator.
+class InputRules : public ::testing::Test {
+protected:
+    void UseSeparator(const std::string& decimal) {
+        separator = DecimalSeparatorOf(NumberFormat{decimal, " "});
+    }
+
+    // The value field's limits: 12 characters in front of the separator, 10 behind.
+    KeyVerdict TypeInValueField(const QString& text, int caret, QChar key, bool allowMinus = false) const {
+        return FilterNumericKey(text, caret, key, allowMinus, 12, 10, separator);
+    }
+
+    Reading Read(const QString& text, bool allowZero = true, bool allowNegative = true) const {
+        bool valid = true; // the reader must set it either way
+        const double value = ReadEditValue(text, valid, allowZero, allowNegative, separator);
+        return {value, valid};
+    }
+
+    QChar separator = u'.';
+};
 
 const QString TwelveDigits = QStringLiteral("123456789012");
 
@@ -53,9 +67,9 @@ TEST_F(InputRules, DigitsBehindTheSeparatorFillUpToTheLimit) {
     // With the caret in front of the separator the integer part is what counts.
     EXPECT_EQ(TypeInValueField(text, 12, u'3').limitReached, DigitLimit::PreDecimal);
     // The calculator display allows 8 behind the separator.
-    EXPECT_EQ(FilterNumericKey(QStringLiteral("1.12345678"), 10, u'9', false, 12, 8).limitReached,
+    EXPECT_EQ(FilterNumericKey(QStringLiteral("1.12345678"), 10, u'9', false, 12, 8, separator).limitReached,
               DigitLimit::PostDecimal);
-    EXPECT_TRUE(FilterNumericKey(QStringLiteral("1.1234567"), 9, u'9', false, 12, 8).stands());
+    EXPECT_TRUE(FilterNumericKey(QStringLiteral("1.1234567"), 9, u'9', false, 12, 8, separator).stands());
 }
 
 TEST_F(InputRules, CaretDecidesWhichPartADigitJoins) {
@@ -101,7 +115,7 @@ TEST_F(InputRules, OnlyDigitsSeparatorAndThreeControlKeysStand) {
 }
 
 TEST_F(InputRules, CommaLocaleTakesCommaAndRefusesPoint) {
-    EXPECT_EQ(FilterNumericKey(QStringLiteral("1.5"), 3, u'1', false, 12, 1).limitReached,
+    EXPECT_EQ(FilterNumericKey(QStringLiteral("1.5"), 3, u'1', false, 12, 1, separator).limitReached,
               DigitLimit::PostDecimal);
     UseSeparator(",");
     EXPECT_EQ(TypeInValueField(QStringLiteral("12"), 2, u',').character, u',');
@@ -110,46 +124,36 @@ TEST_F(InputRules, CommaLocaleTakesCommaAndRefusesPoint) {
     EXPECT_EQ(TypeInValueField(QStringLiteral("1,1234567890"), 12, u'1').limitReached,
               DigitLimit::PostDecimal);
     // A point is no separator here, so it does not end the integer part.
-    EXPECT_EQ(FilterNumericKey(QStringLiteral("1.5"), 3, u'1', false, 12, 1).limitReached, DigitLimit::None);
+    EXPECT_EQ(FilterNumericKey(QStringLiteral("1.5"), 3, u'1', false, 12, 1, separator).limitReached,
+              DigitLimit::None);
 }
 
 TEST_F(InputRules, NormalisingTurnsOnlyTheFirstOtherSeparator) {
     QString text = QStringLiteral("1,5,3");
-    NormaliseDecimalSeparator(text);
+    NormaliseDecimalSeparator(text, separator);
     EXPECT_EQ(text, QStringLiteral("1.5,3"));
 
     UseSeparator(",");
     text = QStringLiteral("2.5.1");
-    NormaliseDecimalSeparator(text);
+    NormaliseDecimalSeparator(text, separator);
     EXPECT_EQ(text, QStringLiteral("2,5.1"));
 
     UseSeparator("\xd9\xab"); // Arabic decimal separator: neither point nor comma changes
     text = QStringLiteral("2.5,1");
-    NormaliseDecimalSeparator(text);
+    NormaliseDecimalSeparator(text, separator);
     EXPECT_EQ(text, QStringLiteral("2.5,1"));
 }
 
 TEST_F(InputRules, NumberTextHoldsOnlyDigitsMinusAndSeparator) {
-    EXPECT_TRUE(IsNumberText(QString()));
-    EXPECT_TRUE(IsNumberText(QStringLiteral("-0123456789.")));
-    EXPECT_TRUE(IsNumberText(QStringLiteral("--1..2"))); // characters only, not their order
-    EXPECT_FALSE(IsNumberText(QStringLiteral("1,5")));
-    EXPECT_FALSE(IsNumberText(QStringLiteral("1e5")));
-    EXPECT_FALSE(IsNumberText(QStringLiteral(" 1")));
+    EXPECT_TRUE(IsNumberText(QString(), separator));
+    EXPECT_TRUE(IsNumberText(QStringLiteral("-0123456789."), separator));
+    EXPECT_TRUE(IsNumberText(QStringLiteral("--1..2"), separator)); // characters only, not their order
+    EXPECT_FALSE(IsNumberText(QStringLiteral("1,5"), separator));
+    EXPECT_FALSE(IsNumberText(QStringLiteral("1e5"), separator));
+    EXPECT_FALSE(IsNumberText(QStringLiteral(" 1"), separator));
     UseSeparator(",");
-    EXPECT_TRUE(IsNumberText(QStringLiteral("1,5")));
-    EXPECT_FALSE(IsNumberText(QStringLiteral("1.5")));
-}
-
-struct Reading {
-    double value;
-    bool valid;
-};
-
-Reading Read(const QString& text, bool allowZero = true, bool allowNegative = true) {
-    bool valid = true; // the reader must set it either way
-    const double value = ReadEditValue(text, valid, allowZero, allowNegative);
-    return {value, valid};
+    EXPECT_TRUE(IsNumberText(QStringLiteral("1,5"), separator));
+    EXPECT_FALSE(IsNumberText(QStringLiteral("1.5"), separator));
 }
 
 TEST_F(InputRules, ReadsNumbersWithEitherSeparator) {
@@ -211,14 +215,33 @@ TEST_F(InputRules, CommaLocaleReadsBothSeparators) {
     EXPECT_EQ(Read(QStringLiteral("1.5")).value, 1.5);
     EXPECT_EQ(Read(QStringLiteral("1.5.3")).value, -1.0);
     EXPECT_FALSE(Read(QStringLiteral("1,5,3")).valid);
-    EXPECT_EQ(DecimalSeparator(), u',');
+    EXPECT_EQ(separator, u',');
+}
+
+TEST(LocaleNumberFormat, SeparatorsOfTheRegionalSettingsInUtf8) {
+    struct Case {
+        QLocale locale;
+        NumberFormat expected;
+    };
+    const Case cases[] = {
+        {QLocale(QLocale::English, QLocale::UnitedKingdom), {".", ","}},
+        {QLocale(QLocale::German, QLocale::Germany), {",", "."}},
+        {QLocale(QLocale::French, QLocale::France), {",", "\u202F"}}, // narrow no-break space
+        {QLocale::c(), {".", ","}},
+    };
+    for (const Case& c : cases) {
+        const NumberFormat format = NumberFormatOf(c.locale);
+        EXPECT_EQ(format.decimalSeparator, c.expected.decimalSeparator) << c.locale.name().toStdString();
+        EXPECT_EQ(format.groupSeparator, c.expected.groupSeparator) << c.locale.name().toStdString();
+        EXPECT_EQ(DecimalSeparatorOf(c.locale), QString::fromStdString(c.expected.decimalSeparator).front());
+    }
 }
 
 TEST_F(InputRules, UnusableSeparatorFallsBackToPoint) {
     UseSeparator("");
-    EXPECT_EQ(DecimalSeparator(), u'.');
+    EXPECT_EQ(separator, u'.');
     UseSeparator("\xd9\xab"); // U+066B, one character in two UTF-8 bytes
-    EXPECT_EQ(DecimalSeparator(), QChar(0x066b));
+    EXPECT_EQ(separator, QChar(0x066b));
     EXPECT_EQ(Read(QStringLiteral("2\u066b5")).value, 2.5);
 }
 
@@ -263,15 +286,16 @@ TEST_F(InputRules, PasteIsAcceptedExactlyWhenItsResultCouldHaveBeenTyped) {
     };
     for (const Case& c : cases) {
         UseSeparator(c.separator);
-        const PasteVerdict verdict =
-            FilterPastedText(c.text, c.selectionStart, c.selectionLength, c.pasted, c.allowMinus, 12, 10);
+        const PasteVerdict verdict = FilterPastedText(c.text, c.selectionStart, c.selectionLength, c.pasted,
+                                                      c.allowMinus, 12, 10, separator);
         EXPECT_EQ(verdict.inserted, c.inserted) << c.text.toStdString() << " + " << c.pasted.toStdString();
         EXPECT_EQ(verdict.limitReached, c.limit) << c.text.toStdString() << " + " << c.pasted.toStdString();
     }
     // The calculator's display keeps 8 behind the separator.
-    SetNumberFormatHook({});
-    EXPECT_EQ(FilterPastedText("", 0, 0, "0.123456789", false, 12, 8).limitReached, DigitLimit::PostDecimal);
-    EXPECT_EQ(FilterPastedText("", 0, 0, "0.12345678", false, 12, 8).inserted, "0.12345678");
+    UseSeparator(".");
+    EXPECT_EQ(FilterPastedText("", 0, 0, "0.123456789", false, 12, 8, separator).limitReached,
+              DigitLimit::PostDecimal);
+    EXPECT_EQ(FilterPastedText("", 0, 0, "0.12345678", false, 12, 8, separator).inserted, "0.12345678");
 }
 
 } // namespace

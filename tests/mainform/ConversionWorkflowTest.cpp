@@ -403,6 +403,37 @@ TEST_F(ConversionWorkflow, ScientificFormatWinsOverThousandsSeparators) {
     EXPECT_EQ(value(), "12345.5");
 }
 
+// The regional settings are read at each conversion: the value is typed and
+// the result written with the separators in force at that moment.
+TEST_F(ConversionWorkflow, SeparatorsFollowTheRegionalSettingsAtEachConversion) {
+    chooseFrom("m/sec²");
+    chooseTo("cm/sec²");
+    trigger("Usethousandsseparator1");
+    const struct {
+        QLocale locale;
+        const char* typed;
+        const char* result;
+    } conversions[] = {
+        {QLocale(QLocale::English, QLocale::UnitedKingdom), "12345.5", "1,234,550.000000"},
+        {QLocale(QLocale::German, QLocale::Germany), "12345,5", "1.234.550,000000"},
+        {QLocale(QLocale::French, QLocale::France), "12,5", "1\u202F250,000000"},
+        {QLocale(QLocale::English, QLocale::UnitedKingdom), "0.25", "25.000000"},
+    };
+    for (const auto& c : conversions) {
+        desktop.setLocale(c.locale);
+        typeValue(QString::fromUtf8(c.typed));
+        convert();
+        EXPECT_EQ(result(), QString::fromUtf8(c.result)) << c.locale.name().toStdString();
+    }
+    // A value typed under one setting still reads after a change: its comma
+    // becomes the point.
+    desktop.setLocale(QLocale(QLocale::German, QLocale::Germany));
+    typeValue("3,5");
+    desktop.setLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    convert();
+    EXPECT_EQ(result(), "350.000000");
+}
+
 TEST_F(ConversionWorkflow, DecimalsChangeOnlyTheRendering) {
     chooseFrom("g (acc. due to gravity)");
     ASSERT_EQ(toLabel(), "m/sec²");

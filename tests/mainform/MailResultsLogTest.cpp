@@ -96,7 +96,6 @@ protected:
 // The real desktop layer and a fake xdg-email that takes its time, as it
 // does while the mail client it started comes up.
 TEST(MailResultsLogSlowClient, TheWindowKeepsWorkingWhileTheMailClientComesUp) {
-    const PointAndCommaNumbers numbers;
     QTemporaryDir folder;
     const DataPaths paths(folder.path());
     FakePrograms fakes;
@@ -107,7 +106,7 @@ TEST(MailResultsLogSlowClient, TheWindowKeepsWorkingWhileTheMailClientComesUp) {
     fakes.addRecorder("xdg-email",
                       QString("[ -e '%1' ] && exit 0; touch '%1'; sleep 3; touch '%2'").arg(slow, ended));
     QtDesktop desktop;
-    TFormTavrix window(desktop, paths, QLocale(QLocale::English, QLocale::UnitedKingdom));
+    TFormTavrix window(desktop, paths);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     auto& value = Find<QLineEdit>(window, "EditFromValue");

@@ -22,17 +22,6 @@
 
 namespace tavrix {
 
-// Numbers are written with "." and grouped with "," while a test runs,
-// whatever the machine's regional settings.
-struct PointAndCommaNumbers {
-    PointAndCommaNumbers() {
-        SetNumberFormatHook([] { return NumberFormat{".", ","}; });
-    }
-    ~PointAndCommaNumbers() { SetNumberFormatHook({}); }
-    PointAndCommaNumbers(const PointAndCommaNumbers&) = delete;
-    PointAndCommaNumbers& operator=(const PointAndCommaNumbers&) = delete;
-};
-
 inline QString RefusalText(const QString& fromUnit) {
     return QStringLiteral("The \"") + fromUnit + QStringLiteral("\" value is not a valid.");
 }
@@ -105,11 +94,12 @@ protected:
         ASSERT_EQ(box.currentIndex(), decimals);
     }
 
-    PointAndCommaNumbers numbers;
     QTemporaryDir folder;
     DataPaths paths;
+    // English as written in the United Kingdom: European spelling, numbers
+    // written with "." and grouped with ",".
     ScriptedDesktop desktop;
-    TFormTavrix window{desktop, paths, QLocale(QLocale::English, QLocale::UnitedKingdom)};
+    TFormTavrix window{desktop, paths};
 };
 
 } // namespace tavrix

@@ -134,11 +134,11 @@ TEST_F(MainWindowLayout, FontSizeAndSpellingEachShowExactlyOneCheck) {
 }
 
 TEST(MainWindowLocale, EnglishAsUsedInTheUnitedStatesStartsWithUSASpelling) {
-    const PointAndCommaNumbers numbers;
     QTemporaryDir folder;
     const DataPaths paths(folder.path());
     ScriptedDesktop desktop;
-    TFormTavrix window(desktop, paths, QLocale(QLocale::English, QLocale::UnitedStates));
+    desktop.setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    TFormTavrix window(desktop, paths);
     window.show();
     EXPECT_EQ(Checked(window, SpellingItems), QStringList{"USAspelling1"});
     EXPECT_EQ(Checked(window, FontSizeItems), QStringList{"Smallfontsize1"});

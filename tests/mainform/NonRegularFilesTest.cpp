@@ -101,7 +101,7 @@ TEST_P(NonRegularFileInPlace, AsTheSettingsFileGivesTheDefaultsSilently) {
     ASSERT_TRUE(QDir().mkpath(own.folder()));
     make(own.settingsFile(), LargeFontSettings);
     {
-        TFormTavrix other(desktop, own, QLocale(QLocale::English, QLocale::UnitedKingdom));
+        TFormTavrix other(desktop, own);
         other.show();
         EXPECT_EQ(other.font().pointSize(), GetParam().regularTarget ? 10 : 8);
         other.close();

@@ -122,7 +122,7 @@ TEST_F(ReadableWindows, AWindowOpeningAtTheLargeSizeFitsItsLabels) {
     ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
     settings.write("10\r\n6\r\n0\r\n0\r\n1\r\nEUROPE\r\nFALSE\r\nFALSE\r\n1.000\r\n");
     settings.close();
-    TFormTavrix large(desktop, paths, QLocale(QLocale::English, QLocale::UnitedKingdom));
+    TFormTavrix large(desktop, paths);
     large.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&large));
     ASSERT_EQ(large.font().pointSize(), 10);

@@ -128,11 +128,6 @@ void TypeValue(TFormTavrix& window, const QString& text) {
 
 SettingsStore::SettingsStore() : paths_(folder_.path()) {
     EXPECT_TRUE(folder_.isValid());
-    SetNumberFormatHook([] { return NumberFormat{".", ","}; });
-}
-
-SettingsStore::~SettingsStore() {
-    SetNumberFormatHook({});
 }
 
 std::unique_ptr<TFormTavrix> SettingsStore::openWindow(const QLocale& systemLocale) const {
@@ -141,7 +136,8 @@ std::unique_ptr<TFormTavrix> SettingsStore::openWindow(const QLocale& systemLoca
 
 std::unique_ptr<TFormTavrix> SettingsStore::openWindow(const DataPaths& paths,
                                                        const QLocale& systemLocale) const {
-    auto window = std::make_unique<TFormTavrix>(desktop_, paths, systemLocale);
+    desktop_.setLocale(systemLocale);
+    auto window = std::make_unique<TFormTavrix>(desktop_, paths);
     window->show();
     return window;
 }

@@ -60,14 +60,16 @@ void TypeValue(TFormTavrix& window, const QString& text);
 
 inline const QLocale GermanLocale{QLocale::German, QLocale::Germany};
 inline const QLocale AmericanLocale{QLocale::English, QLocale::UnitedStates};
+// European spelling, numbers written with "." and ",".
+inline const QLocale BritishLocale{QLocale::English, QLocale::UnitedKingdom};
 
 class SettingsStore : public testing::Test {
 protected:
     SettingsStore();
-    ~SettingsStore() override;
 
-    // A new window on the data folder, shown, so it has read the settings file.
-    std::unique_ptr<TFormTavrix> openWindow(const QLocale& systemLocale = GermanLocale) const;
+    // A new window on the data folder, shown, so it has read the settings
+    // file; the desktop has the regional settings of `systemLocale`.
+    std::unique_ptr<TFormTavrix> openWindow(const QLocale& systemLocale = BritishLocale) const;
     std::unique_ptr<TFormTavrix> openWindow(const DataPaths& paths, const QLocale& systemLocale) const;
 
     QString settingsPath() const { return paths_.settingsFile(); }

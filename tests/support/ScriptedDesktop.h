@@ -126,6 +126,9 @@ public:
     void startMail(const MailMessage& message, std::function<void(const MailLaunch&)> finished) override;
     void setClipboard(const QString& text, const QString& html) override;
     int execModal(QDialog& dialog) override;
+    QLocale locale() const override { return locale_; }
+    // English as written in the United Kingdom unless a test needs another.
+    void setLocale(const QLocale& locale) { locale_ = locale; }
 
 private:
     // What a call must be to meet an expectation: always its kind, and the
@@ -166,6 +169,7 @@ private:
     std::deque<Expectation> expected_;
     std::vector<Call> calls_;
     std::vector<MailMessage> mails_;
+    QLocale locale_{QLocale::English, QLocale::UnitedKingdom};
     // Writes the clipboard; nothing else of the real desktop is ever used.
     QtDesktop realDesktop_;
 };

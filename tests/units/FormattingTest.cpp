@@ -26,11 +26,11 @@ constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 constexpr UnitIndex Metre = 161;
 constexpr double Pi = std::numbers::pi;
 
-// Every test starts and ends with the default "." and "," separators.
+// Most tests write with "." and ","; the locales' own separators have tests of
+// their own.
 class DefaultSeparators : public testing::Test {
 protected:
-    void SetUp() override { SetNumberFormatHook({}); }
-    void TearDown() override { SetNumberFormatHook({}); }
+    NumberFormat format;
 };
 
 struct Rendering {
@@ -49,7 +49,7 @@ class RenderingTest : public DefaultSeparators, public testing::WithParamInterfa
 
 TEST_P(RenderingTest, Renders) {
     const Rendering& r = GetParam();
-    EXPECT_EQ(FormatNumber(r.value, r.decimals, r.mode), r.expected);
+    EXPECT_EQ(FormatNumber(r.value, r.decimals, r.mode, format), r.expected);
 }
 
 // The 15-digit string is rounded again, halves away from zero; a negative value
@@ -177,17 +177,17 @@ void ExpectExponentFormOf(double value, const std::string& text) {
 TEST_F(DefaultSeparators, MoreThanFifteenDigitsBeforeThePointSwitchToExponentForm) {
     for (const double value : {1e15, -1234567890123456.0, 1e300, -1e20}) {
         for (const ResultFormatCode mode : {FormatFixed, FormatThousands}) {
-            ExpectExponentFormOf(value, FormatNumber(value, 2, mode));
+            ExpectExponentFormOf(value, FormatNumber(value, 2, mode, format));
         }
     }
     // 999999999999999.625 has 15 digits before the point, but its 15-digit
     // string is 1.00000000000000e15.
-    ExpectExponentFormOf(999999999999999.625, FormatNumber(999999999999999.625, 0, FormatThousands));
+    ExpectExponentFormOf(999999999999999.625, FormatNumber(999999999999999.625, 0, FormatThousands, format));
 }
 
 TEST_F(DefaultSeparators, GeneralFormTakesAnExponentForVeryLargeOrSmallMagnitudes) {
     for (const double value : {1e20, 1e-20, -1.5e300, 1.25e-100}) {
-        const std::string text = FormatNumber(value, 2, FormatGeneral);
+        const std::string text = FormatNumber(value, 2, FormatGeneral, format);
         ExpectExponentFormOf(value, text);
         EXPECT_EQ(text.find("0E"), std::string::npos) << text; // no trailing zeros
     }
@@ -196,12 +196,12 @@ TEST_F(DefaultSeparators, GeneralFormTakesAnExponentForVeryLargeOrSmallMagnitude
 // The general form writes fixed notation from 1e-5 up to 15 digits before the
 // point, and an exponent just outside on either side.
 TEST_F(DefaultSeparators, GeneralFormSwitchesToAnExponentAtItsBounds) {
-    EXPECT_EQ(FormatNumber(999999999999999.0, 0, FormatGeneral), "999999999999999");
-    EXPECT_EQ(FormatNumber(-100000000000000.0, 0, FormatGeneral), "-100000000000000");
-    EXPECT_EQ(FormatNumber(0.00001, 0, FormatGeneral), "0.00001");
-    EXPECT_EQ(FormatNumber(0.0000875, 0, FormatGeneral), "0.0000875");
+    EXPECT_EQ(FormatNumber(999999999999999.0, 0, FormatGeneral, format), "999999999999999");
+    EXPECT_EQ(FormatNumber(-100000000000000.0, 0, FormatGeneral, format), "-100000000000000");
+    EXPECT_EQ(FormatNumber(0.00001, 0, FormatGeneral, format), "0.00001");
+    EXPECT_EQ(FormatNumber(0.0000875, 0, FormatGeneral, format), "0.0000875");
     for (const double value : {1e15, -1e15, 1.5e15, 9.99e-6, 1e-6, -2.5e-6}) {
-        ExpectExponentFormOf(value, FormatNumber(value, 0, FormatGeneral));
+        ExpectExponentFormOf(value, FormatNumber(value, 0, FormatGeneral, format));
     }
 }
 
@@ -209,16 +209,18 @@ TEST_F(DefaultSeparators, GeneralFormSwitchesToAnExponentAtItsBounds) {
 // 0, without a sign; 9e-14 itself is kept.
 TEST_F(DefaultSeparators, ResultsBelowTheZeroThresholdShowAsZero) {
     for (const double noise : {8.9e-14, -8.9e-14}) {
-        EXPECT_EQ(FormatConversion(Metre, Metre, 0, FormatFixed, noise), "0");
-        EXPECT_EQ(FormatConversion(Metre, Metre, 3, FormatFixed, noise), "0.000");
-        EXPECT_EQ(FormatConversion(Metre, Metre, 16, FormatThousands, noise), "0.0000000000000000");
-        EXPECT_EQ(FormatConversion(Metre, Metre, 2, FormatScientific, noise), "0.00000000000000E+0000");
-        EXPECT_EQ(FormatConversion(Metre, Metre, 2, FormatGeneral, noise), "0");
+        EXPECT_EQ(FormatConversion(Metre, Metre, 0, FormatFixed, noise, format), "0");
+        EXPECT_EQ(FormatConversion(Metre, Metre, 3, FormatFixed, noise, format), "0.000");
+        EXPECT_EQ(FormatConversion(Metre, Metre, 16, FormatThousands, noise, format), "0.0000000000000000");
+        EXPECT_EQ(FormatConversion(Metre, Metre, 2, FormatScientific, noise, format),
+                  "0.00000000000000E+0000");
+        EXPECT_EQ(FormatConversion(Metre, Metre, 2, FormatGeneral, noise, format), "0");
     }
-    EXPECT_EQ(FormatConversion(Metre, Metre, 2, FormatScientific, 9.1e-14), "9.10000000000000E-0014");
-    EXPECT_EQ(FormatConversion(Metre, Metre, 2, FormatScientific, -9.1e-14), "-9.10000000000000E-0014");
+    EXPECT_EQ(FormatConversion(Metre, Metre, 2, FormatScientific, 9.1e-14, format), "9.10000000000000E-0014");
+    EXPECT_EQ(FormatConversion(Metre, Metre, 2, FormatScientific, -9.1e-14, format),
+              "-9.10000000000000E-0014");
     // The formatter alone keeps small values; only a conversion result is cleaned.
-    EXPECT_EQ(FormatNumber(8.9e-14, 0, FormatScientific), "8.90000000000000E-0014");
+    EXPECT_EQ(FormatNumber(8.9e-14, 0, FormatScientific, format), "8.90000000000000E-0014");
 }
 
 // The result 9e-14 sits on the threshold and must be kept. The double 9e-14 is
@@ -228,30 +230,30 @@ TEST_F(DefaultSeparators, ResultsBelowTheZeroThresholdShowAsZero) {
 // therefore compared as a double, which keeps it and still drops the next
 // double down.
 TEST_F(DefaultSeparators, NineTimesTenToTheMinusFourteenIsKept) {
-    EXPECT_EQ(FormatConversion(Metre, Metre, 2, FormatScientific, 9e-14), "9.00000000000000E-0014");
-    EXPECT_EQ(FormatConversion(Metre, Metre, 16, FormatFixed, 9e-14), "0.0000000000000900");
+    EXPECT_EQ(FormatConversion(Metre, Metre, 2, FormatScientific, 9e-14, format), "9.00000000000000E-0014");
+    EXPECT_EQ(FormatConversion(Metre, Metre, 16, FormatFixed, 9e-14, format), "0.0000000000000900");
 }
 
 TEST_F(DefaultSeparators, RoundOffOfAWholeTemperatureIsHidden) {
     // 32 °F is 273.15 K as a double (273.149999999999977...); taking 273.15 off
     // again leaves about -2.3e-14 °C.
-    EXPECT_EQ(FormatConversion(262, 261, 3, FormatFixed, 32), "0.000");
-    EXPECT_EQ(FormatConversion(262, 261, 3, FormatScientific, 32), "0.00000000000000E+0000");
+    EXPECT_EQ(FormatConversion(262, 261, 3, FormatFixed, 32, format), "0.000");
+    EXPECT_EQ(FormatConversion(262, 261, 3, FormatScientific, 32, format), "0.00000000000000E+0000");
 }
 
 TEST_F(DefaultSeparators, ConversionExamples) {
-    EXPECT_EQ(FormatConversion(163, 159, 2, FormatFixed, 1), "25.40");       // inch to mm
-    EXPECT_EQ(FormatConversion(166, Metre, 0, FormatThousands, 1), "1,609"); // mile to m
-    EXPECT_EQ(FormatConversion(166, Metre, 3, FormatFixed, 1), "1609.344");
-    EXPECT_EQ(FormatConversion(166, Metre, 4, FormatThousands, 1), "1,609.3440");
-    EXPECT_EQ(FormatConversion(166, Metre, 0, FormatFixed, 1), "1609");
-    EXPECT_EQ(FormatConversion(166, Metre, 9, FormatScientific, 1), "1.60934400000000E+0003");
-    EXPECT_EQ(FormatConversion(166, Metre, 9, FormatGeneral, 1), "1609.344");
+    EXPECT_EQ(FormatConversion(163, 159, 2, FormatFixed, 1, format), "25.40");       // inch to mm
+    EXPECT_EQ(FormatConversion(166, Metre, 0, FormatThousands, 1, format), "1,609"); // mile to m
+    EXPECT_EQ(FormatConversion(166, Metre, 3, FormatFixed, 1, format), "1609.344");
+    EXPECT_EQ(FormatConversion(166, Metre, 4, FormatThousands, 1, format), "1,609.3440");
+    EXPECT_EQ(FormatConversion(166, Metre, 0, FormatFixed, 1, format), "1609");
+    EXPECT_EQ(FormatConversion(166, Metre, 9, FormatScientific, 1, format), "1.60934400000000E+0003");
+    EXPECT_EQ(FormatConversion(166, Metre, 9, FormatGeneral, 1, format), "1609.344");
     // 1 / 9.80665 = 0.10197162129779282425...
-    EXPECT_EQ(FormatConversion(1, 4, 15, FormatFixed, 1), "0.101971621297793");
-    EXPECT_EQ(FormatConversion(1, 4, 16, FormatFixed, 1), "0.1019716212977930");
-    EXPECT_EQ(FormatConversion(153, 147, 3, FormatFixed, 0), "INF"); // 0 litre/km
-    EXPECT_EQ(FormatConversion(5, 7, 3, FormatFixed, Inf), "NAN");   // sine of an infinite angle
+    EXPECT_EQ(FormatConversion(1, 4, 15, FormatFixed, 1, format), "0.101971621297793");
+    EXPECT_EQ(FormatConversion(1, 4, 16, FormatFixed, 1, format), "0.1019716212977930");
+    EXPECT_EQ(FormatConversion(153, 147, 3, FormatFixed, 0, format), "INF"); // 0 litre/km
+    EXPECT_EQ(FormatConversion(5, 7, 3, FormatFixed, Inf, format), "NAN");   // sine of an infinite angle
 }
 
 TEST_F(DefaultSeparators, ModeAndDecimalsChangeOnlyTheRendering) {
@@ -264,8 +266,8 @@ TEST_F(DefaultSeparators, ModeAndDecimalsChangeOnlyTheRendering) {
         const double value = ConvertUnits(c.from, c.to, c.x);
         for (const ResultFormatCode mode : {FormatGeneral, FormatScientific, FormatFixed, FormatThousands}) {
             for (int decimals = 0; decimals <= MaxDecimals; ++decimals) {
-                EXPECT_EQ(FormatConversion(c.from, c.to, decimals, mode, c.x),
-                          FormatNumber(value, decimals, mode))
+                EXPECT_EQ(FormatConversion(c.from, c.to, decimals, mode, c.x, format),
+                          FormatNumber(value, decimals, mode, format))
                     << c.from << " to " << c.to << ", mode " << static_cast<int>(mode) << ", " << decimals;
             }
         }
@@ -273,9 +275,9 @@ TEST_F(DefaultSeparators, ModeAndDecimalsChangeOnlyTheRendering) {
 }
 
 TEST_F(DefaultSeparators, FailedConversionsPassThroughWithoutText) {
-    EXPECT_THROW(FormatConversion(400, 5, 2, FormatFixed, 1), EConversionsClass);
-    EXPECT_THROW(FormatConversion(261, Metre, 2, FormatScientific, 100), EConversionsClass);
-    EXPECT_THROW(FormatConversion(Metre, NoUnit, 2, FormatThousands, 1), EConversionsClass);
+    EXPECT_THROW(FormatConversion(400, 5, 2, FormatFixed, 1, format), EConversionsClass);
+    EXPECT_THROW(FormatConversion(261, Metre, 2, FormatScientific, 100, format), EConversionsClass);
+    EXPECT_THROW(FormatConversion(Metre, NoUnit, 2, FormatThousands, 1, format), EConversionsClass);
 }
 
 NumberFormat CommaDecimalDotGroup() {
@@ -286,33 +288,23 @@ NumberFormat CommaDecimalNarrowSpaceGroup() {
 }
 
 TEST_F(DefaultSeparators, CommaDecimalAndDotGroups) {
-    SetNumberFormatHook(CommaDecimalDotGroup);
-    EXPECT_EQ(FormatNumber(-1234567.891, 2, FormatThousands), "-1.234.567,89");
-    EXPECT_EQ(FormatNumber(-1234567.891, 2, FormatFixed), "-1234567,89");
-    EXPECT_EQ(FormatNumber(1234.5, 2, FormatScientific), "1,23450000000000E+0003");
-    EXPECT_EQ(FormatNumber(2.5, 2, FormatGeneral), "2,5");
-    EXPECT_EQ(FormatNumber(999, 0, FormatThousands), "999");
-    EXPECT_EQ(FormatConversion(166, Metre, 0, FormatThousands, 1), "1.609");
-    EXPECT_EQ(FormatConversion(163, 159, 2, FormatFixed, 1), "25,40");
+    format = CommaDecimalDotGroup();
+    EXPECT_EQ(FormatNumber(-1234567.891, 2, FormatThousands, format), "-1.234.567,89");
+    EXPECT_EQ(FormatNumber(-1234567.891, 2, FormatFixed, format), "-1234567,89");
+    EXPECT_EQ(FormatNumber(1234.5, 2, FormatScientific, format), "1,23450000000000E+0003");
+    EXPECT_EQ(FormatNumber(2.5, 2, FormatGeneral, format), "2,5");
+    EXPECT_EQ(FormatNumber(999, 0, FormatThousands, format), "999");
+    EXPECT_EQ(FormatConversion(166, Metre, 0, FormatThousands, 1, format), "1.609");
+    EXPECT_EQ(FormatConversion(163, 159, 2, FormatFixed, 1, format), "25,40");
 }
 
 TEST_F(DefaultSeparators, CommaDecimalAndNarrowNoBreakSpaceGroups) {
-    SetNumberFormatHook(CommaDecimalNarrowSpaceGroup);
+    format = CommaDecimalNarrowSpaceGroup();
     EXPECT_EQ(std::string_view("\u202F"), "\xE2\x80\xAF"); // the separator is three UTF-8 bytes
-    EXPECT_EQ(FormatNumber(1234567.891, 2, FormatThousands), "1\u202F234\u202F567,89");
-    EXPECT_EQ(FormatNumber(-123456789012345.0, 0, FormatThousands),
+    EXPECT_EQ(FormatNumber(1234567.891, 2, FormatThousands, format), "1\u202F234\u202F567,89");
+    EXPECT_EQ(FormatNumber(-123456789012345.0, 0, FormatThousands, format),
               "-123\u202F456\u202F789\u202F012\u202F345");
-    EXPECT_EQ(FormatConversion(166, Metre, 3, FormatThousands, 1), "1\u202F609,344");
-}
-
-TEST_F(DefaultSeparators, SeparatorsAreReadAfreshAtEveryCall) {
-    NumberFormat current{".", ","};
-    SetNumberFormatHook([&current] { return current; });
-    EXPECT_EQ(FormatNumber(1234.5, 1, FormatThousands), "1,234.5");
-    current = {",", "."};
-    EXPECT_EQ(FormatNumber(1234.5, 1, FormatThousands), "1.234,5");
-    SetNumberFormatHook({}); // an empty hook brings back the defaults
-    EXPECT_EQ(FormatNumber(1234.5, 1, FormatThousands), "1,234.5");
+    EXPECT_EQ(FormatConversion(166, Metre, 3, FormatThousands, 1, format), "1\u202F609,344");
 }
 
 } // namespace
