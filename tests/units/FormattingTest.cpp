@@ -1,6 +1,6 @@
 // Rendering of results: the 15-significant-digit string and its second
 // rounding to the asked decimals, the four display modes, the noise threshold
-// near zero, non-finite values and the separators of the number-format hook.
+// near zero, non-finite values and the separators they are given.
 // Every expected text is worked out by hand from the exact decimal value of
 // the double (e.g. 9.995 is 9.99499999999999921840..., whose 15-digit string
 // is 9.99500000000000).
