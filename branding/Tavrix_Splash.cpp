@@ -86,7 +86,7 @@ void TFormTavrixSplash::ShowSplash() {
     desktop_.execModal(*this);
 }
 
-void TFormTavrixSplash::SetSwitchOffInterval(int milliseconds) {
+void TFormTavrixSplash::setSwitchOffInterval(int milliseconds) {
     if (milliseconds == 0)
         TimerSplashOff->stop();
     else
@@ -94,12 +94,12 @@ void TFormTavrixSplash::SetSwitchOffInterval(int milliseconds) {
 }
 
 void TFormTavrixSplash::TimerSplashOffTimer() {
-    SetSwitchOffInterval(0);
+    setSwitchOffInterval(0);
     close();
 }
 
 void TFormTavrixSplash::ImageSplashMouseDown() {
-    SetSwitchOffInterval(CloseSoonMs);
+    setSwitchOffInterval(CloseSoonMs);
 }
 
 void TFormTavrixSplash::ImageSupplier_SplashMouseDown() {

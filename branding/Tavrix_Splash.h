@@ -28,7 +28,7 @@ public:
     void ShowSplash();
     // Like setting a window timer's interval: 0 stops the timer, any other
     // value starts the countdown afresh.
-    void SetSwitchOffInterval(int milliseconds);
+    void setSwitchOffInterval(int milliseconds);
 
     QLabel* ImageSplash;
     QLabel* LabellVersion;

@@ -47,28 +47,28 @@ double WorkOut(PendingOperation operation, double first, double second) {
 
 } // namespace
 
-void TCalculatorModel::SetDisplay(const QString& text, int caret) {
+void TCalculatorModel::setDisplay(const QString& text, int caret) {
     display_ = text;
     caret_ = std::clamp(caret, 0, static_cast<int>(text.size()));
 }
 
-QString TCalculatorModel::MemoryText() const {
+QString TCalculatorModel::memoryText() const {
     return CalculatorDisplayText(calcMemory_, format_);
 }
 
-TCalculatorModel::Reading TCalculatorModel::ReadDisplay(bool allowZero, bool allowNegative) const {
+TCalculatorModel::Reading TCalculatorModel::readDisplay(bool allowZero, bool allowNegative) const {
     bool valid = false;
-    const double value = ReadEditValue(display_, valid, allowZero, allowNegative, DecimalSeparator());
+    const double value = ReadEditValue(display_, valid, allowZero, allowNegative, decimalSeparator());
     return {valid, value};
 }
 
 // A shown number puts the caret behind it, so digits that join it append.
-void TCalculatorModel::ShowNumber(double value) {
+void TCalculatorModel::showNumber(double value) {
     const QString text = CalculatorDisplayText(value, format_);
-    SetDisplay(text, static_cast<int>(text.size()));
+    setDisplay(text, static_cast<int>(text.size()));
 }
 
-void TCalculatorModel::MirrorCalcValue() {
+void TCalculatorModel::mirrorCalcValue() {
     currentValueText_ = CalculatorDisplayText(calcValue_, format_);
 }
 
@@ -86,37 +86,37 @@ void TCalculatorModel::DeleteBeforeCaret() {
     display_.remove(caret_ - 1, 1);
     --caret_;
     if (display_.isEmpty()) {
-        SetDisplay(QStringLiteral("0"), 1);
+        setDisplay(QStringLiteral("0"), 1);
         startNewEntry_ = true;
     }
 }
 
 // A new number replaces the display. One begun with the separator gets its
 // leading zero, so that ".5" typed after a result reads 0.5, not 5.
-void TCalculatorModel::BeginNewEntry(bool withSeparator) {
-    SetDisplay(withSeparator ? QStringLiteral("0") : QString(), withSeparator ? 1 : 0);
+void TCalculatorModel::beginNewEntry(bool withSeparator) {
+    setDisplay(withSeparator ? QStringLiteral("0") : QString(), withSeparator ? 1 : 0);
     startNewEntry_ = false;
 }
 
-void TCalculatorModel::TakePastedDisplay(const QString& text, int caret) {
-    SetDisplay(text, caret);
+void TCalculatorModel::takePastedDisplay(const QString& text, int caret) {
+    setDisplay(text, caret);
     startNewEntry_ = false;
 }
 
-void TCalculatorModel::PrepareTypedCharacter(QChar character) {
+void TCalculatorModel::prepareTypedCharacter(QChar character) {
     // Only the digits the key filter admits: any other digit would be
     // swallowed after it had cleared the display.
     const bool digit = character >= QLatin1Char('0') && character <= QLatin1Char('9');
-    const bool separator = character == DecimalSeparator();
+    const bool separator = character == decimalSeparator();
     if (startNewEntry_ && (digit || separator)) {
-        BeginNewEntry(separator);
+        beginNewEntry(separator);
     }
 }
 
 QString TCalculatorModel::PressKey(int code, QChar text) {
     const bool startsANumber = IsDigitKey(code) || code == KeyDecimalSeparator;
     if (pending_ != PendingOperation::OneOperandDone && startsANumber && startNewEntry_) {
-        BeginNewEntry(code == KeyDecimalSeparator);
+        beginNewEntry(code == KeyDecimalSeparator);
     }
     if (IsDigitKey(code)) {
         InsertAtCaret(QString(text));
@@ -124,65 +124,65 @@ QString TCalculatorModel::PressKey(int code, QChar text) {
     }
     switch (code) {
     case KeyDecimalSeparator:
-        if (!display_.contains(QString(DecimalSeparator()))) {
-            InsertAtCaret(QString(DecimalSeparator()));
+        if (!display_.contains(QString(decimalSeparator()))) {
+            InsertAtCaret(QString(decimalSeparator()));
         }
         return {};
     case KeyBackSpace:
         DeleteBeforeCaret();
         return {};
     case KeyClearEntry:
-        ShowNumber(0);
+        showNumber(0);
         if (pending_ != PendingOperation::OneOperandDone) {
             startNewEntry_ = true;
         }
         return {};
     case KeyClear:
         calcValue_ = 0;
-        ShowNumber(0);
+        showNumber(0);
         startNewEntry_ = true;
         pending_ = PendingOperation::None;
-        MirrorCalcValue();
+        mirrorCalcValue();
         return {};
     case KeyMemoryClear:
         calcMemory_ = 0;
         return {};
     case KeyMemoryRecall:
-        ShowNumber(calcMemory_);
+        showNumber(calcMemory_);
         startNewEntry_ = false;
         return {};
     case KeyMemoryStore:
-        if (const Reading reading = ReadDisplay(true, true); reading.valid) {
+        if (const Reading reading = readDisplay(true, true); reading.valid) {
             calcMemory_ = reading.value;
         }
         return {};
     case KeyMemoryAdd:
-        return AddToMemory();
+        return addToMemory();
     case KeyMultiply:
     case KeyDivide:
     case KeyAdd:
     case KeySubtract:
-        StartOperation(code, text);
+        startOperation(code, text);
         return {};
     case KeyEquals:
-        return Equals(text);
+        return equals(text);
     case KeySignChange:
-        ChangeSign();
+        changeSign();
         return {};
     case KeySquareRoot:
         return SquareRootOfDisplay();
     case KeyReciprocal:
-        return ReciprocalOfDisplay();
+        return reciprocalOfDisplay();
     case KeyPi:
-        ShowPi();
+        showPi();
         return {};
     default:
         return {};
     }
 }
 
-QString TCalculatorModel::AddToMemory() {
-    const Reading reading = ReadDisplay(true, true);
+QString TCalculatorModel::addToMemory() {
+    const Reading reading = readDisplay(true, true);
     if (!reading.valid) {
         return {};
     }
@@ -196,12 +196,12 @@ QString TCalculatorModel::AddToMemory() {
 
 // A pending operation is replaced, not worked out: the display becomes the
 // first operand of the new one.
-void TCalculatorModel::StartOperation(int code, QChar text) {
-    const Reading reading = ReadDisplay(true, true);
+void TCalculatorModel::startOperation(int code, QChar text) {
+    const Reading reading = readDisplay(true, true);
     if (pending_ == PendingOperation::None && reading.valid) {
         calcValue_ = reading.value;
     }
-    MirrorCalcValue();
+    mirrorCalcValue();
     operationSign_ = QString(text);
     pending_ = OperationOfKey(code);
     if (reading.valid) {
@@ -211,47 +211,47 @@ void TCalculatorModel::StartOperation(int code, QChar text) {
     startNewEntry_ = true;
 }
 
-QString TCalculatorModel::Equals(QChar text) {
-    const Reading reading = ReadDisplay(true, true);
+QString TCalculatorModel::equals(QChar text) {
+    const Reading reading = readDisplay(true, true);
     if (reading.valid) {
         const double result = WorkOut(pending_, calcValue_, reading.value);
         if (!std::isfinite(result)) {
             return QString::fromLatin1(ResultOutOfRangeMessage);
         }
         calcValue_ = result;
-        ShowNumber(result);
+        showNumber(result);
     }
     startNewEntry_ = true;
     pending_ = PendingOperation::None;
     operationSign_ = QString(text);
-    MirrorCalcValue();
+    mirrorCalcValue();
     return {};
 }
 
-void TCalculatorModel::ChangeSign() {
-    const Reading reading = ReadDisplay(true, true);
-    ShowNumber(reading.valid ? -reading.value : reading.value);
+void TCalculatorModel::changeSign() {
+    const Reading reading = readDisplay(true, true);
+    showNumber(reading.valid ? -reading.value : reading.value);
     pending_ = PendingOperation::OneOperandDone;
 }
 
 QString TCalculatorModel::SquareRootOfDisplay() {
     pending_ = PendingOperation::OneOperandDone;
-    const Reading reading = ReadDisplay(true, false);
+    const Reading reading = readDisplay(true, false);
     if (!reading.valid) {
         return QString::fromLatin1(NegativeSquareRootMessage);
     }
     calcValue_ = std::sqrt(reading.value);
-    ShowNumber(calcValue_);
+    showNumber(calcValue_);
     return {};
 }
 
-QString TCalculatorModel::ReciprocalOfDisplay() {
-    const Reading reading = ReadDisplay(false, true);
+QString TCalculatorModel::reciprocalOfDisplay() {
+    const Reading reading = readDisplay(false, true);
     if (!reading.valid) {
-        ShowNumber(reading.value);
+        showNumber(reading.value);
     } else if (const double reciprocal = 1 / reading.value; std::isfinite(reciprocal)) {
         calcValue_ = reciprocal;
-        ShowNumber(reciprocal);
+        showNumber(reciprocal);
     } else {
         return QString::fromLatin1(ResultOutOfRangeMessage);
     }
@@ -259,17 +259,17 @@ QString TCalculatorModel::ReciprocalOfDisplay() {
     return {};
 }
 
-void TCalculatorModel::ShowPi() {
+void TCalculatorModel::showPi() {
     if (IsBinaryOperation(pending_)) {
-        if (const Reading reading = ReadDisplay(true, true); reading.valid) {
+        if (const Reading reading = readDisplay(true, true); reading.valid) {
             calcValue_ = reading.value;
         }
     }
-    ShowNumber(std::numbers::pi);
-    MirrorCalcValue();
+    showNumber(std::numbers::pi);
+    mirrorCalcValue();
 }
 
-void TCalculatorModel::BeginOpening(double memory, const NumberFormat& format) {
+void TCalculatorModel::beginOpening(double memory, const NumberFormat& format) {
     format_ = format;
     calcAccepted_ = false;
     calcMemory_ = memory;
@@ -277,11 +277,11 @@ void TCalculatorModel::BeginOpening(double memory, const NumberFormat& format) {
     pending_ = PendingOperation::None;
 }
 
-QChar TCalculatorModel::DecimalSeparator() const {
+QChar TCalculatorModel::decimalSeparator() const {
     return DecimalSeparatorOf(format_);
 }
 
-void TCalculatorModel::AcceptIfComplete() {
+void TCalculatorModel::acceptIfComplete() {
     calcAccepted_ = pending_ == PendingOperation::None || pending_ == PendingOperation::OneOperandDone;
 }
 

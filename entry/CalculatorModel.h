@@ -34,58 +34,58 @@ public:
 
     // A character typed into the display, before the key filter sees it: a
     // digit or the separator starts a new entry when one is due.
-    void PrepareTypedCharacter(QChar character);
+    void prepareTypedCharacter(QChar character);
 
     // The window is opening with the memory read from its file: nothing is
     // accepted yet and no operation is pending. Numbers are written and read
     // with the separators of `format` until the next opening.
-    void BeginOpening(double memory, const NumberFormat& format);
+    void beginOpening(double memory, const NumberFormat& format);
     // The decimal separator as typed and shown on its key.
-    QChar DecimalSeparator() const;
+    QChar decimalSeparator() const;
     // OK: the value counts as accepted unless an operation waits for its
     // second operand.
-    void AcceptIfComplete();
+    void acceptIfComplete();
 
     double CalcValue() const { return calcValue_; }
     double CalcMemory() const { return calcMemory_; }
-    PendingOperation Pending() const { return pending_; }
+    PendingOperation pending() const { return pending_; }
     bool StartNewEntry() const { return startNewEntry_; }
     bool CalcAccepted() const { return calcAccepted_; }
 
     // The display is the person's too: the window hands its edits back here.
-    const QString& DisplayText() const { return display_; }
-    int Caret() const { return caret_; }
-    void SetDisplay(const QString& text, int caret);
+    const QString& displayText() const { return display_; }
+    int caret() const { return caret_; }
+    void setDisplay(const QString& text, int caret);
     // The display after a paste: the entry it holds is under way, so the
     // next digit joins it.
-    void TakePastedDisplay(const QString& text, int caret);
+    void takePastedDisplay(const QString& text, int caret);
 
-    QString MemoryText() const;
+    QString memoryText() const;
     // The sign of the pending operation, or "=" after a result.
-    const QString& OperationSign() const { return operationSign_; }
-    void ClearOperationSign() { operationSign_.clear(); }
+    const QString& operationSign() const { return operationSign_; }
+    void clearOperationSign() { operationSign_.clear(); }
     // The copy of CalcValue kept in the hidden label, refreshed where the
     // keys say so.
-    const QString& CurrentValueText() const { return currentValueText_; }
+    const QString& currentValueText() const { return currentValueText_; }
 
 private:
     struct Reading {
         bool valid;
         double value;
     };
-    Reading ReadDisplay(bool allowZero, bool allowNegative) const;
-    void ShowNumber(double value);
-    void BeginNewEntry(bool withSeparator);
+    Reading readDisplay(bool allowZero, bool allowNegative) const;
+    void showNumber(double value);
+    void beginNewEntry(bool withSeparator);
     void InsertAtCaret(const QString& text);
     void DeleteBeforeCaret();
-    void StartOperation(int code, QChar text);
-    QString Equals(QChar text);
+    void startOperation(int code, QChar text);
+    QString equals(QChar text);
     QString SquareRootOfDisplay();
-    QString ReciprocalOfDisplay();
-    QString AddToMemory();
-    void ChangeSign();
-    void ShowPi();
-    void MirrorCalcValue();
+    QString reciprocalOfDisplay();
+    QString addToMemory();
+    void changeSign();
+    void showPi();
+    void mirrorCalcValue();
 
     NumberFormat format_;
     double calcValue_ = 0;

@@ -107,7 +107,7 @@ TFormCalculatorPopUp::TFormCalculatorPopUp(Desktop& desktop, const DataPaths& pa
     setFont(SmallWindowFont());
 
     ImageKeyPad = new TCalculatorPicture(this, QSize(KeyPadWidth, KeyPadHeight), [this](QPainter& painter) {
-        PaintKeyPad(painter, model_.DecimalSeparator());
+        PaintKeyPad(painter, model_.decimalSeparator());
     });
     ImageKeyPad->setObjectName(QStringLiteral("ImageKeyPad"));
     ImageKeyPad->move(12, 36);
@@ -122,7 +122,7 @@ TFormCalculatorPopUp::TFormCalculatorPopUp(Desktop& desktop, const DataPaths& pa
     RightEditInputDisplay = new TRightEdit(this);
     RightEditInputDisplay->setObjectName(QStringLiteral("RightEditInputDisplay"));
     RightEditInputDisplay->setBounds(12, 8, 145, 22);
-    RightEditInputDisplay->setText(model_.DisplayText());
+    RightEditInputDisplay->setText(model_.displayText());
     // The rules' filter is installed first so that the window's own look at
     // each key, installed after it, runs before it.
     auto* displayFilter = new NumericKeyFilter(
@@ -131,8 +131,8 @@ TFormCalculatorPopUp::TFormCalculatorPopUp(Desktop& desktop, const DataPaths& pa
     displayFilter->setPasteReplacesText([this] { return model_.StartNewEntry(); });
     connect(displayFilter, &NumericKeyFilter::pasted, this, [this] {
         const TRightEdit& display = *RightEditInputDisplay;
-        model_.TakePastedDisplay(display.text(), display.cursorPosition());
-        ShowModelState();
+        model_.takePastedDisplay(display.text(), display.cursorPosition());
+        showModelState();
     });
     RightEditInputDisplay->installEventFilter(this);
 
@@ -181,7 +181,7 @@ void TFormCalculatorPopUp::nameControlsForScreenReaders() {
 void TFormCalculatorPopUp::FormCreate() {
     LabelNextCalcOperation->setAutoFillBackground(false);
     LabelMemoryContent->setAutoFillBackground(false);
-    ShowModelState();
+    showModelState();
 }
 
 void TFormCalculatorPopUp::ShowCalculatorAt(int left, int top) {
@@ -198,8 +198,8 @@ void TFormCalculatorPopUp::showEvent(QShowEvent* event) {
 
 void TFormCalculatorPopUp::FormShow() {
     const CalculatorMemoryReading reading = ReadCalculatorMemory(paths_.memoryFile());
-    model_.BeginOpening(reading.memory, NumberFormatOf(desktop_.locale()));
-    ShowModelState();
+    model_.beginOpening(reading.memory, NumberFormatOf(desktop_.locale()));
+    showModelState();
     RightEditInputDisplay->setFocus();
     if (!reading.problem.isEmpty()) {
         desktop_.showError(reading.problem);
@@ -221,47 +221,47 @@ void TFormCalculatorPopUp::FormClose() {
 }
 
 void TFormCalculatorPopUp::ImageKeyPadMouseDown(Qt::MouseButton, QPoint position) {
-    model_.ClearOperationSign();
+    model_.clearOperationSign();
     const int code = KeyAtPoint(position.x(), position.y());
-    const QString caption = KeyCaption(code, model_.DecimalSeparator());
+    const QString caption = KeyCaption(code, model_.decimalSeparator());
     if (caption.isEmpty()) {
-        ShowModelState();
+        showModelState();
         return;
     }
     PressKey(code, caption.front());
 }
 
 void TFormCalculatorPopUp::ImageOKbuttonMouseDown(Qt::MouseButton, QPoint) {
-    model_.AcceptIfComplete();
+    model_.acceptIfComplete();
     done(model_.CalcAccepted() ? Accepted : Rejected);
 }
 
 void TFormCalculatorPopUp::PressKey(int code, QChar text) {
-    TakeDisplayEdits();
+    takeDisplayEdits();
     const QString message = model_.PressKey(code, text);
-    ShowModelState();
+    showModelState();
     if (!message.isEmpty()) {
         desktop_.showInformation(message);
     }
 }
 
-void TFormCalculatorPopUp::TakeDisplayEdits() {
+void TFormCalculatorPopUp::takeDisplayEdits() {
     const TRightEdit& display = *RightEditInputDisplay;
-    model_.SetDisplay(display.text(),
+    model_.setDisplay(display.text(),
                       display.hasSelectedText() ? display.selectionStart() : display.cursorPosition());
 }
 
-void TFormCalculatorPopUp::ShowModelState() {
+void TFormCalculatorPopUp::showModelState() {
     TRightEdit& display = *RightEditInputDisplay;
-    if (display.text() != model_.DisplayText()) {
-        display.setText(model_.DisplayText());
-        display.setCursorPosition(model_.Caret());
-    } else if (!display.hasSelectedText() && display.cursorPosition() != model_.Caret()) {
-        display.setCursorPosition(model_.Caret());
+    if (display.text() != model_.displayText()) {
+        display.setText(model_.displayText());
+        display.setCursorPosition(model_.caret());
+    } else if (!display.hasSelectedText() && display.cursorPosition() != model_.caret()) {
+        display.setCursorPosition(model_.caret());
     }
-    LabelNextCalcOperation->setText(model_.OperationSign());
-    ShowNarrowedToFit(*LabelMemoryContent, model_.MemoryText());
-    LabelCurrentCalcValue->setText(model_.CurrentValueText());
+    LabelNextCalcOperation->setText(model_.operationSign());
+    ShowNarrowedToFit(*LabelMemoryContent, model_.memoryText());
+    LabelCurrentCalcValue->setText(model_.currentValueText());
 }
 
 bool TFormCalculatorPopUp::eventFilter(QObject* watched, QEvent* event) {
@@ -302,9 +302,9 @@ QChar TFormCalculatorPopUp::FormKeyPress(QChar key) {
 }
 
 void TFormCalculatorPopUp::RightEditInputDisplayKeyPress(QChar key) {
-    TakeDisplayEdits();
-    model_.PrepareTypedCharacter(key);
-    ShowModelState();
+    takeDisplayEdits();
+    model_.prepareTypedCharacter(key);
+    showModelState();
 }
 
 } // namespace tavrix

@@ -58,8 +58,8 @@ private:
     void PressKey(int code, QChar text);
     // The display belongs to the person as well: their edits reach the model
     // before each key, and the model's state is shown after it.
-    void TakeDisplayEdits();
-    void ShowModelState();
+    void takeDisplayEdits();
+    void showModelState();
 
     Desktop& desktop_;
     DataPaths paths_;

@@ -37,11 +37,11 @@ TFormOVConvert_LogText::TFormOVConvert_LogText(Desktop& desktop, QWidget* parent
 
 TFormOVConvert_LogText::~TFormOVConvert_LogText() = default;
 
-void TFormOVConvert_LogText::SetLogText(const QString& text) {
+void TFormOVConvert_LogText::setLogText(const QString& text) {
     ui->Memo_TextToResultsLog->setPlainText(text);
 }
 
-QString TFormOVConvert_LogText::LogText() const {
+QString TFormOVConvert_LogText::logText() const {
     return WholeText(*ui->Memo_TextToResultsLog->document());
 }
 

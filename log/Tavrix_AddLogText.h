@@ -22,8 +22,8 @@ public:
     ~TFormOVConvert_LogText() override;
 
     // The text the dialog opens with, and what it holds when it closes.
-    void SetLogText(const QString& text);
-    QString LogText() const;
+    void setLogText(const QString& text);
+    QString logText() const;
 
     // Opens the dialog modally with its top-left corner at (left, top) on
     // the screen, or centred when `left` is negative; returns when it closes.

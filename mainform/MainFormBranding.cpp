@@ -67,7 +67,7 @@ void TFormTavrix::showBrandingPictures() {
 void TFormTavrix::armSplash(int switchOffMs) {
     TimerSplashShow->start(SplashDelayMs);
     if (splash_ != nullptr)
-        splash_->SetSwitchOffInterval(switchOffMs);
+        splash_->setSwitchOffInterval(switchOffMs);
 }
 
 void TFormTavrix::TimerSplashShowTimer() {

@@ -29,7 +29,7 @@ QString FromUtf8(std::string_view text) {
 
 } // namespace
 
-ResultFormatCode TFormTavrix::CurrentResultFormatCode() const {
+ResultFormatCode TFormTavrix::currentResultFormatCode() const {
     if (ui->Scientificformat1->isChecked()) {
         return FormatScientific;
     }
@@ -129,7 +129,7 @@ void TFormTavrix::CalculateConversion() {
         request.value = value;
     }
     request.decimals = ui->ComboBoxDecimalPlaces->currentIndex();
-    request.mode = CurrentResultFormatCode();
+    request.mode = currentResultFormatCode();
     request.format = numberFormat();
 
     const ConversionOutcome outcome = ConvertForDisplay(request);

@@ -39,7 +39,7 @@ void TFormTavrix::BitBtnSaveLogFileClick() {
     if (path.isEmpty()) {
         return;
     }
-    const QString problem = SaveLogFile(path, ResultsLogLines());
+    const QString problem = SaveLogFile(path, resultsLogLines());
     if (!problem.isEmpty()) {
         desktop_.showError(problem);
         return;

@@ -13,12 +13,12 @@ namespace tavrix {
 // One clipboard entry: plain text for editors, rich text in the window's font
 // for word processors and mail editors. An empty log empties the clipboard.
 void TFormTavrix::BitBtnCopyLogToClipboardClick() {
-    const QStringList lines = ResultsLogLines();
+    const QStringList lines = resultsLogLines();
     desktop_.setClipboard(lines.join(QLatin1Char('\n')), ResultsLogDocument(lines, font())->toHtml());
 }
 
 void TFormTavrix::BitBtnPrintLogClick() {
-    const QStringList lines = ResultsLogLines();
+    const QStringList lines = resultsLogLines();
     if (lines.isEmpty()) {
         return;
     }

@@ -28,7 +28,7 @@ void TFormTavrix::BitBtnEmailLogClick() {
     if (mailUnderWay_)
         return;
     mailUnderWay_ = true;
-    QString log = ResultsLogText();
+    QString log = resultsLogText();
     // A last line typed in the amend dialog may lack its line break.
     if (!log.isEmpty() && !log.endsWith(u'\n'))
         log += u'\n';

@@ -36,11 +36,11 @@ void TFormTavrix::connectResultsLogHandlers() {
     onMenu(ui->EmailResultsLog1, &TFormTavrix::BitBtnEmailLogClick);
 }
 
-QStringList TFormTavrix::ResultsLogLines() const {
+QStringList TFormTavrix::resultsLogLines() const {
     return tavrix::ResultsLogLines(*ui->MemoResultsLog);
 }
 
-QString TFormTavrix::ResultsLogText() const {
+QString TFormTavrix::resultsLogText() const {
     return WholeText(*ui->MemoResultsLog->document());
 }
 
@@ -64,11 +64,11 @@ void TFormTavrix::BitBtnAddNoteToLogClick() {
     if (logTextDialog_ == nullptr) {
         return;
     }
-    logTextDialog_->SetLogText(ResultsLogText());
+    logTextDialog_->setLogText(resultsLogText());
     const QPoint at = frameGeometry().topLeft();
     logTextDialog_->ShowAtPosition(at.x() + 220, at.y() + 310);
     if (logTextDialog_->LogTextAccepted()) {
-        ui->MemoResultsLog->setPlainText(logTextDialog_->LogText());
+        ui->MemoResultsLog->setPlainText(logTextDialog_->logText());
     }
 }
 

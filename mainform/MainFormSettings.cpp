@@ -31,7 +31,7 @@ constexpr int RowHeightOverFontSize = 12;
 
 // A settings file that cannot be read whole is damaged: it is deleted and
 // the defaults take its place, without a word to the person.
-void TFormTavrix::LoadSettings() {
+void TFormTavrix::loadSettings() {
     const ReadResult file = ReadRegularFile(paths_.settingsFile(), MaxSettingsFileBytes);
     std::optional<Settings> settings;
     if (file.read() && !file.truncated()) {
@@ -68,7 +68,7 @@ void TFormTavrix::applySettings(const Settings& settings) {
 
 // Whatever closes the window; a file that cannot be written is skipped
 // silently and the previous one stays whole.
-void TFormTavrix::SaveSettings() const {
+void TFormTavrix::saveSettings() const {
     Settings settings;
     settings.fontSize = font().pointSize();
     settings.decimals = ui->ComboBoxDecimalPlaces->currentIndex();

@@ -106,7 +106,7 @@ void TFormTavrix::connectHandlers() {
          {ui->ListBoxConvertCategory, ui->ListBoxConvertFromUnit, ui->ListBoxConvertToUnit}) {
         connect(list, &QListWidget::currentRowChanged, this, [this, list] {
             if (pressedList_ != list) {
-                ListClick(*list);
+                listClick(*list);
             }
         });
     }
@@ -135,7 +135,7 @@ void TFormTavrix::connectHandlers() {
     connectResultsLogHandlers();
     connectBrandingHandlers();
     // The end of the desktop session may never close the window.
-    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { SaveSettings(); });
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { saveSettings(); });
 }
 
 // The window sees every key before the focused control, as a form with key
@@ -226,7 +226,7 @@ void TFormTavrix::FormShow() {
         // Loading selects and refills step by step; only the state it ends
         // in is converted, so a refused value is reported once, not per step.
         const QScopedValueRollback quiet(conversionsHeld_, true);
-        LoadSettings();
+        loadSettings();
     }
     ApplyFontSize(font().pointSize());
     refreshUnitLabels();
@@ -253,7 +253,7 @@ void TFormTavrix::closeEvent(QCloseEvent* event) {
 }
 
 void TFormTavrix::FormClose() {
-    SaveSettings();
+    saveSettings();
 }
 
 void TFormTavrix::Exit1Click() {
@@ -286,7 +286,7 @@ bool TFormTavrix::eventFilter(QObject* watched, QEvent* event) {
         } else if (event->type() == QEvent::MouseButtonRelease && pressedList_ == list) {
             pressedList_ = nullptr;
             if (list->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint()) != nullptr) {
-                ListClick(*list);
+                listClick(*list);
             }
         }
     }
@@ -300,7 +300,7 @@ bool TFormTavrix::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TFormTavrix::ListClick(const QListWidget& list) {
+void TFormTavrix::listClick(const QListWidget& list) {
     if (&list == ui->ListBoxConvertCategory) {
         ListBoxConvertCategoryClick();
     } else if (&list == ui->ListBoxConvertFromUnit) {

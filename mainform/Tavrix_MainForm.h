@@ -60,17 +60,17 @@ public:
     void ApplyDefaultSettings();
     void ApplyFontSize(int points);
     void SetSpelling(Spelling spelling);
-    void LoadSettings();
-    void SaveSettings() const;
+    void loadSettings();
+    void saveSettings() const;
 
     // The results log's lines as the field wraps them, and its whole text
     // with hard line breaks only (every line ended).
-    QStringList ResultsLogLines() const;
-    QString ResultsLogText() const;
+    QStringList resultsLogLines() const;
+    QString resultsLogText() const;
 
     bool UseUSASpelling() const { return spelling_ == Spelling::USA; }
     // The display mode the result is rendered in: scientific wins over the thousands separator.
-    ResultFormatCode CurrentResultFormatCode() const;
+    ResultFormatCode currentResultFormatCode() const;
 
 public slots:
     void FormCreate();
@@ -147,7 +147,7 @@ private:
     // force back into the box; true when the number in force changed.
     bool takeTypedDecimals();
     void FormMouseDown();
-    void ListClick(const QListWidget& list);
+    void listClick(const QListWidget& list);
     void showScientificFormatState();
     void refreshUnitLabels();
     // Opens the calculator at `offset` from the window's top-left corner;

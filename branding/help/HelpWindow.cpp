@@ -157,7 +157,7 @@ void HelpWindow::showTopicChooser(const QList<QHelpLink>& documents, const QStri
     browser_->setHtml(html);
 }
 
-void HelpWindow::ShowView(HelpView view) {
+void HelpWindow::showView(HelpView view) {
     if (view == HelpView::Contents) {
         tabs_->setCurrentWidget(contentsTab_);
     } else {
@@ -176,7 +176,7 @@ std::function<void(HelpView)> HelpViewerFor(QString collectionFile, QWidget& own
     return [window, collectionFile = std::move(collectionFile), &owner](HelpView view) {
         if (window->isNull())
             *window = new HelpWindow(collectionFile, &owner);
-        (*window)->ShowView(view);
+        (*window)->showView(view);
     };
 }
 

@@ -28,7 +28,7 @@ public:
     // that says so.
     explicit HelpWindow(const QString& collectionFile, QWidget* parent = nullptr);
 
-    void ShowView(HelpView view);
+    void showView(HelpView view);
     // Null when the collection could not be opened.
     QHelpEngine* engine() const { return engine_; }
 

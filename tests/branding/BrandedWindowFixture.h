@@ -24,16 +24,16 @@ protected:
     void SetUp() override {
         window.attachSplash(splash);
         window.attachBranding(branding);
-        desktop.expectModal([this](QDialog& dialog) { MeetStartUpSplash(dialog); });
+        desktop.expectModal([this](QDialog& dialog) { meetStartUpSplash(dialog); });
         MainWindowTest::SetUp();
         ASSERT_TRUE(QTest::qWaitFor([this] { return modalCalls() == 1; }, SoonMs))
             << "no splash after the window came up";
         desktop.verify();
     }
 
-    virtual void MeetStartUpSplash(QDialog& dialog) { CloseByPress(dialog); }
+    virtual void meetStartUpSplash(QDialog& dialog) { closeByPress(dialog); }
 
-    static void CloseByPress(QDialog& dialog, Qt::MouseButton button = Qt::LeftButton) {
+    static void closeByPress(QDialog& dialog, Qt::MouseButton button = Qt::LeftButton) {
         Click(Find<QLabel>(dialog, "ImageSplash"), button);
         EXPECT_TRUE(QTest::qWaitFor([&dialog] { return !dialog.isVisible(); }, SoonMs));
     }

@@ -172,7 +172,7 @@ TEST_F(BuiltManual, AnEntryWithSeveralPagesOffersThemAll) {
 }
 
 TEST_F(BuiltManual, OneClickOpensAPage) {
-    help.ShowView(HelpView::Contents);
+    help.showView(HelpView::Contents);
     QHelpContentWidget& contents = *engine().contentWidget();
     const QModelIndexList temperature =
         engine().contentModel()->match(engine().contentModel()->index(0, 0), Qt::DisplayRole, "Temperature",
@@ -182,7 +182,7 @@ TEST_F(BuiltManual, OneClickOpensAPage) {
     ClickAt(*contents.viewport(), contents.visualRect(temperature.front()).center());
     EXPECT_EQ(Find<QTextBrowser>(help, "HelpPage").documentTitle(), "Temperature");
 
-    help.ShowView(HelpView::Index);
+    help.showView(HelpView::Index);
     QHelpIndexWidget& index = *engine().indexWidget();
     index.filterIndices("absolute zero");
     ClickAt(*index.viewport(), index.visualRect(engine().indexModel()->index(0, 0)).center());
@@ -191,10 +191,10 @@ TEST_F(BuiltManual, OneClickOpensAPage) {
 
 TEST_F(BuiltManual, OpensOnTheAskedView) {
     const QTabWidget& navigation = Find<QTabWidget>(help, "HelpNavigation");
-    help.ShowView(HelpView::Index);
+    help.showView(HelpView::Index);
     EXPECT_TRUE(help.isVisible());
     EXPECT_EQ(navigation.currentWidget()->findChild<QHelpIndexWidget*>(), engine().indexWidget());
-    help.ShowView(HelpView::Contents);
+    help.showView(HelpView::Contents);
     EXPECT_EQ(navigation.currentWidget()->findChild<QHelpContentWidget*>(), engine().contentWidget());
 }
 
@@ -219,7 +219,7 @@ TEST(MissingManual, SaysSoAndCreatesNothing) {
     QTemporaryDir empty;
     ASSERT_TRUE(empty.isValid());
     HelpWindow help(empty.filePath(HelpCollectionFile));
-    help.ShowView(HelpView::Index);
+    help.showView(HelpView::Index);
     EXPECT_EQ(help.engine(), nullptr);
     EXPECT_TRUE(Find<QTextBrowser>(help, "HelpPage").toPlainText().contains("cannot be found"));
     EXPECT_TRUE(QDir(empty.path()).isEmpty());

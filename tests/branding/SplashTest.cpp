@@ -10,7 +10,7 @@ using Splash = BrandedWindowTest;
 // Looks at the start-up splash and lets it close by itself.
 class SplashAtStartUp : public BrandedWindowTest {
 protected:
-    void MeetStartUpSplash(QDialog& dialog) override {
+    void meetStartUpSplash(QDialog& dialog) override {
         mainWindowVisibleBehind = window.isVisible();
         version = Find<QLabel>(dialog, "LabellVersion").text();
         versionPlace = Find<QLabel>(dialog, "LabellVersion").geometry();
@@ -50,7 +50,7 @@ TEST_F(Splash, AboutShowsItAgainForSixSeconds) {
     desktop.expectModal([&](QDialog& dialog) {
         interval = switchOffTimer().interval();
         remaining = switchOffTimer().remainingTime();
-        CloseByPress(dialog);
+        closeByPress(dialog);
     });
     trigger("About1");
     // Shown from the show timer, not from the menu handler itself.

@@ -48,7 +48,7 @@ QString PressAll(TCalculatorModel& calculator, const std::string& keys) {
         const auto found = keyCodes.find(key);
         const int code = found != keyCodes.end() ? found->second : NoKey;
         EXPECT_NE(code, NoKey) << key;
-        const QString caption = KeyCaption(code, calculator.DecimalSeparator());
+        const QString caption = KeyCaption(code, calculator.decimalSeparator());
         const QString message = calculator.PressKey(code, caption.isEmpty() ? QChar() : caption[0]);
         if (!message.isEmpty()) {
             lastMessage = message;
@@ -60,14 +60,14 @@ QString PressAll(TCalculatorModel& calculator, const std::string& keys) {
 // Digits typed on the keyboard, appended as the display field would.
 void TypeDigits(TCalculatorModel& calculator, const QString& digits) {
     for (const QChar digit : digits) {
-        calculator.PrepareTypedCharacter(digit);
-        const QString text = calculator.DisplayText() + digit;
-        calculator.SetDisplay(text, static_cast<int>(text.size()));
+        calculator.prepareTypedCharacter(digit);
+        const QString text = calculator.displayText() + digit;
+        calculator.setDisplay(text, static_cast<int>(text.size()));
     }
 }
 
 struct Opened : ::testing::Test {
-    Opened() { calculator.BeginOpening(0, NumberFormat{}); }
+    Opened() { calculator.beginOpening(0, NumberFormat{}); }
     TCalculatorModel calculator;
 };
 
@@ -110,220 +110,220 @@ TEST(CalculatorKeys, CaptionsFollowTheTableAndTheLocaleSeparator) {
 
 TEST_F(Opened, AnOperationWaitsForEqualsAndIsReplacedNotWorkedOut) {
     PressAll(calculator, "2+3=");
-    EXPECT_EQ(calculator.DisplayText(), "5");
+    EXPECT_EQ(calculator.displayText(), "5");
     EXPECT_EQ(calculator.CalcValue(), 5);
-    EXPECT_EQ(calculator.OperationSign(), "=");
+    EXPECT_EQ(calculator.operationSign(), "=");
     PressAll(calculator, "c2+3x4=");
-    EXPECT_EQ(calculator.DisplayText(), "12");
+    EXPECT_EQ(calculator.displayText(), "12");
     PressAll(calculator, "c9-4=");
-    EXPECT_EQ(calculator.DisplayText(), "5");
+    EXPECT_EQ(calculator.displayText(), "5");
     PressAll(calculator, "c1/3=");
-    EXPECT_EQ(calculator.DisplayText(), "0.333333333333333");
+    EXPECT_EQ(calculator.displayText(), "0.333333333333333");
     PressAll(calculator, "c7/0=");
-    EXPECT_EQ(calculator.DisplayText(), "0");
+    EXPECT_EQ(calculator.displayText(), "0");
     EXPECT_EQ(calculator.CalcValue(), 0);
 }
 
 TEST_F(Opened, TheSignOfThePendingOperationIsTheTextPressed) {
     PressAll(calculator, "2x");
-    EXPECT_EQ(calculator.OperationSign(), "x");
-    EXPECT_EQ(calculator.Pending(), PendingOperation::Multiply);
+    EXPECT_EQ(calculator.operationSign(), "x");
+    EXPECT_EQ(calculator.pending(), PendingOperation::Multiply);
     calculator.PressKey(KeyMultiply, '*');
-    EXPECT_EQ(calculator.OperationSign(), "*");
+    EXPECT_EQ(calculator.operationSign(), "*");
     PressAll(calculator, "-");
-    EXPECT_EQ(calculator.Pending(), PendingOperation::Subtract);
+    EXPECT_EQ(calculator.pending(), PendingOperation::Subtract);
     PressAll(calculator, "/");
-    EXPECT_EQ(calculator.Pending(), PendingOperation::Divide);
+    EXPECT_EQ(calculator.pending(), PendingOperation::Divide);
     EXPECT_EQ(calculator.CalcValue(), 2);
 }
 
 TEST_F(Opened, AOneOperandKeyEndsThePendingOperationWithoutWorkingItOut) {
     PressAll(calculator, "5x3n");
-    EXPECT_EQ(calculator.DisplayText(), "-3");
+    EXPECT_EQ(calculator.displayText(), "-3");
     EXPECT_EQ(calculator.CalcValue(), 5);
     PressAll(calculator, "=");
-    EXPECT_EQ(calculator.DisplayText(), "-3");
+    EXPECT_EQ(calculator.displayText(), "-3");
     EXPECT_EQ(calculator.CalcValue(), -3);
 }
 
 TEST_F(Opened, SquareRoot) {
     PressAll(calculator, "9r");
-    EXPECT_EQ(calculator.DisplayText(), "3");
+    EXPECT_EQ(calculator.displayText(), "3");
     EXPECT_EQ(calculator.CalcValue(), 3);
-    EXPECT_EQ(calculator.Pending(), PendingOperation::OneOperandDone);
+    EXPECT_EQ(calculator.pending(), PendingOperation::OneOperandDone);
     PressAll(calculator, "c2r");
-    EXPECT_EQ(calculator.DisplayText(), "1.4142135623731"); // sqrt(2) = 1.41421356237309|5..., rounded up
+    EXPECT_EQ(calculator.displayText(), "1.4142135623731"); // sqrt(2) = 1.41421356237309|5..., rounded up
     PressAll(calculator, "c0r");
-    EXPECT_EQ(calculator.DisplayText(), "0");
+    EXPECT_EQ(calculator.displayText(), "0");
     PressAll(calculator, "c7=4n");
     EXPECT_EQ(PressAll(calculator, "r"), NegativeSquareRootMessage);
-    EXPECT_EQ(calculator.DisplayText(), "-4");
+    EXPECT_EQ(calculator.displayText(), "-4");
     EXPECT_EQ(calculator.CalcValue(), 7);
 }
 
 TEST_F(Opened, Reciprocal) {
     PressAll(calculator, "4i");
-    EXPECT_EQ(calculator.DisplayText(), "0.25");
+    EXPECT_EQ(calculator.displayText(), "0.25");
     EXPECT_EQ(calculator.CalcValue(), 0.25);
     PressAll(calculator, "c6=0i");
-    EXPECT_EQ(calculator.DisplayText(), "0");
+    EXPECT_EQ(calculator.displayText(), "0");
     EXPECT_EQ(calculator.CalcValue(), 6);
-    EXPECT_EQ(calculator.Pending(), PendingOperation::OneOperandDone);
+    EXPECT_EQ(calculator.pending(), PendingOperation::OneOperandDone);
     PressAll(calculator, "c10000000i");
-    EXPECT_EQ(calculator.DisplayText(), "1E-7");
+    EXPECT_EQ(calculator.displayText(), "1E-7");
 }
 
 TEST_F(Opened, PiShowsFifteenDigitsAndTakesTheDisplayAsFirstOperand) {
     PressAll(calculator, "p");
-    EXPECT_EQ(calculator.DisplayText(), "3.14159265358979");
-    EXPECT_EQ(calculator.Pending(), PendingOperation::None);
+    EXPECT_EQ(calculator.displayText(), "3.14159265358979");
+    EXPECT_EQ(calculator.pending(), PendingOperation::None);
     // "=" reads the display, which holds pi to 15 digits: 2 x 3.14159265358979.
     PressAll(calculator, "c2xp=");
-    EXPECT_EQ(calculator.DisplayText(), "6.28318530717958");
+    EXPECT_EQ(calculator.displayText(), "6.28318530717958");
     // With an operation pending, Pi first makes the display the first operand.
     PressAll(calculator, "c2x3p");
     EXPECT_EQ(calculator.CalcValue(), 3);
-    EXPECT_EQ(calculator.Pending(), PendingOperation::Multiply);
+    EXPECT_EQ(calculator.pending(), PendingOperation::Multiply);
 }
 
 TEST_F(Opened, ClearEntryKeepsTheOperationClearForgetsIt) {
     PressAll(calculator, "2+3e");
-    EXPECT_EQ(calculator.DisplayText(), "0");
+    EXPECT_EQ(calculator.displayText(), "0");
     PressAll(calculator, "4=");
-    EXPECT_EQ(calculator.DisplayText(), "6");
+    EXPECT_EQ(calculator.displayText(), "6");
     PressAll(calculator, "8+3c");
-    EXPECT_EQ(calculator.DisplayText(), "0");
+    EXPECT_EQ(calculator.displayText(), "0");
     EXPECT_EQ(calculator.CalcValue(), 0);
-    EXPECT_EQ(calculator.Pending(), PendingOperation::None);
-    EXPECT_EQ(calculator.CurrentValueText(), "0");
+    EXPECT_EQ(calculator.pending(), PendingOperation::None);
+    EXPECT_EQ(calculator.currentValueText(), "0");
     PressAll(calculator, "4=");
-    EXPECT_EQ(calculator.DisplayText(), "4");
+    EXPECT_EQ(calculator.displayText(), "4");
 }
 
 TEST_F(Opened, Memory) {
     PressAll(calculator, "5S");
     EXPECT_EQ(calculator.CalcMemory(), 5);
-    EXPECT_EQ(calculator.MemoryText(), "5");
+    EXPECT_EQ(calculator.memoryText(), "5");
     PressAll(calculator, "c3A");
     EXPECT_EQ(calculator.CalcMemory(), 8);
     PressAll(calculator, "c0.5nA");
     EXPECT_EQ(calculator.CalcMemory(), 7.5);
     // Recalled digits are joined, not replaced.
     PressAll(calculator, "cR2");
-    EXPECT_EQ(calculator.DisplayText(), "7.52");
+    EXPECT_EQ(calculator.displayText(), "7.52");
     PressAll(calculator, "Z");
     EXPECT_EQ(calculator.CalcMemory(), 0);
-    EXPECT_EQ(calculator.MemoryText(), "0");
+    EXPECT_EQ(calculator.memoryText(), "0");
 }
 
 TEST_F(Opened, DigitsSeparatorAndBackSpace) {
     PressAll(calculator, "1.5.2");
-    EXPECT_EQ(calculator.DisplayText(), "1.52");
+    EXPECT_EQ(calculator.displayText(), "1.52");
     PressAll(calculator, "b");
-    EXPECT_EQ(calculator.DisplayText(), "1.5");
-    calculator.SetDisplay("123", 1);
+    EXPECT_EQ(calculator.displayText(), "1.5");
+    calculator.setDisplay("123", 1);
     PressAll(calculator, "9");
-    EXPECT_EQ(calculator.DisplayText(), "1923");
-    EXPECT_EQ(calculator.Caret(), 2);
+    EXPECT_EQ(calculator.displayText(), "1923");
+    EXPECT_EQ(calculator.caret(), 2);
     PressAll(calculator, "b");
-    EXPECT_EQ(calculator.DisplayText(), "123");
-    EXPECT_EQ(calculator.Caret(), 1);
-    calculator.SetDisplay("123", 0);
+    EXPECT_EQ(calculator.displayText(), "123");
+    EXPECT_EQ(calculator.caret(), 1);
+    calculator.setDisplay("123", 0);
     PressAll(calculator, "b");
-    EXPECT_EQ(calculator.DisplayText(), "123");
+    EXPECT_EQ(calculator.displayText(), "123");
     // A display emptied by BackSpace shows 0, and the next digit replaces it.
-    calculator.SetDisplay("7", 1);
+    calculator.setDisplay("7", 1);
     PressAll(calculator, "b");
-    EXPECT_EQ(calculator.DisplayText(), "0");
+    EXPECT_EQ(calculator.displayText(), "0");
     PressAll(calculator, "4");
-    EXPECT_EQ(calculator.DisplayText(), "4");
+    EXPECT_EQ(calculator.displayText(), "4");
 }
 
 TEST_F(Opened, ANumberBegunWithTheSeparatorGetsItsLeadingZero) {
     PressAll(calculator, "2+3=.5");
-    EXPECT_EQ(calculator.DisplayText(), "0.5");
+    EXPECT_EQ(calculator.displayText(), "0.5");
     PressAll(calculator, "x.5=");
-    EXPECT_EQ(calculator.DisplayText(), "0.25");
-    calculator.PrepareTypedCharacter(QChar(0x0663)); // ARABIC-INDIC DIGIT THREE, which no filter admits
-    EXPECT_EQ(calculator.DisplayText(), "0.25");
-    calculator.PrepareTypedCharacter('.');
-    EXPECT_EQ(calculator.DisplayText(), "0");
+    EXPECT_EQ(calculator.displayText(), "0.25");
+    calculator.prepareTypedCharacter(QChar(0x0663)); // ARABIC-INDIC DIGIT THREE, which no filter admits
+    EXPECT_EQ(calculator.displayText(), "0.25");
+    calculator.prepareTypedCharacter('.');
+    EXPECT_EQ(calculator.displayText(), "0");
     EXPECT_FALSE(calculator.StartNewEntry());
     // After a one-operand key the separator joins the shown result, as digits do.
     PressAll(calculator, "c9=r.");
-    EXPECT_EQ(calculator.DisplayText(), "3.");
+    EXPECT_EQ(calculator.displayText(), "3.");
 }
 
 TEST_F(Opened, KeypadDigitsHaveNoLimit) {
     PressAll(calculator, "12345678901234567890.123456789012");
-    EXPECT_EQ(calculator.DisplayText(), "12345678901234567890.123456789012");
+    EXPECT_EQ(calculator.displayText(), "12345678901234567890.123456789012");
 }
 
 TEST_F(Opened, CommaLocale) {
-    calculator.BeginOpening(0, NumberFormat{",", "."});
+    calculator.beginOpening(0, NumberFormat{",", "."});
     PressAll(calculator, "1.5+1=");
-    EXPECT_EQ(calculator.DisplayText(), "2,5");
+    EXPECT_EQ(calculator.displayText(), "2,5");
     PressAll(calculator, "c1.25x2=");
-    EXPECT_EQ(calculator.DisplayText(), "2,5");
+    EXPECT_EQ(calculator.displayText(), "2,5");
 }
 
 TEST_F(Opened, WhatOkHandsBack) {
     PressAll(calculator, "7=");
     TypeDigits(calculator, "25");
-    calculator.AcceptIfComplete();
+    calculator.acceptIfComplete();
     EXPECT_TRUE(calculator.CalcAccepted());
     EXPECT_EQ(calculator.CalcValue(), 7); // no key stored the typed 25
 
-    calculator.BeginOpening(0, NumberFormat{});
+    calculator.beginOpening(0, NumberFormat{});
     EXPECT_FALSE(calculator.CalcAccepted());
     PressAll(calculator, "25=");
-    calculator.AcceptIfComplete();
+    calculator.acceptIfComplete();
     EXPECT_TRUE(calculator.CalcAccepted());
     EXPECT_EQ(calculator.CalcValue(), 25);
 
-    calculator.BeginOpening(0, NumberFormat{});
+    calculator.beginOpening(0, NumberFormat{});
     PressAll(calculator, "3x4=n");
-    calculator.AcceptIfComplete();
+    calculator.acceptIfComplete();
     EXPECT_TRUE(calculator.CalcAccepted());
     EXPECT_EQ(calculator.CalcValue(), 12);
-    EXPECT_EQ(calculator.DisplayText(), "-12");
+    EXPECT_EQ(calculator.displayText(), "-12");
 
-    calculator.BeginOpening(0, NumberFormat{});
+    calculator.beginOpening(0, NumberFormat{});
     PressAll(calculator, "2x");
-    calculator.AcceptIfComplete();
+    calculator.acceptIfComplete();
     EXPECT_FALSE(calculator.CalcAccepted());
 }
 
 TEST_F(Opened, AResultInExponentFormCannotBeReadBack) {
     PressAll(calculator, "100000000000x100000000000=");
-    ASSERT_EQ(calculator.DisplayText(), "1E+22");
+    ASSERT_EQ(calculator.displayText(), "1E+22");
     EXPECT_EQ(calculator.CalcValue(), 1e22);
     PressAll(calculator, "S");
     EXPECT_EQ(calculator.CalcMemory(), 0);
     PressAll(calculator, "7=");
-    calculator.SetDisplay("1E+22", 5);
+    calculator.setDisplay("1E+22", 5);
     PressAll(calculator, "+");
     EXPECT_EQ(calculator.CalcValue(), 7); // the unreadable display left it alone
-    calculator.SetDisplay("1E+22", 5);
+    calculator.setDisplay("1E+22", 5);
     PressAll(calculator, "=");
     EXPECT_EQ(calculator.CalcValue(), 7);
-    EXPECT_EQ(calculator.DisplayText(), "1E+22");
+    EXPECT_EQ(calculator.displayText(), "1E+22");
     PressAll(calculator, "n");
-    EXPECT_EQ(calculator.DisplayText(), "-1");
+    EXPECT_EQ(calculator.displayText(), "-1");
 }
 
 TEST_F(Opened, ResultsBeyondTheDoubleRangeAreRefused) {
     const QString tenToThe300 = "1" + QString(300, '0');
-    calculator.SetDisplay(tenToThe300, 301);
+    calculator.setDisplay(tenToThe300, 301);
     PressAll(calculator, "x");
-    calculator.SetDisplay(tenToThe300, 301);
+    calculator.setDisplay(tenToThe300, 301);
     EXPECT_EQ(PressAll(calculator, "="), ResultOutOfRangeMessage);
     EXPECT_EQ(calculator.CalcValue(), 1e300);
-    EXPECT_EQ(calculator.Pending(), PendingOperation::Multiply);
-    EXPECT_EQ(calculator.DisplayText(), tenToThe300);
+    EXPECT_EQ(calculator.pending(), PendingOperation::Multiply);
+    EXPECT_EQ(calculator.displayText(), tenToThe300);
     PressAll(calculator, "S");
     EXPECT_EQ(PressAll(calculator, "A"), QString());
-    calculator.SetDisplay("1" + QString(308, '0'), 309);
+    calculator.setDisplay("1" + QString(308, '0'), 309);
     PressAll(calculator, "S");
     EXPECT_EQ(PressAll(calculator, "A"), ResultOutOfRangeMessage);
     EXPECT_EQ(calculator.CalcMemory(), 1e308);
@@ -333,11 +333,11 @@ TEST_F(Opened, AfterAOneOperandKeyKeypadDigitsJoinWhileTypedDigitsReplace) {
     PressAll(calculator, "9=r");
     ASSERT_TRUE(calculator.StartNewEntry());
     PressAll(calculator, "1");
-    EXPECT_EQ(calculator.DisplayText(), "31");
+    EXPECT_EQ(calculator.displayText(), "31");
 
     PressAll(calculator, "c9=r");
     TypeDigits(calculator, "1");
-    EXPECT_EQ(calculator.DisplayText(), "1");
+    EXPECT_EQ(calculator.displayText(), "1");
 }
 
 TEST(CalculatorValueText, FixedWithEightDecimalsTrimmed) {

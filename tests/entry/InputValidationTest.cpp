@@ -22,7 +22,7 @@ struct Reading {
 // Each test starts with the "." separator.
 class InputRules : public ::testing::Test {
 protected:
-    void UseSeparator(const std::string& decimal) {
+    void useSeparator(const std::string& decimal) {
         separator = DecimalSeparatorOf(NumberFormat{decimal, " "});
     }
 
@@ -117,7 +117,7 @@ TEST_F(InputRules, OnlyDigitsSeparatorAndThreeControlKeysStand) {
 TEST_F(InputRules, CommaLocaleTakesCommaAndRefusesPoint) {
     EXPECT_EQ(FilterNumericKey(QStringLiteral("1.5"), 3, u'1', false, 12, 1, separator).limitReached,
               DigitLimit::PostDecimal);
-    UseSeparator(",");
+    useSeparator(",");
     EXPECT_EQ(TypeInValueField(QStringLiteral("12"), 2, u',').character, u',');
     EXPECT_EQ(TypeInValueField(QStringLiteral("12"), 2, u'.').character, QChar(0));
     EXPECT_EQ(TypeInValueField(QStringLiteral("1,5"), 3, u',').character, QChar(0));
@@ -133,12 +133,12 @@ TEST_F(InputRules, NormalisingTurnsOnlyTheFirstOtherSeparator) {
     NormaliseDecimalSeparator(text, separator);
     EXPECT_EQ(text, QStringLiteral("1.5,3"));
 
-    UseSeparator(",");
+    useSeparator(",");
     text = QStringLiteral("2.5.1");
     NormaliseDecimalSeparator(text, separator);
     EXPECT_EQ(text, QStringLiteral("2,5.1"));
 
-    UseSeparator("\xd9\xab"); // Arabic decimal separator: neither point nor comma changes
+    useSeparator("\xd9\xab"); // Arabic decimal separator: neither point nor comma changes
     text = QStringLiteral("2.5,1");
     NormaliseDecimalSeparator(text, separator);
     EXPECT_EQ(text, QStringLiteral("2.5,1"));
@@ -151,7 +151,7 @@ TEST_F(InputRules, NumberTextHoldsOnlyDigitsMinusAndSeparator) {
     EXPECT_FALSE(IsNumberText(QStringLiteral("1,5"), separator));
     EXPECT_FALSE(IsNumberText(QStringLiteral("1e5"), separator));
     EXPECT_FALSE(IsNumberText(QStringLiteral(" 1"), separator));
-    UseSeparator(",");
+    useSeparator(",");
     EXPECT_TRUE(IsNumberText(QStringLiteral("1,5"), separator));
     EXPECT_FALSE(IsNumberText(QStringLiteral("1.5"), separator));
 }
@@ -210,7 +210,7 @@ TEST_F(InputRules, TooLargeIsInvalidTooSmallIsZero) {
 }
 
 TEST_F(InputRules, CommaLocaleReadsBothSeparators) {
-    UseSeparator(",");
+    useSeparator(",");
     EXPECT_EQ(Read(QStringLiteral("1,5")).value, 1.5);
     EXPECT_EQ(Read(QStringLiteral("1.5")).value, 1.5);
     EXPECT_EQ(Read(QStringLiteral("1.5.3")).value, -1.0);
@@ -238,9 +238,9 @@ TEST(LocaleNumberFormat, SeparatorsOfTheRegionalSettingsInUtf8) {
 }
 
 TEST_F(InputRules, UnusableSeparatorFallsBackToPoint) {
-    UseSeparator("");
+    useSeparator("");
     EXPECT_EQ(separator, u'.');
-    UseSeparator("\xd9\xab"); // U+066B, one character in two UTF-8 bytes
+    useSeparator("\xd9\xab"); // U+066B, one character in two UTF-8 bytes
     EXPECT_EQ(separator, QChar(0x066b));
     EXPECT_EQ(Read(QStringLiteral("2\u066b5")).value, 2.5);
 }
@@ -285,14 +285,14 @@ TEST_F(InputRules, PasteIsAcceptedExactlyWhenItsResultCouldHaveBeenTyped) {
         {".", "1.", 2, 0, "12345678901", false, "", DigitLimit::PostDecimal},
     };
     for (const Case& c : cases) {
-        UseSeparator(c.separator);
+        useSeparator(c.separator);
         const PasteVerdict verdict = FilterPastedText(c.text, c.selectionStart, c.selectionLength, c.pasted,
                                                       c.allowMinus, 12, 10, separator);
         EXPECT_EQ(verdict.inserted, c.inserted) << c.text.toStdString() << " + " << c.pasted.toStdString();
         EXPECT_EQ(verdict.limitReached, c.limit) << c.text.toStdString() << " + " << c.pasted.toStdString();
     }
     // The calculator's display keeps 8 behind the separator.
-    UseSeparator(".");
+    useSeparator(".");
     EXPECT_EQ(FilterPastedText("", 0, 0, "0.123456789", false, 12, 8, separator).limitReached,
               DigitLimit::PostDecimal);
     EXPECT_EQ(FilterPastedText("", 0, 0, "0.12345678", false, 12, 8, separator).inserted, "0.12345678");

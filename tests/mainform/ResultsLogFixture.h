@@ -22,8 +22,8 @@ protected:
 
     QPlainTextEdit& logField() { return control<QPlainTextEdit>("MemoResultsLog"); }
     // The log's lines as the field shows them, and its whole text.
-    QStringList logLines() { return window.ResultsLogLines(); }
-    QString logText() { return window.ResultsLogText(); }
+    QStringList logLines() { return window.resultsLogLines(); }
+    QString logText() { return window.resultsLogText(); }
 
     // The person opens the amend dialog, replaces its whole text by `text`
     // (as a paste would) and presses OK.
