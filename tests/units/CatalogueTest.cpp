@@ -7,6 +7,8 @@
 
 #include <array>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <iomanip>
 #include <iterator>
 #include <limits>
@@ -36,7 +38,7 @@ constexpr long double Refused = std::numeric_limits<long double>::quiet_NaN();
 // Every unit's European name and the value of 1, 2 and 0.3 of it in its
 // category's base unit, worked out by golden-values.bc from what each unit is
 // (the inch, the pound, standard gravity, ...), exactly, to 21 significant
-// digits.
+// digits. GoldenValues.TableIsWhatTheBcFileComputes keeps the two the same.
 // clang-format off
 constexpr ExpectedUnit ExpectedUnits[] = {
     {0,  "cm/sec²",                    {0.01L, 0.02L, 0.00299999999999999988898L}},
@@ -643,6 +645,45 @@ TEST(UnitToBase, GoldenValuesInEveryUnit) {
             }
         }
     }
+}
+
+// The table above and golden-values.bc give the same numbers: bc's text and
+// the table's literal, both read as long doubles, are equal. Each row also
+// names its unit, so a line dropped or repeated by either fails.
+TEST(GoldenValues, TableIsWhatTheBcFileComputes) {
+    const std::string command = "BC_LINE_LENGTH=0 bc -l '" TAVRIX_GOLDEN_VALUES_BC "'";
+    FILE* const bc = popen(command.c_str(), "r");
+    ASSERT_NE(bc, nullptr) << command;
+    std::string output;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, bc)) > 0;) {
+        output.append(buffer, n);
+    }
+    ASSERT_EQ(pclose(bc), 0) << command;
+
+    std::istringstream lines(output);
+    std::string line;
+    std::size_t row = 0;
+    for (; std::getline(lines, line); ++row) {
+        ASSERT_LT(row, std::size(ExpectedUnits)) << "bc gives more lines than the table has rows: " << line;
+        const ExpectedUnit& expected = ExpectedUnits[row];
+        std::istringstream fields(line);
+        int index = -1;
+        std::string text[3];
+        std::string extra;
+        const bool complete = !(fields >> index >> text[0] >> text[1] >> text[2]).fail();
+        const bool overlong = !(fields >> extra).fail();
+        EXPECT_TRUE(complete && !overlong) << "bc line " << row << ": " << line;
+        EXPECT_EQ(index, expected.index) << "bc line " << row << ": " << line;
+        for (std::size_t i = 0; i < GoldenInputs.size(); ++i) {
+            const long double want = expected.baseValues[i];
+            const long double fromBc = std::strtold(text[i].c_str(), nullptr);
+            const bool same = std::isnan(want) ? text[i] == "nan" : fromBc == want;
+            EXPECT_TRUE(same) << "unit " << expected.index << " at " << GoldenInputs[i] << ": bc gives "
+                              << text[i] << ", the table " << std::setprecision(21) << want;
+        }
+    }
+    EXPECT_EQ(row, std::size(ExpectedUnits)) << "bc gives fewer lines than the table has rows";
 }
 
 } // namespace
