@@ -41,6 +41,7 @@ public:
         dialog.findChild<QAbstractButton*>("BitBtn_AddTextToResultsLog")->click();
         return dialog.result();
     }
+    QLocale locale() const override { return QLocale::c(); }
 };
 
 struct Window {
