@@ -1,8 +1,12 @@
 // How long one conversion and one rendering take.
 #include "Tavrix_Units.h"
+#include "UnitSearch.h"
 
 #include <benchmark/benchmark.h>
 
+#include <array>
+#include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -55,6 +59,18 @@ BENCHMARK(BM_FormatConversion)
     ->Arg(tavrix::FormatScientific)
     ->Arg(tavrix::FormatFixed)
     ->Arg(tavrix::FormatThousands);
+
+// One keystroke in the unit finder searches every unit in both spellings;
+// it must stay well inside a millisecond. Each argument picks a typed text.
+void BM_SearchUnitsPerKeystroke(benchmark::State& state) {
+    constexpr std::array<std::string_view, 5> typed{"m", "ft min", "lumen m2 lux", "gallon usa", "zzz"};
+    const std::string_view text = typed.at(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tavrix::SearchUnits(text, tavrix::Spelling::European));
+    }
+    state.SetLabel(std::string(text));
+}
+BENCHMARK(BM_SearchUnitsPerKeystroke)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
 
 void BM_HugeAngleToSine(benchmark::State& state) {
     for (auto _ : state) {
