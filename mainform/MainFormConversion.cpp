@@ -2,10 +2,13 @@
 // accepted for which units, and when the conversion runs.
 #include "CalculatorNumberText.h"
 #include "CalculatorPopUp.h"
+#include "CategoryRowDelegate.h"
 #include "ConversionRules.h"
 #include "Desktop.h"
 #include "LocaleNumberFormat.h"
 #include "OV4_Input_Validation.h"
+#include "RefusalTexts.h"
+#include "Tavrix_FindUnit.h"
 #include "Tavrix_MainForm.h"
 #include "UnitIdentities.h"
 #include "ui_Tavrix_MainForm.h"
@@ -19,9 +22,6 @@ namespace {
 
 constexpr int ValueFieldDecimals = 3;
 constexpr int MultipliedValueDecimals = 6;
-
-const QString InputRangeText = QStringLiteral("Input range -1.0 to +1.0");
-const QString TangentUndefinedText = QStringLiteral("Error");
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -92,6 +92,30 @@ void TFormTavrix::FillUnitLists(UnitIndex firstUnit, int unitCount, double defau
     CalculateConversion();
 }
 
+void TFormTavrix::Findunit1Click() {
+    if (findUnit_ == nullptr) {
+        findUnit_ = new TFormFindUnit(this);
+        connect(findUnit_, &TFormFindUnit::unitChosen, this, &TFormTavrix::FoundUnitChosen);
+    }
+    const QRect categories = ui->ListBoxConvertCategory->geometry();
+    // Twice the list's width: a unit's name and its category fit on one row.
+    findUnit_->ShowOver(
+        QRect(ui->ClientArea->mapTo(this, categories.topLeft()),
+              QSize(categories.width() * 2, categories.height())),
+        spelling_,
+        static_cast<const FixedRowHeightDelegate*>(ui->ListBoxConvertFromUnit->itemDelegate())->rowHeight());
+}
+
+void TFormTavrix::FoundUnitChosen(UnitIndex unit, bool asTarget) {
+    const int category = CategoryOfUnit(unit);
+    if (category < 0) {
+        return;
+    }
+    ui->ListBoxConvertCategory->setCurrentRow(category);
+    QListWidget* list = asTarget ? ui->ListBoxConvertToUnit : ui->ListBoxConvertFromUnit;
+    list->setCurrentRow(unit - CategoryUnitRange[static_cast<std::size_t>(category)].firstUnit);
+}
+
 void TFormTavrix::ListBoxConvertFromUnitClick() {
     const QListWidgetItem* item = ui->ListBoxConvertFromUnit->currentItem();
     ui->LabelFromUnit->setText(item ? item->text() : QString());
@@ -136,16 +160,14 @@ void TFormTavrix::CalculateConversion() {
     switch (outcome.refusal) {
     case Refusal::None:
         return showResult(QString::fromStdString(outcome.resultText));
-    case Refusal::InvalidValue:
-        return refuseConversion(QString());
-    case Refusal::SineCosineRange:
-        return refuseConversion(InputRangeText);
-    case Refusal::TangentUndefined:
-        return refuseConversion(TangentUndefinedText);
     case Refusal::NoConversion:
         ui->BitBtnAddToResultsLog->setEnabled(false);
-        desktop_.showError(QString::fromUtf8(EConversionsClass().what()));
+        desktop_.showError(RefusalMessage(outcome.refusal, ui->LabelFromUnit->text()));
         return;
+    case Refusal::InvalidValue:
+    case Refusal::SineCosineRange:
+    case Refusal::TangentUndefined:
+        return refuseConversion(outcome.refusal);
     }
 }
 
@@ -154,13 +176,13 @@ void TFormTavrix::showResult(const QString& resultText) {
     ui->BitBtnAddToResultsLog->setEnabled(true);
 }
 
-// The value is refused: the result field keeps `resultText` (a reason, or
-// nothing), no result may reach the log, and the person is told.
-void TFormTavrix::refuseConversion(const QString& resultText) {
-    ui->EditToValue->setText(resultText);
+// The value is refused: the result field shows the reason (or nothing), no
+// result may reach the log, and the person is told.
+void TFormTavrix::refuseConversion(Refusal refusal) {
+    ui->EditToValue->setText(RefusalFieldText(refusal));
     ui->BitBtnAddToResultsLog->setEnabled(false);
     ui->EditFromValue->setFocus();
-    desktop_.showInformation("The \"" + ui->LabelFromUnit->text() + "\" value is not a valid.");
+    desktop_.showInformation(RefusalMessage(refusal, ui->LabelFromUnit->text()));
 }
 
 void TFormTavrix::EditFromValueChange() {

@@ -2,6 +2,7 @@
 #include "AtomicSave.h"
 #include "CategoryRowDelegate.h"
 #include "DataPaths.h"
+#include "DefaultSpelling.h"
 #include "Desktop.h"
 #include "ReadFile.h"
 #include "SettingsCodec.h"
@@ -83,10 +84,7 @@ void TFormTavrix::saveSettings() const {
 }
 
 void TFormTavrix::ApplyDefaultSettings() {
-    const QLocale locale = desktop_.locale();
-    const bool usEnglish =
-        locale.language() == QLocale::English && locale.territory() == QLocale::UnitedStates;
-    SetSpelling(usEnglish ? Spelling::USA : Spelling::European);
+    SetSpelling(DefaultSpelling(desktop_.locale()));
     ui->ComboBoxDecimalPlaces->setCurrentIndex(DefaultDecimalsPosition);
     ui->Usethousandsseparator1->setChecked(false);
     ui->Scientificformat1->setChecked(false);

@@ -1,6 +1,7 @@
 // The main window's creation, first showing, closing, and the keys and mouse
 // presses it sees before its controls do.
 #include "Tavrix_MainForm.h"
+#include "ValueFieldLimits.h"
 
 #include "CalculatorPopUp.h"
 #include "CategoryRowDelegate.h"
@@ -26,10 +27,6 @@
 namespace tavrix {
 
 namespace {
-
-// The value field takes at most 12 characters before the separator and 10 behind it.
-constexpr int MaxPreDecimalDigits = 12;
-constexpr int MaxPostDecimalDigits = 10;
 
 // The client area below the menu bar never changes size.
 constexpr QSize ClientSize{578, 568};
@@ -132,6 +129,7 @@ void TFormTavrix::connectHandlers() {
     connect(ui->Restoredefaultsettings1, &QAction::triggered, this,
             &TFormTavrix::Restoredefaultsettings1Click);
     connect(ui->Exit1, &QAction::triggered, this, &TFormTavrix::Exit1Click);
+    connect(ui->Findunit1, &QAction::triggered, this, &TFormTavrix::Findunit1Click);
     connectResultsLogHandlers();
     connectBrandingHandlers();
     // The end of the desktop session may never close the window.

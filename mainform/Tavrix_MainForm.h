@@ -2,6 +2,7 @@
 // the multiply and divide buttons, the results log and the menus.
 #pragma once
 
+#include "ConversionRules.h"
 #include "DataPaths.h"
 #include "FittedLabel.h"
 #include "Tavrix_Units.h"
@@ -29,6 +30,7 @@ class Desktop;
 class NumericKeyFilter;
 struct Settings;
 class TFormCalculatorPopUp;
+class TFormFindUnit;
 class TFormOVConvert_LogText;
 class TFormTavrixBranding;
 class TFormTavrixSplash;
@@ -94,6 +96,10 @@ public slots:
     void USAspelling1Click();
     void Restoredefaultsettings1Click();
     void Exit1Click();
+    void Findunit1Click();
+    // A unit chosen in the finder: its category first, then the unit, each
+    // as a choice in the lists makes it.
+    void FoundUnitChosen(UnitIndex unit, bool asTarget);
 
     // The results log.
     void BitBtnAddToResultsLogClick();
@@ -154,7 +160,7 @@ private:
     // the accepted value as the caller writes it, empty when none was accepted.
     QString valueFromCalculatorAt(QPoint offset);
     void setValueText(double value, int decimals);
-    void refuseConversion(const QString& resultText);
+    void refuseConversion(Refusal refusal);
     void showResult(const QString& resultText);
     double readValue(bool& valid, bool allowNegative) const;
     // The separators of the desktop's regional settings as they are now.
@@ -173,6 +179,8 @@ private:
     TFormOVConvert_LogText* logTextDialog_ = nullptr;
     TFormTavrixSplash* splash_ = nullptr;
     TFormTavrixBranding* branding_ = nullptr;
+    // Made when first asked for.
+    TFormFindUnit* findUnit_ = nullptr;
     // Shows the splash once the window is up, and again for About.
     QTimer* TimerSplashShow = nullptr;
     // Where the open and save dialogs of log files start: the folder of the

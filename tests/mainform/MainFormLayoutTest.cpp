@@ -77,7 +77,7 @@ TEST_F(MainWindowLayout, MenuTreeWithExactCaptions) {
           "-", "Exit"}},
         {"Edit",
          {"Clear Results log", "Copy Results Log to clipboard", "Delete selected text in Results Log", "-",
-          "Edit text in Results Log", "Calculate entry for Results Log"}},
+          "Edit text in Results Log", "Calculate entry for Results Log", "-", "Find unit..."}},
         {"Settings",
          {"Small font size", "Medium font size", "Large font size", "-", "Use thousands separator in results",
           "Results in Scientific format", "-", "European spelling", "USA spelling", "-",

@@ -1,0 +1,122 @@
+#include "Tavrix_FindUnit.h"
+
+#include "CategoryRowDelegate.h"
+#include "UnitSearch.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace tavrix {
+
+namespace {
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+constexpr int UnitRole = Qt::UserRole;
+
+} // namespace
+
+TFormFindUnit::TFormFindUnit(QWidget* parent) : QFrame(parent, Qt::Popup) {
+    setObjectName(QStringLiteral("TFormFindUnit"));
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    EditFindUnit = new QLineEdit(this);
+    EditFindUnit->setObjectName(QStringLiteral("EditFindUnit"));
+    EditFindUnit->setPlaceholderText(QStringLiteral("Type part of a unit's name"));
+    EditFindUnit->setAccessibleName(QStringLiteral("Find unit"));
+    EditFindUnit->setAccessibleDescription(
+        QStringLiteral("Up and Down choose a unit, Enter converts from it, Shift+Enter converts to it"));
+    ListBoxFoundUnits = new QListWidget(this);
+    ListBoxFoundUnits->setObjectName(QStringLiteral("ListBoxFoundUnits"));
+    ListBoxFoundUnits->setAccessibleName(QStringLiteral("Units found"));
+    ListBoxFoundUnits->setFocusPolicy(Qt::NoFocus); // the keys stay in the field
+    rowHeights_ = new FixedRowHeightDelegate(ListBoxFoundUnits);
+    ListBoxFoundUnits->setItemDelegate(rowHeights_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(3, 3, 3, 3);
+    layout->setSpacing(3);
+    layout->addWidget(EditFindUnit);
+    layout->addWidget(ListBoxFoundUnits);
+    connect(EditFindUnit, &QLineEdit::textChanged, this, &TFormFindUnit::EditFindUnitChange);
+    connect(ListBoxFoundUnits, &QListWidget::itemActivated, this, [this] { chooseCurrentUnit(false); });
+    EditFindUnit->installEventFilter(this);
+}
+
+void TFormFindUnit::ShowOver(const QRect& area, Spelling spelling, int rowHeight) {
+    spelling_ = spelling;
+    setFont(parentWidget()->font());
+    rowHeights_->setRowHeight(rowHeight);
+    setGeometry(QRect(parentWidget()->mapToGlobal(area.topLeft()), area.size()));
+    EditFindUnitChange();
+    EditFindUnit->selectAll();
+    show();
+    EditFindUnit->setFocus();
+}
+
+void TFormFindUnit::EditFindUnitChange() {
+    ListBoxFoundUnits->clear();
+    for (const UnitIndex unit : SearchUnits(EditFindUnit->text().toStdString(), spelling_)) {
+        const std::string_view category = CategoryNames.at(static_cast<std::size_t>(CategoryOfUnit(unit)));
+        auto* item = new QListWidgetItem(FromUtf8(VisibleName(unit, spelling_)) + QStringLiteral(" \u2014 ") +
+                                         FromUtf8(category));
+        item->setData(UnitRole, unit);
+        ListBoxFoundUnits->addItem(item);
+    }
+    ListBoxFoundUnits->setCurrentRow(0);
+}
+
+void TFormFindUnit::moveInList(int rows) {
+    const int count = ListBoxFoundUnits->count();
+    if (count > 0) {
+        ListBoxFoundUnits->setCurrentRow(std::clamp(ListBoxFoundUnits->currentRow() + rows, 0, count - 1));
+    }
+}
+
+void TFormFindUnit::chooseCurrentUnit(bool asTarget) {
+    const QListWidgetItem* item = ListBoxFoundUnits->currentItem();
+    if (item == nullptr) {
+        return;
+    }
+    const auto unit = static_cast<UnitIndex>(item->data(UnitRole).toUInt());
+    close();
+    emit unitChosen(unit, asTarget);
+}
+
+bool TFormFindUnit::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != EditFindUnit || event->type() != QEvent::KeyPress) {
+        return QFrame::eventFilter(watched, event);
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const int page =
+        std::max(1, ListBoxFoundUnits->height() / std::max(1, ListBoxFoundUnits->sizeHintForRow(0)));
+    switch (key->key()) {
+    case Qt::Key_Up:
+        moveInList(-1);
+        return true;
+    case Qt::Key_Down:
+        moveInList(1);
+        return true;
+    case Qt::Key_PageUp:
+        moveInList(-page);
+        return true;
+    case Qt::Key_PageDown:
+        moveInList(page);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        chooseCurrentUnit(key->modifiers().testFlag(Qt::ShiftModifier));
+        return true;
+    case Qt::Key_Escape:
+        close();
+        return true;
+    default:
+        return QFrame::eventFilter(watched, event);
+    }
+}
+
+} // namespace tavrix
