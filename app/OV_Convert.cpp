@@ -1,5 +1,7 @@
 // The program's entry: creates the windows in their order and runs the event
-// loop until the main window closes.
+// loop until the main window closes; or, asked on the command line, converts
+// without any window.
+#include "CommandLine.h"
 #include "DataPaths.h"
 #include "Fonts.h"
 #include "ProgramWindows.h"
@@ -8,8 +10,15 @@
 #include "TerminationSignal.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char* argv[]) {
+    // Before any window system is asked for: a conversion from a terminal
+    // works over ssh, with no display at all.
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (tavrix::AsksForCommandLine(arguments)) {
+        return tavrix::RunCommandLine(arguments, QLocale::system(), stdout, stderr);
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tavrix");
     // Lets the desktop match the windows with the menu entry and its icon.
