@@ -77,6 +77,15 @@ scripts/start-and-close chroot "$root" env -i PATH=/usr/bin:/bin HOME=/root XDG_
 [ -f "$root/root/config/Tavrix/Tavrix.ini" ] || { echo "package-check: no settings written" >&2; exit 1; }
 echo "started, closed, settings in \$XDG_CONFIG_HOME/Tavrix/Tavrix.ini ($(wc -l <"$root/root/config/Tavrix/Tavrix.ini") lines)"
 
+echo "== convert from a terminal: no display, no settings"
+in_root rm -rf /root/config
+converted=$(in_root tavrix --convert 100 °F °C)
+[ "$converted" = "37.777778" ] || { echo "package-check: 100 °F came out as '$converted' °C" >&2; exit 1; }
+[ ! -e "$root/root/config" ] || { echo "package-check: the command line wrote settings" >&2; exit 1; }
+[ -f "$root/usr/share/bash-completion/completions/tavrix" ] ||
+  { echo "package-check: no bash completion installed" >&2; exit 1; }
+echo "tavrix --convert 100 °F °C: $converted"
+
 echo "== apt-get purge"
 apt purge -y tavrix
 grep -E '^(Removing|Purging) tavrix' "$apt_log"
