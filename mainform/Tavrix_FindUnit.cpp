@@ -25,6 +25,8 @@ constexpr int UnitRole = Qt::UserRole;
 TFormFindUnit::TFormFindUnit(QWidget* parent) : QFrame(parent, Qt::Popup) {
     setObjectName(QStringLiteral("TFormFindUnit"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setWindowTitle(QStringLiteral("Find unit"));
+    setAccessibleName(windowTitle());
     EditFindUnit = new QLineEdit(this);
     EditFindUnit->setObjectName(QStringLiteral("EditFindUnit"));
     EditFindUnit->setPlaceholderText(QStringLiteral("Type part of a unit's name"));

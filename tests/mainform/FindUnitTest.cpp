@@ -84,6 +84,7 @@ TEST_F(FindUnit, ListsUnitAndCategoryAtEveryKeyInTheShownSpelling) {
     // The whole name typed comes first; "km/liter" holds both words too.
     EXPECT_EQ(found(finder),
               (QStringList{"liter/km" + Dash + "Fuel consumption", "km/liter" + Dash + "Fuel consumption"}));
+    EXPECT_EQ(finder.accessibleName(), "Find unit");
     EXPECT_EQ(field(finder).accessibleName(), "Find unit");
     EXPECT_EQ(finder.ListBoxFoundUnits->accessibleName(), "Units found");
 }
