@@ -46,12 +46,11 @@ void TFormTavrix::connectBrandingHandlers() {
 }
 
 void TFormTavrix::createBranding() {
-    SplashWebAddress = SupplierWebAddress;
     ui->LabelGiveAwayYourOwn->hide();
     ui->GiveAwayYourOwnBrandedVersion1->setVisible(ShowBrandedVersionOffer);
     ui->GiveAwaySpacing->setVisible(ShowBrandedVersionOffer);
     ui->LabelProvidedByWebAddress->setText(SupplierWebAddress);
-    ui->ImageSupplier_MainForm->setToolTip(SplashWebAddress);
+    ui->ImageSupplier_MainForm->setToolTip(SupplierWebAddress);
 }
 
 void TFormTavrix::showBrandingPictures() {
@@ -89,11 +88,11 @@ void TFormTavrix::Index1Click() {
 }
 
 void TFormTavrix::ImageSupplier_MainFormMouseDown() {
-    OpenWebAddress(desktop_, SplashWebAddress);
+    OpenWebAddress(desktop_, SupplierWebAddress);
 }
 
 void TFormTavrix::LabelProvidedByWebAddressMouseDown() {
-    OpenWebAddress(desktop_, SplashWebAddress);
+    OpenWebAddress(desktop_, SupplierWebAddress);
 }
 
 void TFormTavrix::LabelGiveAwayYourOwnClick() {
