@@ -122,8 +122,12 @@ void QtDesktop::startMail(const MailMessage& message, std::function<void(const M
 
     // No parent: the process ends on its own time and deletes itself then.
     auto* process = new QProcess;
-    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    // xdg-email echoes the whole address, the log included, when it finds no
+    // mail client: its words stay out of ours (and out of the journal); the
+    // box tells the person what failed.
     process->setStandardInputFile(QProcess::nullDevice());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
     QObject::connect(process, &QProcess::errorOccurred, process,
                      [process, report](QProcess::ProcessError error) {
                          if (error != QProcess::FailedToStart)
