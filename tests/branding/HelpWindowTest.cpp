@@ -12,6 +12,7 @@
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -21,6 +22,8 @@
 #include <QTextDocument>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace tavrix {
 namespace {
@@ -249,6 +252,60 @@ TEST(BrandedVersionDocument, IsAPdfThatNamesWhatASupplierChanges) {
     const QString text = QString::fromUtf8(reader.readAllStandardOutput());
     for (const char* part : {"SupplierWebAddress", "supplier.svg", "banner.svg", "splash.svg", "test.sh"})
         EXPECT_TRUE(text.contains(part)) << part;
+}
+
+// The document's text as a reader copies it out of the PDF, one entry per line.
+QStringList BrandedVersionDocumentLines() {
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty())
+        return {};
+    QProcess reader;
+    reader.start(pdftotext, {BuiltHelpFolder + "/TavrixBrandedVersion.pdf", "-"});
+    EXPECT_TRUE(reader.waitForFinished());
+    QStringList lines;
+    for (const QString& line :
+         QString::fromUtf8(reader.readAllStandardOutput()).split(QRegularExpression("[\n\f]")))
+        lines << line.trimmed();
+    return lines;
+}
+
+// Commands and paths are copied from the document into a terminal: each
+// must come out whole on one line, never broken inside a word or an option
+// ("-" and "/" are places a line may otherwise break).
+TEST(BrandedVersionDocument, KeepsEveryCommandAndPathWholeOnOneLine) {
+    const QStringList lines = BrandedVersionDocumentLines();
+    if (lines.isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    QFile source(QStringLiteral(TAVRIX_BRANDED_DOCUMENT_SOURCE));
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(source.readAll());
+    QStringList commands;
+    const QRegularExpression code("<(code|pre)>(.*?)</\\1>", QRegularExpression::DotMatchesEverythingOption);
+    for (const QRegularExpressionMatch& match : code.globalMatch(html))
+        for (const QString& line : match.captured(2).split('\n'))
+            commands << line.trimmed();
+    ASSERT_TRUE(commands.contains("-DCMAKE_BUILD_TYPE=Release -DTAVRIX_BUILD_TESTS=OFF"));
+    for (const QString& command : commands) {
+        const bool whole = std::any_of(lines.begin(), lines.end(),
+                                       [&command](const QString& line) { return line.contains(command); });
+        EXPECT_TRUE(whole) << command.toStdString() << " is broken across lines";
+    }
+}
+
+// A line at the foot of a page belongs to that page alone: the text layer
+// must not repeat it at the top of the next.
+TEST(BrandedVersionDocument, HoldsEachLineOfTextOnce) {
+    const QStringList lines = BrandedVersionDocumentLines();
+    if (lines.isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    QStringList seen;
+    for (const QString& line : lines) {
+        // Short lines (page numbers, table cells, "Where") may well recur.
+        if (line.size() < 25)
+            continue;
+        EXPECT_FALSE(seen.contains(line)) << "twice: " << line.toStdString();
+        seen << line;
+    }
 }
 
 } // namespace
