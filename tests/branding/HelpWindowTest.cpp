@@ -79,7 +79,8 @@ protected:
             EXPECT_FALSE(page.isEmpty())
                 << keyword.toStdString() << " -> " << link.url.toString().toStdString();
             if (link.url.hasFragment()) {
-                EXPECT_TRUE(page.contains("id=\"" + link.url.fragment() + "\""))
+                EXPECT_TRUE(page.contains("id=\"" + link.url.fragment() + "\"") ||
+                            page.contains("name=\"" + link.url.fragment() + "\""))
                     << keyword.toStdString() << " -> " << link.url.toString().toStdString();
             }
             titles << link.title;
@@ -172,6 +173,31 @@ TEST_F(BuiltManual, AnEntryWithSeveralPagesOffersThemAll) {
     EXPECT_TRUE(page.toPlainText().contains("Topics for \"litre\"")) << page.toPlainText().toStdString();
     EXPECT_TRUE(page.toPlainText().contains("Liquid measure"));
     EXPECT_TRUE(page.toPlainText().contains("Volume / Capacity"));
+}
+
+// A unit chosen in the index opens its category's page scrolled to the
+// unit's row, also for units far down a long page.
+TEST_F(BuiltManual, AUnitChosenInTheIndexIsInView) {
+    help.showView(HelpView::Index);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
+    QHelpIndexWidget& index = *engine().indexWidget();
+    QTextBrowser& page = Find<QTextBrowser>(help, "HelpPage");
+    for (const QString unit : {"Mach (sea level)", "tonne-force/m²", "Barrels/day (oil)", "m/sec²"}) {
+        ASSERT_EQ(engine().documentsForKeyword(unit).size(), 1) << unit.toStdString();
+        index.filterIndices(unit);
+        const QModelIndexList exact = engine().indexModel()->match(
+            engine().indexModel()->index(0, 0), Qt::DisplayRole, unit, 1, Qt::MatchExactly);
+        ASSERT_EQ(exact.size(), 1) << unit.toStdString();
+        index.setCurrentIndex(exact.front());
+        index.activateCurrentItem();
+        QTest::qWait(50);
+        const QTextCursor row = page.document()->find(unit, 0, QTextDocument::FindCaseSensitively);
+        ASSERT_FALSE(row.isNull()) << unit.toStdString();
+        const QRect shown = page.cursorRect(row);
+        EXPECT_TRUE(page.viewport()->rect().contains(shown))
+            << unit.toStdString() << " is at " << shown.y() << ", outside the visible 0.."
+            << page.viewport()->height();
+    }
 }
 
 TEST_F(BuiltManual, OneClickOpensAPage) {
