@@ -2,6 +2,8 @@
 // every page of its contents loads, every index entry leads to a page, and
 // every unit and message can be found by name.
 #include "HelpWindow.h"
+#include "ProgramMessageText.h"
+#include "ProgramMessages.h"
 #include "Tavrix_Units.h"
 #include "UnwritableFolders.h"
 #include "Widgets.h"
@@ -11,8 +13,10 @@
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
+#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -137,26 +141,43 @@ TEST_F(BuiltManual, EveryUnitIsFoundOnItsCategorysPage) {
     }
 }
 
-TEST_F(BuiltManual, EveryMessageIsFoundByName) {
-    const char* messages[] = {
-        "The value is not a valid",
-        "Input range -1.0 to +1.0",
-        "Maximum number of pre-decimal digits reached",
-        "Maximum number of post-decimal digits reached",
-        "Do you wish to use a value equal to a ...?",
-        "Floating point division by zero",
-        "Conversions failed : routine does not exist",
-        "A negative number does not have a square root",
-        "The result is too large for the calculator",
-        "The calculator memory could not be saved",
-        "Are your sure you wish to clear the results log?",
-        "Cannot read the results log file",
-        "Cannot save the results log file",
-        "Cannot find web browser to view",
-        "Cannot find acrobat PDF reader to view TavrixBrandedVersion.pdf",
-    };
-    for (const char* message : messages)
-        EXPECT_EQ(pagesFor(message), QStringList{"Messages and what they mean"}) << message;
+// The messages page explains exactly the program's own list of messages,
+// each under its anchor and as the program words it, and the index leads
+// to each.
+TEST_F(BuiltManual, ExplainsEveryMessageTheProgramShows) {
+    const QList<QHelpLink> links = engine().documentsForKeyword("messages");
+    ASSERT_EQ(links.size(), 1);
+    const QString page = PageOf(engine(), links.front().url);
+    QMap<QString, QString> headings;
+    const QRegularExpression heading("<h2 id=\"([^\"]+)\">(.*?)</h2>",
+                                     QRegularExpression::DotMatchesEverythingOption);
+    for (const QRegularExpressionMatch& match : heading.globalMatch(page)) {
+        QString text = match.captured(2);
+        text.replace(QRegularExpression("<i>[^<]*</i>"), "*");
+        text.remove(QRegularExpression("<[^>]*>"));
+        headings[match.captured(1)] = OneSpaced(text);
+    }
+    QSet<QString> indexed;
+    for (const QString& keyword : keywords())
+        for (const QHelpLink& link : engine().documentsForKeyword(keyword))
+            if (link.url.fileName() == "messages.html")
+                indexed << link.url.fragment();
+
+    QStringList listed;
+    for (const ProgramMessage& message : ProgramMessages) {
+        listed << message.anchor;
+        const QString text = OneSpaced(message.text);
+        const QString withoutAdvice = text.endsWith(" *") ? text.chopped(2) : text;
+        EXPECT_TRUE(headings.value(message.anchor) == text || headings.value(message.anchor) == withoutAdvice)
+            << message.anchor.toStdString() << ": the page says \""
+            << headings.value(message.anchor).toStdString() << "\", the program \"" << text.toStdString()
+            << "\"";
+        EXPECT_TRUE(indexed.contains(message.anchor))
+            << message.anchor.toStdString() << " is not in the index";
+    }
+    listed.sort();
+    EXPECT_EQ(QStringList(headings.keys()), listed)
+        << "the page explains messages the program no longer shows";
 }
 
 TEST_F(BuiltManual, AnEntryWithSeveralPagesOffersThemAll) {

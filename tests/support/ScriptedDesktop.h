@@ -85,7 +85,12 @@ public:
 
     using PrinterSetup = std::function<void(QPrinter&)>;
 
-    ScriptedDesktop() = default;
+    // Every box's text must be one of the program's listed messages
+    // (ProgramMessages.h), so that none goes unexplained in the manual;
+    // tests of the double itself may show any text.
+    enum class MessageTexts { ProgramMessagesOnly, Any };
+
+    explicit ScriptedDesktop(MessageTexts texts = MessageTexts::ProgramMessagesOnly) : texts_(texts) {}
     ScriptedDesktop(const ScriptedDesktop&) = delete;
     ScriptedDesktop& operator=(const ScriptedDesktop&) = delete;
     ~ScriptedDesktop() override;
@@ -166,6 +171,10 @@ private:
     // Records the call and hands back the expectation it meets, or none.
     std::optional<Expectation> take(const Call& call);
 
+    // Fails the test for a box text that is not a listed message.
+    void checkListed(const QString& text) const;
+
+    MessageTexts texts_;
     std::deque<Expectation> expected_;
     std::vector<Call> calls_;
     std::vector<MailMessage> mails_;
