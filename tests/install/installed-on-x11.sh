@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# The installed program on an X11 desktop without a window manager, as a
+# person meets it there: its main window's class is the one the installed
+# desktop entry names (docks show the entry's icon and group the window with
+# it). Then SIGTERM ends it cleanly.
+# Exits 77 (a skipped test) where Xvfb or the X tools are not installed.
+#   installed-on-x11.sh <staging root>
+set -euo pipefail
+root=$1
+for tool in Xvfb xdotool xprop; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+entry=$root/usr/share/applications/com.example.Tavrix.desktop
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill -TERM "$pid" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Waits up to $1 seconds for the command after it to succeed.
+within() {
+  local seconds=$1; shift
+  for _ in $(seq $((seconds * 10))); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+# The ids of the visible windows titled exactly $1.
+visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null; }
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+pids+=($!)
+within 10 test -s "$work/display" || fail "Xvfb did not start"
+export DISPLAY=:$(head -n1 "$work/display")
+
+mkdir -m 700 "$work/runtime"
+XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb \
+  "$root/usr/bin/tavrix" 2>"$work/stderr" &
+program=$!
+pids+=($program)
+
+within 60 visible Tavrix >/dev/null || fail "no main window"
+main=$(visible Tavrix | head -n1)
+class=$(xprop -id "$main" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = "[^"]*", "\([^"]*\)"$/\1/p')
+wanted=$(sed -n 's/^StartupWMClass=//p' "$entry")
+[ -n "$wanted" ] || fail "$entry names no StartupWMClass"
+[ "$class" = "$wanted" ] || fail "the window's class is \"$class\", the desktop entry names \"$wanted\""
+
+kill -TERM "$program"
+status=0
+within 20 eval '! kill -0 "$program" 2>/dev/null' || fail "still running after SIGTERM"
+wait "$program" || status=$?
+[ "$status" -eq 0 ] || { cat "$work/stderr" >&2; fail "ended with status $status after SIGTERM"; }
+echo "window class \"$class\" as the desktop entry names it; ended on SIGTERM"
