@@ -71,8 +71,12 @@ void TFormTavrix::armSplash(int switchOffMs) {
 
 void TFormTavrix::TimerSplashShowTimer() {
     TimerSplashShow->stop();
-    if (splash_ != nullptr)
-        splash_->ShowSplash();
+    if (splash_ == nullptr)
+        return;
+    splash_->ShowSplash();
+    // The keyboard comes back here, or F1 and every shortcut do nothing until
+    // a click: on X11 without a window manager nobody else hands it back.
+    activateWindow();
 }
 
 void TFormTavrix::About1Click() {

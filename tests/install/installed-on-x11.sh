@@ -2,7 +2,8 @@
 # The installed program on an X11 desktop without a window manager, as a
 # person meets it there: its main window's class is the one the installed
 # desktop entry names (docks show the entry's icon and group the window with
-# it). Then SIGTERM ends it cleanly.
+# it), and once the start-up splash has closed the keyboard works in the main
+# window at once: F1 opens the help. Then SIGTERM ends it cleanly.
 # Exits 77 (a skipped test) where Xvfb or the X tools are not installed.
 #   installed-on-x11.sh <staging root>
 set -euo pipefail
@@ -48,9 +49,15 @@ wanted=$(sed -n 's/^StartupWMClass=//p' "$entry")
 [ -n "$wanted" ] || fail "$entry names no StartupWMClass"
 [ "$class" = "$wanted" ] || fail "the window's class is \"$class\", the desktop entry names \"$wanted\""
 
+within 20 visible "About Tavrix" >/dev/null || fail "no splash"
+within 20 eval '! visible "About Tavrix" >/dev/null' || fail "the splash did not close"
+# Straight after the splash, without a click into the window.
+xdotool key F1
+within 20 visible "Tavrix Help" >/dev/null || fail "F1 after the splash opened no help: the keyboard focus is lost"
+
 kill -TERM "$program"
 status=0
 within 20 eval '! kill -0 "$program" 2>/dev/null' || fail "still running after SIGTERM"
 wait "$program" || status=$?
 [ "$status" -eq 0 ] || { cat "$work/stderr" >&2; fail "ended with status $status after SIGTERM"; }
-echo "window class \"$class\" as the desktop entry names it; ended on SIGTERM"
+echo "window class \"$class\" as the desktop entry names it; F1 works after the splash; ended on SIGTERM"
