@@ -28,6 +28,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <string>
 
 namespace tavrix {
 namespace {
@@ -273,6 +275,54 @@ TEST(MissingManual, SaysSoAndCreatesNothing) {
     EXPECT_EQ(help.engine(), nullptr);
     EXPECT_TRUE(Find<QTextBrowser>(help, "HelpPage").toPlainText().contains("cannot be found"));
     EXPECT_TRUE(QDir(empty.path()).isEmpty());
+}
+
+// A damaged help file gives the same clear message as a missing one: never
+// an empty contents, index or page.
+TEST(DamagedManual, SaysSoInsteadOfShowingBlankPages) {
+    const auto truncated = [](QByteArray bytes) { return bytes.left(bytes.size() / 2); };
+    const auto garbage = [](QByteArray bytes) { return QByteArray(bytes.size(), 'x'); };
+    const auto holed = [](QByteArray bytes) {
+        // Zeros over the back half, where the compressed pages lie.
+        return bytes.left(bytes.size() / 2) + QByteArray(bytes.size() - bytes.size() / 2, '\0');
+    };
+    const struct {
+        const char* file;
+        const char* damage;
+        std::function<QByteArray(QByteArray)> make;
+    } cases[] = {
+        {"Tavrix_Help.qhc", "cut short", truncated}, {"Tavrix_Help.qhc", "garbage", garbage},
+        {"Tavrix_Help.qch", "cut short", truncated}, {"Tavrix_Help.qch", "garbage", garbage},
+        {"Tavrix_Help.qch", "holed", holed},
+    };
+    for (const auto& test : cases) {
+        const std::string what = std::string(test.file) + " " + test.damage;
+        QTemporaryDir copy;
+        ASSERT_TRUE(copy.isValid());
+        for (const QString& file : QDir(BuiltHelpFolder).entryList(QDir::Files))
+            ASSERT_TRUE(QFile::copy(BuiltHelpFolder + '/' + file, copy.filePath(file)));
+        QFile damaged(copy.filePath(test.file));
+        ASSERT_TRUE(damaged.open(QIODevice::ReadWrite));
+        const QByteArray bytes = test.make(damaged.readAll());
+        damaged.resize(0);
+        damaged.write(bytes);
+        damaged.close();
+
+        HelpWindow help(copy.filePath(HelpCollectionFile));
+        help.showView(HelpView::Contents);
+        const QTextBrowser& page = Find<QTextBrowser>(help, "HelpPage");
+        EXPECT_TRUE(QTest::qWaitFor([&page] { return page.toPlainText().contains("cannot be read"); }, 10000))
+            << what << ": the page says \"" << page.toPlainText().toStdString() << "\"";
+    }
+}
+
+// A page the manual cannot give, as a file damaged further in may leave
+// some, says so instead of showing blank.
+TEST_F(BuiltManual, APageThatCannotBeReadSaysSo) {
+    QTextBrowser& page = Find<QTextBrowser>(help, "HelpPage");
+    ASSERT_TRUE(QTest::qWaitFor([&page] { return !page.source().isEmpty(); }));
+    page.setSource(page.source().resolved(QUrl("not-in-the-manual.html")));
+    EXPECT_TRUE(page.toPlainText().contains("cannot be read")) << page.toPlainText().toStdString();
 }
 
 TEST(HelpViewer, KeepsOneWindowForEveryCall) {
