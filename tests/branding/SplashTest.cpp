@@ -108,6 +108,7 @@ TEST(SplashForASupplier, NamesAndOpensItsOwnAddress) {
     EXPECT_EQ(second.ImageSupplier_Splash->toolTip(), "second.example.org");
     desktop.expectOpenUrl(QUrl("https://first.example.org"));
     first.ImageSupplier_SplashMouseDown();
+    QTest::qWait(20);
     desktop.verify();
 }
 

@@ -47,7 +47,11 @@ TEST(ScriptedDesktop, HandsBackTheQueuedAnswersInOrder) {
     QPrinter printer;
     printer.setDocName("TAVRIX Results Log");
     EXPECT_FALSE(desktop.choosePrinter(printer));
-    EXPECT_FALSE(desktop.openUrl(QUrl("https://example.org")));
+    std::optional<bool> opened;
+    desktop.openUrl(QUrl("https://example.org"), [&opened](bool answer) { opened = answer; });
+    EXPECT_FALSE(opened) << "opening ends from the event loop, not inside openUrl";
+    EXPECT_TRUE(QTest::qWaitFor([&opened] { return opened.has_value(); }));
+    EXPECT_EQ(opened, false);
     std::optional<MailLaunch::Outcome> mailOutcome;
     desktop.startMail({{}, "TAVRIX - Results Log", "1 m = 100 cm\n", {}},
                       [&mailOutcome](const MailLaunch& launch) { mailOutcome = launch.outcome; });

@@ -204,10 +204,11 @@ bool ScriptedDesktop::choosePrinter(QPrinter& printer) {
     return true;
 }
 
-bool ScriptedDesktop::openUrl(const QUrl& url) {
+void ScriptedDesktop::openUrl(const QUrl& url, std::function<void(bool opened)> finished) {
     const auto met = take({Kind::OpenUrl, {}, url.toString()});
     // Unexpected: claim success, so no follow-up "cannot open" box piles on.
-    return !met || met->answerYes;
+    const bool opened = !met || met->answerYes;
+    QTimer::singleShot(0, [opened, finished = std::move(finished)] { finished(opened); });
 }
 
 void ScriptedDesktop::showHelp(HelpView view) {
