@@ -10,23 +10,7 @@ set -euo pipefail
 root=$1
 app_id=com.example.Tavrix
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill -TERM "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-skip() { echo "SKIP: $*"; exit 77; }
-
-# Waits up to $1 seconds for the command after it to succeed.
-within() {
-  local seconds=$1; shift
-  for _ in $(seq $((seconds * 10))); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
-
+. "$(dirname "$0")/display-session.sh"
 command -v weston >/dev/null || skip "weston is not installed (scripts/install-deps installs it)"
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -59,11 +43,7 @@ pids+=($program)
 within 60 shows Tavrix || { windows >&2; cat "$work/stderr" >&2; fail "the compositor shows no main window of $app_id"; }
 within 20 shows "About Tavrix" || { windows >&2; fail "the compositor shows no splash"; }
 
-kill -TERM "$program"
-status=0
-within 20 eval '! kill -0 "$program" 2>/dev/null' || fail "still running after SIGTERM"
-wait "$program" || status=$?
-[ "$status" -eq 0 ] || { cat "$work/stderr" >&2; fail "ended with status $status after SIGTERM"; }
+end_with_sigterm "$program" "$work/stderr"
 if [ -s "$work/stderr" ]; then
   cat "$work/stderr" >&2
   fail "the program wrote to its standard error"

@@ -8,26 +8,12 @@
 #   installed-on-x11.sh <staging root>
 set -euo pipefail
 root=$1
+. "$(dirname "$0")/display-session.sh"
 for tool in Xvfb xdotool xprop; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+  command -v "$tool" >/dev/null || skip "$tool is not installed"
 done
 entry=$root/usr/share/applications/com.example.Tavrix.desktop
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill -TERM "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-# Waits up to $1 seconds for the command after it to succeed.
-within() {
-  local seconds=$1; shift
-  for _ in $(seq $((seconds * 10))); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
 # The ids of the visible windows titled exactly $1.
 visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null; }
 
@@ -55,9 +41,5 @@ within 20 eval '! visible "About Tavrix" >/dev/null' || fail "the splash did not
 xdotool key F1
 within 20 visible "Tavrix Help" >/dev/null || fail "F1 after the splash opened no help: the keyboard focus is lost"
 
-kill -TERM "$program"
-status=0
-within 20 eval '! kill -0 "$program" 2>/dev/null' || fail "still running after SIGTERM"
-wait "$program" || status=$?
-[ "$status" -eq 0 ] || { cat "$work/stderr" >&2; fail "ended with status $status after SIGTERM"; }
+end_with_sigterm "$program" "$work/stderr"
 echo "window class \"$class\" as the desktop entry names it; F1 works after the splash; ended on SIGTERM"
