@@ -7,8 +7,8 @@
 namespace tavrix {
 
 ProgramWindows::ProgramWindows(QtDesktop& desktop, const DataPaths& paths)
-    : mainWindow(desktop, paths), splash(desktop, &mainWindow), calculator(desktop, paths, &mainWindow),
-      logTextDialog(desktop, &mainWindow) {
+    : mainWindow(desktop, paths), splash(desktop, SupplierWebAddress, &mainWindow),
+      calculator(desktop, paths, &mainWindow), logTextDialog(desktop, &mainWindow) {
     // The desktop's boxes and help belong to the main window; the windows
     // only keep the desktop until they first use it.
     desktop.setParentWindow(&mainWindow);

@@ -33,7 +33,7 @@ public:
         return file;
     }
     bool choosePrinter(QPrinter&) override { return false; }
-    bool openUrl(const QUrl&) override { return false; }
+    void openUrl(const QUrl&, std::function<void(bool)>) override {}
     void showHelp(tavrix::HelpView) override {}
     void startMail(const tavrix::MailMessage&, std::function<void(const tavrix::MailLaunch&)>) override {}
     void setClipboard(const QString&, const QString&) override {}

@@ -8,9 +8,9 @@
 #include <QLabel>
 #include <QTimer>
 
-namespace tavrix {
+#include <utility>
 
-QString SplashWebAddress;
+namespace tavrix {
 
 namespace {
 
@@ -29,10 +29,10 @@ QFont VersionFont() {
 
 } // namespace
 
-TFormTavrixSplash::TFormTavrixSplash(Desktop& desktop, QWidget* parent)
+TFormTavrixSplash::TFormTavrixSplash(Desktop& desktop, QString webAddress, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), ImageSplash(new QLabel(this)),
       LabellVersion(new QLabel(this)), ImageSupplier_Splash(new QLabel(this)),
-      TimerSplashOff(new QTimer(this)), desktop_(desktop) {
+      TimerSplashOff(new QTimer(this)), desktop_(desktop), webAddress_(std::move(webAddress)) {
     setObjectName(QStringLiteral("FormTavrixSplash"));
     setWindowTitle(QStringLiteral("About Tavrix"));
     setFixedSize(ClientSize);
@@ -81,7 +81,7 @@ void TFormTavrixSplash::showEvent(QShowEvent* event) {
 }
 
 void TFormTavrixSplash::ShowSplash() {
-    ImageSupplier_Splash->setToolTip(SplashWebAddress);
+    ImageSupplier_Splash->setToolTip(webAddress_);
     PlaceWindowAt(*this, -1, -1);
     desktop_.execModal(*this);
 }
@@ -103,7 +103,7 @@ void TFormTavrixSplash::ImageSplashMouseDown() {
 }
 
 void TFormTavrixSplash::ImageSupplier_SplashMouseDown() {
-    OpenWebAddress(desktop_, SplashWebAddress);
+    OpenWebAddress(desktop_, webAddress_);
 }
 
 } // namespace tavrix

@@ -12,17 +12,14 @@ namespace tavrix {
 
 class Desktop;
 
-// The address every web link opens; the main window sets it from the
-// supplier's address when it is created.
-extern QString SplashWebAddress;
-
 inline const QString VersionText = QStringLiteral("Version 1.01");
 
 class TFormTavrixSplash : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TFormTavrixSplash(Desktop& desktop, QWidget* parent = nullptr);
+    // `webAddress` is what the supplier picture names and opens.
+    TFormTavrixSplash(Desktop& desktop, QString webAddress, QWidget* parent = nullptr);
 
     // Shows the splash modally, centred on the screen; returns when it closes.
     void ShowSplash();
@@ -47,6 +44,7 @@ private:
     void FormCreate();
 
     Desktop& desktop_;
+    const QString webAddress_;
 };
 
 } // namespace tavrix

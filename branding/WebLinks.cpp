@@ -4,6 +4,7 @@
 #include "Desktop.h"
 
 #include <QEvent>
+#include <QFileInfo>
 #include <QWidget>
 
 namespace tavrix {
@@ -41,16 +42,29 @@ QUrl WebAddressUrl(const QString& address) {
     return QUrl(QStringLiteral("https://") + trimmed);
 }
 
+// The desktop outlives every window, and so every hand-over they start.
 void OpenWebAddress(Desktop& desktop, const QString& address) {
-    if (!desktop.openUrl(WebAddressUrl(address)))
-        desktop.showInformation(QStringLiteral("Cannot find web browser to view ") + address);
+    desktop.openUrl(WebAddressUrl(address), [&desktop, address](bool opened) {
+        if (!opened)
+            desktop.showInformation(QStringLiteral("Cannot find web browser to view ") + address);
+    });
 }
 
 void OpenBrandedVersionDocument(Desktop& desktop, const DataPaths& paths) {
-    const QString path = paths.helpFolder() + QLatin1Char('/') + BrandedVersionDocument;
-    if (!desktop.openUrl(QUrl::fromLocalFile(path)))
+    const auto sayNoReader = [&desktop] {
         desktop.showInformation(QStringLiteral("Cannot find acrobat PDF reader to view ") +
                                 BrandedVersionDocument);
+    };
+    const QString path = paths.helpFolder() + QLatin1Char('/') + BrandedVersionDocument;
+    // A reader started on a missing file may show nothing at all.
+    if (!QFileInfo(path).isFile()) {
+        sayNoReader();
+        return;
+    }
+    desktop.openUrl(QUrl::fromLocalFile(path), [sayNoReader](bool opened) {
+        if (!opened)
+            sayNoReader();
+    });
 }
 
 void OnMouseDown(QWidget& widget, std::function<void()> handler) {

@@ -19,11 +19,12 @@ inline const QString BrandedVersionDocument = QStringLiteral("TavrixBrandedVersi
 // The address as the browser needs it: a host name without scheme gets https.
 QUrl WebAddressUrl(const QString& address);
 
-// Opens `address` in the browser, or says that no browser could show it.
+// Opens `address` in the browser, or says (later, once the desktop has
+// answered) that no browser could show it.
 void OpenWebAddress(Desktop& desktop, const QString& address);
 
 // Opens the branded-version document from the help folder, or says that no
-// PDF reader could show it.
+// PDF reader could show it: none set up, or the document missing.
 void OpenBrandedVersionDocument(Desktop& desktop, const DataPaths& paths);
 
 // Calls `handler` whenever any mouse button goes down on `widget`: pictures

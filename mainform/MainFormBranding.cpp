@@ -46,12 +46,11 @@ void TFormTavrix::connectBrandingHandlers() {
 }
 
 void TFormTavrix::createBranding() {
-    SplashWebAddress = SupplierWebAddress;
     ui->LabelGiveAwayYourOwn->hide();
     ui->GiveAwayYourOwnBrandedVersion1->setVisible(ShowBrandedVersionOffer);
     ui->GiveAwaySpacing->setVisible(ShowBrandedVersionOffer);
     ui->LabelProvidedByWebAddress->setText(SupplierWebAddress);
-    ui->ImageSupplier_MainForm->setToolTip(SplashWebAddress);
+    ui->ImageSupplier_MainForm->setToolTip(SupplierWebAddress);
 }
 
 void TFormTavrix::showBrandingPictures() {
@@ -72,8 +71,12 @@ void TFormTavrix::armSplash(int switchOffMs) {
 
 void TFormTavrix::TimerSplashShowTimer() {
     TimerSplashShow->stop();
-    if (splash_ != nullptr)
-        splash_->ShowSplash();
+    if (splash_ == nullptr)
+        return;
+    splash_->ShowSplash();
+    // The keyboard comes back here, or F1 and every shortcut do nothing until
+    // a click: on X11 without a window manager nobody else hands it back.
+    activateWindow();
 }
 
 void TFormTavrix::About1Click() {
@@ -89,11 +92,11 @@ void TFormTavrix::Index1Click() {
 }
 
 void TFormTavrix::ImageSupplier_MainFormMouseDown() {
-    OpenWebAddress(desktop_, SplashWebAddress);
+    OpenWebAddress(desktop_, SupplierWebAddress);
 }
 
 void TFormTavrix::LabelProvidedByWebAddressMouseDown() {
-    OpenWebAddress(desktop_, SplashWebAddress);
+    OpenWebAddress(desktop_, SupplierWebAddress);
 }
 
 void TFormTavrix::LabelGiveAwayYourOwnClick() {

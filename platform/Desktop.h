@@ -58,7 +58,9 @@ public:
     virtual bool choosePrinter(QPrinter& printer) = 0;
 
     // Hands an address or a local file to the desktop's default handler.
-    virtual bool openUrl(const QUrl& url) = 0;
+    // Returns at once; `finished` is called exactly once, later, from the
+    // event loop, with whether a handler took it.
+    virtual void openUrl(const QUrl& url, std::function<void(bool opened)> finished) = 0;
     virtual void showHelp(HelpView view) = 0;
     // Hands `message` to the mail client, which shows it as a new message.
     // Returns at once; `finished` is called exactly once, later, from the

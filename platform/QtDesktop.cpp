@@ -1,11 +1,11 @@
 #include "QtDesktop.h"
 
 #include "FileDialogs.h"
+#include "HelperProcess.h"
 #include "MailtoAddress.h"
 #include "XdgEmailArguments.h"
 
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
@@ -16,7 +16,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
@@ -30,11 +29,22 @@ namespace {
 
 // xdg-email's exit code when it finds no mail client.
 constexpr int XdgNoMailClient = 3;
-// xdg-email returns at once for a running mail client, but waits for one it
-// had to start until that client ends; past this wait the client is up, the
-// hand-over counts as started and a later exit code of xdg-email is the
-// client's, no longer the hand-over's.
-constexpr int MailClientStartWaitMs = 3000;
+
+MailLaunch::Outcome MailOutcome(const HelperRun& run) {
+    switch (run.ending) {
+    case HelperRun::Ending::StillRunning:
+        return MailLaunch::Outcome::Started;
+    case HelperRun::Ending::Exited:
+        if (run.exitCode == 0)
+            return MailLaunch::Outcome::Started;
+        return run.exitCode == XdgNoMailClient ? MailLaunch::Outcome::NoMailClient
+                                               : MailLaunch::Outcome::Failed;
+    case HelperRun::Ending::Crashed:
+    case HelperRun::Ending::NotStarted:
+        break;
+    }
+    return MailLaunch::Outcome::Failed;
+}
 
 // The file the person chose in `dialog`, or empty for Cancel.
 QString ChosenFile(QFileDialog& dialog) {
@@ -88,8 +98,14 @@ bool QtDesktop::choosePrinter(QPrinter& printer) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-bool QtDesktop::openUrl(const QUrl& url) {
-    return QDesktopServices::openUrl(url);
+void QtDesktop::openUrl(const QUrl& url, std::function<void(bool opened)> finished) {
+    // xdg-open fails with 1 to 4 (syntax, file missing, no tool, action failed).
+    const QString argument = url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded);
+    StartHelper(QStandardPaths::findExecutable(QStringLiteral("xdg-open")), {argument},
+                [finished = std::move(finished)](const HelperRun& run) {
+                    finished(run.ending == HelperRun::Ending::StillRunning ||
+                             (run.ending == HelperRun::Ending::Exited && run.exitCode == 0));
+                });
 }
 
 void QtDesktop::showHelp(HelpView view) {
@@ -98,16 +114,10 @@ void QtDesktop::showHelp(HelpView view) {
 }
 
 void QtDesktop::startMail(const MailMessage& message, std::function<void(const MailLaunch&)> finished) {
-    // Called at most once, and always from the event loop, never from here.
-    auto pending = std::make_shared<std::function<void(const MailLaunch&)>>(std::move(finished));
-    const auto report = [pending](const MailLaunch& launch) {
-        if (*pending)
-            std::exchange(*pending, {})(launch);
+    // Like the hand-over's own end, never from inside this call.
+    const auto reportLater = [&finished](const MailLaunch& launch) {
+        QTimer::singleShot(0, [finished = std::move(finished), launch] { finished(launch); });
     };
-    const auto reportLater = [report](const MailLaunch& launch) {
-        QTimer::singleShot(0, [report, launch] { report(launch); });
-    };
-
     if (!xdgEmail_)
         xdgEmail_ = QStandardPaths::findExecutable(QStringLiteral("xdg-email"));
     if (xdgEmail_->isEmpty()) {
@@ -119,31 +129,8 @@ void QtDesktop::startMail(const MailMessage& message, std::function<void(const M
         reportLater({MailLaunch::Outcome::TooLong, address.size(), LongestCommandLineArgument});
         return;
     }
-
-    // No parent: the process ends on its own time and deletes itself then.
-    auto* process = new QProcess;
-    process->setProcessChannelMode(QProcess::ForwardedChannels);
-    process->setStandardInputFile(QProcess::nullDevice());
-    QObject::connect(process, &QProcess::errorOccurred, process,
-                     [process, report](QProcess::ProcessError error) {
-                         if (error != QProcess::FailedToStart)
-                             return; // finished follows
-                         report({MailLaunch::Outcome::Failed});
-                         process->deleteLater();
-                     });
-    QObject::connect(
-        process, &QProcess::finished, process,
-        [process, report](int exitCode, QProcess::ExitStatus exitStatus) {
-            if (exitStatus != QProcess::NormalExit)
-                report({MailLaunch::Outcome::Failed});
-            else if (exitCode == XdgNoMailClient)
-                report({MailLaunch::Outcome::NoMailClient});
-            else
-                report({exitCode == 0 ? MailLaunch::Outcome::Started : MailLaunch::Outcome::Failed});
-            process->deleteLater();
-        });
-    QTimer::singleShot(MailClientStartWaitMs, process, [report] { report({MailLaunch::Outcome::Started}); });
-    process->start(*xdgEmail_, XdgEmailArguments(message.attachments, address));
+    StartHelper(*xdgEmail_, XdgEmailArguments(message.attachments, address),
+                [finished = std::move(finished)](const HelperRun& run) { finished({MailOutcome(run)}); });
 }
 
 void QtDesktop::setClipboard(const QString& text, const QString& html) {

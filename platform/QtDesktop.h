@@ -35,7 +35,8 @@ public:
                          const QString& defaultSuffix) override;
     bool choosePrinter(QPrinter& printer) override;
 
-    bool openUrl(const QUrl& url) override;
+    // Through xdg-open, started without a shell and never waited on.
+    void openUrl(const QUrl& url, std::function<void(bool opened)> finished) override;
     // Does nothing until a help viewer is set.
     void showHelp(HelpView view) override;
     // Through xdg-email, started without a shell and never waited on.

@@ -7,7 +7,10 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include <cstdio>
 
@@ -16,6 +19,29 @@ namespace {
 constexpr int Resolution = 300;
 constexpr qreal MarginMm = 20;
 constexpr qreal FooterPoints = 8;
+
+// Qt's text layout, asked to draw a page, draws the line just above it too:
+// out of sight, but in the PDF's text layer, so a paragraph split over two
+// pages would repeat the last line of one at the top of the next. Each
+// paragraph that would be split starts a new page instead.
+void KeepParagraphsOnOnePage(QTextDocument& document) {
+    const qreal pageHeight = document.pageSize().height();
+    const auto pageOf = [pageHeight](qreal y) { return static_cast<int>(y / pageHeight); };
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        // Asking for the block's place lays it out first.
+        const qreal top = document.documentLayout()->blockBoundingRect(block).top();
+        const QTextLayout* layout = block.layout();
+        if (layout == nullptr || layout->lineCount() < 2)
+            continue;
+        const QTextLine first = layout->lineAt(0);
+        const QTextLine last = layout->lineAt(layout->lineCount() - 1);
+        if (pageOf(top + first.y()) == pageOf(top + last.y() + last.height() - 1))
+            continue;
+        QTextBlockFormat format = block.blockFormat();
+        format.setPageBreakPolicy(format.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysBefore);
+        QTextCursor(block).setBlockFormat(format); // lays the rest of the document out again
+    }
+}
 
 int Fail(const char* what, const char* path) {
     std::fprintf(stderr, "MakePdf: %s %s\n", what, path);
@@ -52,6 +78,7 @@ int main(int argc, char* argv[]) {
     const qreal footer = FooterPoints * Resolution / 72.0 * 3;
     document.documentLayout()->setPaintDevice(&writer);
     document.setPageSize(QSizeF(page.width(), page.height() - footer));
+    KeepParagraphsOnOnePage(document);
 
     QPainter painter;
     if (!painter.begin(&writer))

@@ -21,24 +21,38 @@ namespace {
 constexpr QSize InitialSize{860, 600};
 constexpr int NavigationWidth = 250;
 
+QString Escaped(const QString& text) {
+    return text.toHtmlEscaped();
+}
+
+QString NoHelpPage(const QString& reason) {
+    return QStringLiteral("<h2>Help cannot be shown</h2><p>%1</p>"
+                          "<p>Reinstalling the program puts the help file back in place.</p>")
+        .arg(Escaped(reason));
+}
+
+QString UnreadablePage(const QString& page) {
+    return NoHelpPage(QStringLiteral("The page \"%1\" cannot be read from the help file.").arg(page));
+}
+
 // Shows the manual's pages, which live inside the compressed help file.
 class HelpPageBrowser final : public QTextBrowser {
 public:
     HelpPageBrowser(QHelpEngine*& engine, QWidget* parent) : QTextBrowser(parent), engine_(engine) {}
 
     QVariant loadResource(int type, const QUrl& name) override {
-        if (engine_ != nullptr && name.scheme() == QLatin1String("qthelp"))
-            return engine_->fileData(name);
-        return QTextBrowser::loadResource(type, name);
+        if (engine_ == nullptr || name.scheme() != QLatin1String("qthelp"))
+            return QTextBrowser::loadResource(type, name);
+        const QByteArray page = engine_->fileData(name);
+        // A page a damaged help file cannot give would show as a blank page.
+        if (page.isEmpty() && type == QTextDocument::HtmlResource)
+            return UnreadablePage(name.fileName());
+        return page;
     }
 
 private:
     QHelpEngine*& engine_;
 };
-
-QString Escaped(const QString& text) {
-    return text.toHtmlEscaped();
-}
 
 } // namespace
 
@@ -70,14 +84,27 @@ HelpWindow::HelpWindow(const QString& collectionFile, QWidget* parent)
     }
     engine_ = new QHelpEngine(collectionFile_, this);
     engine_->setReadOnly(true);
-    if (!engine_->setupData()) {
-        const QString problem = engine_->error();
+    // A damaged collection may still open, but leads to no manual.
+    const bool opened = engine_->setupData();
+    if (!opened || engine_->registeredDocumentations().isEmpty()) {
+        const QString problem = opened ? QString() : engine_->error();
         delete engine_;
         engine_ = nullptr;
-        showNoHelp(QStringLiteral("The help file \"%1\" cannot be opened: %2").arg(collectionFile_, problem));
+        showNoHelp(cannotBeRead(problem));
         return;
     }
     buildEngineViews();
+}
+
+QString HelpWindow::cannotBeRead(const QString& problem) const {
+    return QStringLiteral("The help file \"%1\" cannot be read: %2")
+        .arg(collectionFile_, problem.isEmpty() ? QStringLiteral("it is damaged.") : problem);
+}
+
+// The manual can be read when its contents lead to a first page that loads.
+bool HelpWindow::manualReadable() const {
+    const QHelpContentItem* root = engine_->contentModel()->contentItemAt(QModelIndex());
+    return root != nullptr && root->childCount() > 0 && !engine_->fileData(root->child(0)->url()).isEmpty();
 }
 
 void HelpWindow::buildEngineViews() {
@@ -96,6 +123,10 @@ void HelpWindow::buildEngineViews() {
     });
     // The contents fill after the window is made; the first page shows when they are there.
     connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, this, [this, contents] {
+        if (!manualReadable()) {
+            showNoHelp(cannotBeRead({}));
+            return;
+        }
         contents->expandToDepth(0);
         openFirstPage();
     });
@@ -126,15 +157,16 @@ void HelpWindow::buildEngineViews() {
 
 void HelpWindow::showNoHelp(const QString& reason) {
     for (QWidget* tab : {contentsTab_, indexTab_}) {
+        // Found damaged only once its views were up: they give way to the note.
+        for (QWidget* view : tab->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            view->hide();
         auto* note = new QLabel(QStringLiteral("No help is available."), tab);
         note->setWordWrap(true);
         note->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-        auto* layout = new QVBoxLayout(tab);
+        auto* layout = tab->layout() != nullptr ? tab->layout() : new QVBoxLayout(tab);
         layout->addWidget(note);
     }
-    browser_->setHtml(QStringLiteral("<h2>Help cannot be shown</h2><p>%1</p>"
-                                     "<p>Reinstalling the program puts the help file back in place.</p>")
-                          .arg(Escaped(reason)));
+    browser_->setHtml(NoHelpPage(reason));
 }
 
 void HelpWindow::openFirstPage() {

@@ -35,6 +35,9 @@ public:
 private:
     void buildEngineViews();
     void showNoHelp(const QString& reason);
+    // The reason for the person, given the engine's `problem` (empty: damaged).
+    QString cannotBeRead(const QString& problem) const;
+    bool manualReadable() const;
     void openFirstPage();
     void showTopicChooser(const QList<QHelpLink>& documents, const QString& keyword);
 

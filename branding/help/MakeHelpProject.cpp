@@ -63,7 +63,8 @@ QString CategoryPageText(int category, const QString& notes) {
         const QString european = Text(UnitNamesEuropean.at(at)).trimmed();
         const QString usa = Text(UnitNamesUSA.at(at)).trimmed();
         const bool base = unit == range.baseUnit;
-        rows += QStringLiteral("<tr id=\"%1\"><td>%2%3</td><td>%4</td></tr>\n")
+        // The help viewer scrolls to named anchors only, not to an element's id.
+        rows += QStringLiteral("<tr><td><a name=\"%1\">%2</a>%3</td><td>%4</td></tr>\n")
                     .arg(UnitAnchor(unit), Xml(european),
                          base ? QStringLiteral(" <i>(base unit)</i>") : QString(),
                          usa == european ? QStringLiteral("&nbsp;") : Xml(usa));

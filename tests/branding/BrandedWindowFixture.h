@@ -47,7 +47,7 @@ protected:
 
     QTimer& switchOffTimer() { return Find<QTimer>(splash, "TimerSplashOff"); }
 
-    TFormTavrixSplash splash{desktop, &window};
+    TFormTavrixSplash splash{desktop, SupplierWebAddress, &window};
     TFormTavrixBranding branding;
 };
 

@@ -2,6 +2,8 @@
 // every page of its contents loads, every index entry leads to a page, and
 // every unit and message can be found by name.
 #include "HelpWindow.h"
+#include "ProgramMessageText.h"
+#include "ProgramMessages.h"
 #include "Tavrix_Units.h"
 #include "UnwritableFolders.h"
 #include "Widgets.h"
@@ -11,7 +13,10 @@
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
+#include <QMap>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -21,6 +26,10 @@
 #include <QTextDocument>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
 
 namespace tavrix {
 namespace {
@@ -76,7 +85,8 @@ protected:
             EXPECT_FALSE(page.isEmpty())
                 << keyword.toStdString() << " -> " << link.url.toString().toStdString();
             if (link.url.hasFragment()) {
-                EXPECT_TRUE(page.contains("id=\"" + link.url.fragment() + "\""))
+                EXPECT_TRUE(page.contains("id=\"" + link.url.fragment() + "\"") ||
+                            page.contains("name=\"" + link.url.fragment() + "\""))
                     << keyword.toStdString() << " -> " << link.url.toString().toStdString();
             }
             titles << link.title;
@@ -133,26 +143,43 @@ TEST_F(BuiltManual, EveryUnitIsFoundOnItsCategorysPage) {
     }
 }
 
-TEST_F(BuiltManual, EveryMessageIsFoundByName) {
-    const char* messages[] = {
-        "The value is not a valid",
-        "Input range -1.0 to +1.0",
-        "Maximum number of pre-decimal digits reached",
-        "Maximum number of post-decimal digits reached",
-        "Do you wish to use a value equal to a ...?",
-        "Floating point division by zero",
-        "Conversions failed : routine does not exist",
-        "A negative number does not have a square root",
-        "The result is too large for the calculator",
-        "The calculator memory could not be saved",
-        "Are your sure you wish to clear the results log?",
-        "Cannot read the results log file",
-        "Cannot save the results log file",
-        "Cannot find web browser to view",
-        "Cannot find acrobat PDF reader to view TavrixBrandedVersion.pdf",
-    };
-    for (const char* message : messages)
-        EXPECT_EQ(pagesFor(message), QStringList{"Messages and what they mean"}) << message;
+// The messages page explains exactly the program's own list of messages,
+// each under its anchor and as the program words it, and the index leads
+// to each.
+TEST_F(BuiltManual, ExplainsEveryMessageTheProgramShows) {
+    const QList<QHelpLink> links = engine().documentsForKeyword("messages");
+    ASSERT_EQ(links.size(), 1);
+    const QString page = PageOf(engine(), links.front().url);
+    QMap<QString, QString> headings;
+    const QRegularExpression heading("<h2 id=\"([^\"]+)\">(.*?)</h2>",
+                                     QRegularExpression::DotMatchesEverythingOption);
+    for (const QRegularExpressionMatch& match : heading.globalMatch(page)) {
+        QString text = match.captured(2);
+        text.replace(QRegularExpression("<i>[^<]*</i>"), "*");
+        text.remove(QRegularExpression("<[^>]*>"));
+        headings[match.captured(1)] = OneSpaced(text);
+    }
+    QSet<QString> indexed;
+    for (const QString& keyword : keywords())
+        for (const QHelpLink& link : engine().documentsForKeyword(keyword))
+            if (link.url.fileName() == "messages.html")
+                indexed << link.url.fragment();
+
+    QStringList listed;
+    for (const ProgramMessage& message : ProgramMessages) {
+        listed << message.anchor;
+        const QString text = OneSpaced(message.text);
+        const QString withoutAdvice = text.endsWith(" *") ? text.chopped(2) : text;
+        EXPECT_TRUE(headings.value(message.anchor) == text || headings.value(message.anchor) == withoutAdvice)
+            << message.anchor.toStdString() << ": the page says \""
+            << headings.value(message.anchor).toStdString() << "\", the program \"" << text.toStdString()
+            << "\"";
+        EXPECT_TRUE(indexed.contains(message.anchor))
+            << message.anchor.toStdString() << " is not in the index";
+    }
+    listed.sort();
+    EXPECT_EQ(QStringList(headings.keys()), listed)
+        << "the page explains messages the program no longer shows";
 }
 
 TEST_F(BuiltManual, AnEntryWithSeveralPagesOffersThemAll) {
@@ -169,6 +196,31 @@ TEST_F(BuiltManual, AnEntryWithSeveralPagesOffersThemAll) {
     EXPECT_TRUE(page.toPlainText().contains("Topics for \"litre\"")) << page.toPlainText().toStdString();
     EXPECT_TRUE(page.toPlainText().contains("Liquid measure"));
     EXPECT_TRUE(page.toPlainText().contains("Volume / Capacity"));
+}
+
+// A unit chosen in the index opens its category's page scrolled to the
+// unit's row, also for units far down a long page.
+TEST_F(BuiltManual, AUnitChosenInTheIndexIsInView) {
+    help.showView(HelpView::Index);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
+    QHelpIndexWidget& index = *engine().indexWidget();
+    QTextBrowser& page = Find<QTextBrowser>(help, "HelpPage");
+    for (const QString unit : {"Mach (sea level)", "tonne-force/m²", "Barrels/day (oil)", "m/sec²"}) {
+        ASSERT_EQ(engine().documentsForKeyword(unit).size(), 1) << unit.toStdString();
+        index.filterIndices(unit);
+        const QModelIndexList exact = engine().indexModel()->match(
+            engine().indexModel()->index(0, 0), Qt::DisplayRole, unit, 1, Qt::MatchExactly);
+        ASSERT_EQ(exact.size(), 1) << unit.toStdString();
+        index.setCurrentIndex(exact.front());
+        index.activateCurrentItem();
+        QTest::qWait(50);
+        const QTextCursor row = page.document()->find(unit, 0, QTextDocument::FindCaseSensitively);
+        ASSERT_FALSE(row.isNull()) << unit.toStdString();
+        const QRect shown = page.cursorRect(row);
+        EXPECT_TRUE(page.viewport()->rect().contains(shown))
+            << unit.toStdString() << " is at " << shown.y() << ", outside the visible 0.."
+            << page.viewport()->height();
+    }
 }
 
 TEST_F(BuiltManual, OneClickOpensAPage) {
@@ -225,6 +277,54 @@ TEST(MissingManual, SaysSoAndCreatesNothing) {
     EXPECT_TRUE(QDir(empty.path()).isEmpty());
 }
 
+// A damaged help file gives the same clear message as a missing one: never
+// an empty contents, index or page.
+TEST(DamagedManual, SaysSoInsteadOfShowingBlankPages) {
+    const auto truncated = [](QByteArray bytes) { return bytes.left(bytes.size() / 2); };
+    const auto garbage = [](QByteArray bytes) { return QByteArray(bytes.size(), 'x'); };
+    const auto holed = [](QByteArray bytes) {
+        // Zeros over the back half, where the compressed pages lie.
+        return bytes.left(bytes.size() / 2) + QByteArray(bytes.size() - bytes.size() / 2, '\0');
+    };
+    const struct {
+        const char* file;
+        const char* damage;
+        std::function<QByteArray(QByteArray)> make;
+    } cases[] = {
+        {"Tavrix_Help.qhc", "cut short", truncated}, {"Tavrix_Help.qhc", "garbage", garbage},
+        {"Tavrix_Help.qch", "cut short", truncated}, {"Tavrix_Help.qch", "garbage", garbage},
+        {"Tavrix_Help.qch", "holed", holed},
+    };
+    for (const auto& test : cases) {
+        const std::string what = std::string(test.file) + " " + test.damage;
+        QTemporaryDir copy;
+        ASSERT_TRUE(copy.isValid());
+        for (const QString& file : QDir(BuiltHelpFolder).entryList(QDir::Files))
+            ASSERT_TRUE(QFile::copy(BuiltHelpFolder + '/' + file, copy.filePath(file)));
+        QFile damaged(copy.filePath(test.file));
+        ASSERT_TRUE(damaged.open(QIODevice::ReadWrite));
+        const QByteArray bytes = test.make(damaged.readAll());
+        damaged.resize(0);
+        damaged.write(bytes);
+        damaged.close();
+
+        HelpWindow help(copy.filePath(HelpCollectionFile));
+        help.showView(HelpView::Contents);
+        const QTextBrowser& page = Find<QTextBrowser>(help, "HelpPage");
+        EXPECT_TRUE(QTest::qWaitFor([&page] { return page.toPlainText().contains("cannot be read"); }, 10000))
+            << what << ": the page says \"" << page.toPlainText().toStdString() << "\"";
+    }
+}
+
+// A page the manual cannot give, as a file damaged further in may leave
+// some, says so instead of showing blank.
+TEST_F(BuiltManual, APageThatCannotBeReadSaysSo) {
+    QTextBrowser& page = Find<QTextBrowser>(help, "HelpPage");
+    ASSERT_TRUE(QTest::qWaitFor([&page] { return !page.source().isEmpty(); }));
+    page.setSource(page.source().resolved(QUrl("not-in-the-manual.html")));
+    EXPECT_TRUE(page.toPlainText().contains("cannot be read")) << page.toPlainText().toStdString();
+}
+
 TEST(HelpViewer, KeepsOneWindowForEveryCall) {
     QWidget owner;
     const auto showHelp = HelpViewerFor(BuiltHelpFolder + '/' + HelpCollectionFile, owner);
@@ -249,6 +349,60 @@ TEST(BrandedVersionDocument, IsAPdfThatNamesWhatASupplierChanges) {
     const QString text = QString::fromUtf8(reader.readAllStandardOutput());
     for (const char* part : {"SupplierWebAddress", "supplier.svg", "banner.svg", "splash.svg", "test.sh"})
         EXPECT_TRUE(text.contains(part)) << part;
+}
+
+// The document's text as a reader copies it out of the PDF, one entry per line.
+QStringList BrandedVersionDocumentLines() {
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty())
+        return {};
+    QProcess reader;
+    reader.start(pdftotext, {BuiltHelpFolder + "/TavrixBrandedVersion.pdf", "-"});
+    EXPECT_TRUE(reader.waitForFinished());
+    QStringList lines;
+    for (const QString& line :
+         QString::fromUtf8(reader.readAllStandardOutput()).split(QRegularExpression("[\n\f]")))
+        lines << line.trimmed();
+    return lines;
+}
+
+// Commands and paths are copied from the document into a terminal: each
+// must come out whole on one line, never broken inside a word or an option
+// ("-" and "/" are places a line may otherwise break).
+TEST(BrandedVersionDocument, KeepsEveryCommandAndPathWholeOnOneLine) {
+    const QStringList lines = BrandedVersionDocumentLines();
+    if (lines.isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    QFile source(QStringLiteral(TAVRIX_BRANDED_DOCUMENT_SOURCE));
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(source.readAll());
+    QStringList commands;
+    const QRegularExpression code("<(code|pre)>(.*?)</\\1>", QRegularExpression::DotMatchesEverythingOption);
+    for (const QRegularExpressionMatch& match : code.globalMatch(html))
+        for (const QString& line : match.captured(2).split('\n'))
+            commands << line.trimmed();
+    ASSERT_TRUE(commands.contains("-DCMAKE_BUILD_TYPE=Release -DTAVRIX_BUILD_TESTS=OFF"));
+    for (const QString& command : commands) {
+        const bool whole = std::any_of(lines.begin(), lines.end(),
+                                       [&command](const QString& line) { return line.contains(command); });
+        EXPECT_TRUE(whole) << command.toStdString() << " is broken across lines";
+    }
+}
+
+// A line at the foot of a page belongs to that page alone: the text layer
+// must not repeat it at the top of the next.
+TEST(BrandedVersionDocument, HoldsEachLineOfTextOnce) {
+    const QStringList lines = BrandedVersionDocumentLines();
+    if (lines.isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    QStringList seen;
+    for (const QString& line : lines) {
+        // Short lines (page numbers, table cells, "Where") may well recur.
+        if (line.size() < 25)
+            continue;
+        EXPECT_FALSE(seen.contains(line)) << "twice: " << line.toStdString();
+        seen << line;
+    }
 }
 
 } // namespace

@@ -94,6 +94,24 @@ TEST_F(Splash, SupplierPictureIsThereButHiddenAndOutOfReach) {
     ASSERT_TRUE(QTest::qWaitFor([this] { return modalCalls() == 2; }, SoonMs));
 }
 
+// Each splash names and opens the address it was made with: two suppliers'
+// splashes side by side keep theirs apart.
+TEST(SplashForASupplier, NamesAndOpensItsOwnAddress) {
+    ScriptedDesktop desktop;
+    TFormTavrixSplash first(desktop, "first.example.org");
+    TFormTavrixSplash second(desktop, "second.example.org");
+    for (TFormTavrixSplash* splash : {&first, &second}) {
+        desktop.expectModal([](QDialog&) {});
+        splash->ShowSplash();
+    }
+    EXPECT_EQ(first.ImageSupplier_Splash->toolTip(), "first.example.org");
+    EXPECT_EQ(second.ImageSupplier_Splash->toolTip(), "second.example.org");
+    desktop.expectOpenUrl(QUrl("https://first.example.org"));
+    first.ImageSupplier_SplashMouseDown();
+    QTest::qWait(20);
+    desktop.verify();
+}
+
 // Without a splash attached, as in the other windows' tests, the window's
 // splash timer fires into nothing.
 TEST_F(MainWindowTest, WithoutASplashNothingIsShown) {

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QMap>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -15,6 +16,8 @@
 #include <optional>
 #include <ostream>
 #include <string>
+
+#include <unistd.h>
 
 // Readable texts in failure messages.
 void PrintTo(const QString& text, std::ostream* out) {
@@ -106,6 +109,53 @@ TEST_F(XdgEmailHandOver, TellsEveryFailureFromAStartedMailClient) {
             << test.then;
         EXPECT_EQ(fake.runsOf("xdg-email").size(), 1) << test.then;
     }
+}
+
+// The program's own standard output and error, caught in a file while this
+// object lives; a child started meanwhile inherits them.
+class CapturedOutput {
+public:
+    CapturedOutput() {
+        EXPECT_TRUE(file_.open());
+        for (const int stream : {1, 2}) {
+            saved_[stream - 1] = dup(stream);
+            dup2(file_.handle(), stream);
+        }
+    }
+    ~CapturedOutput() { restore(); }
+    CapturedOutput(const CapturedOutput&) = delete;
+    CapturedOutput& operator=(const CapturedOutput&) = delete;
+
+    QByteArray text() {
+        restore();
+        file_.seek(0);
+        return file_.readAll();
+    }
+
+private:
+    void restore() {
+        for (const int stream : {1, 2}) {
+            if (saved_[stream - 1] >= 0) {
+                dup2(saved_[stream - 1], stream);
+                close(saved_[stream - 1]);
+                saved_[stream - 1] = -1;
+            }
+        }
+    }
+
+    QTemporaryFile file_;
+    int saved_[2] = {-1, -1};
+};
+
+// xdg-email that finds no mail client prints the whole address, the log
+// included: none of it may reach the program's own output or the journal.
+TEST_F(XdgEmailHandOver, KeepsXdgEmailsWordsOutOfTheProgramsOutput) {
+    fakes.addRecorder("xdg-email", R"(echo "stdout: $*"; echo "stderr: $*" >&2; exit 3)");
+    CapturedOutput output;
+    const MailLaunch launch = HandOver(desktop, {"", "s", "secret log line", {}});
+    const QByteArray printed = output.text();
+    EXPECT_EQ(launch.outcome, MailLaunch::Outcome::NoMailClient);
+    EXPECT_FALSE(printed.contains("secret")) << printed.toStdString();
 }
 
 TEST_F(XdgEmailHandOver, WithoutXdgEmailThereIsNoMailClient) {

@@ -3,6 +3,7 @@
 // name for every control, menu item and window.
 #include "PaletteIcons.h"
 #include "ResultsLogFixture.h"
+#include "Tavrix_Branding_001.h"
 #include "Tavrix_Splash.h"
 
 #include <QAccessible>
@@ -213,7 +214,7 @@ TEST_F(ReadableWindows, AScreenReaderFindsANameForEveryControlMenuItemAndWindow)
     ExpectEveryControlNamed(window);
     ExpectEveryControlNamed(calculator);
     ExpectEveryControlNamed(logTextDialog);
-    TFormTavrixSplash splash(desktop);
+    TFormTavrixSplash splash(desktop, SupplierWebAddress);
     ExpectEveryControlNamed(splash);
 
     for (QMenu* menu : window.menuBar()->findChildren<QMenu*>()) {

@@ -1,10 +1,18 @@
 #include "QtDesktop.h"
 
+#include "FakePrograms.h"
+#include "HelperProcess.h"
+
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QTest>
+#include <QUrl>
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace tavrix {
 namespace {
@@ -17,6 +25,75 @@ TEST(QtDesktop, PutsPlainAndRichTextOnTheClipboardAsOneEntry) {
     EXPECT_EQ(held->text(), "1 m = 100 cm\n2 m = 200 cm");
     EXPECT_TRUE(held->hasHtml());
     EXPECT_TRUE(held->html().contains("font-family:Tahoma"));
+}
+
+// Starts opening `url` and waits, processing events, until the desktop answers.
+std::optional<bool> Open(QtDesktop& desktop, const QUrl& url) {
+    std::optional<bool> opened;
+    desktop.openUrl(url, [&opened](bool answer) { opened = answer; });
+    EXPECT_FALSE(opened) << "the answer came inside openUrl: the window would wait on the browser";
+    EXPECT_TRUE(QTest::qWaitFor([&opened] { return opened.has_value(); }, 30000));
+    return opened;
+}
+
+const QUrl Site(QStringLiteral("https://www.example.com/a%20b?x=1"));
+
+// xdg-open ends with 1 to 4 when it cannot open what it is given (syntax, file
+// missing, no tool, action failed); one that is still running after a few
+// seconds is waiting on the browser it started.
+TEST(QtDesktopOpenUrl, TellsWhetherXdgOpenOpenedIt) {
+    const struct {
+        const char* then;
+        bool opened;
+    } cases[] = {
+        {"exit 0", true},
+        {"exit 1", false},
+        {"exit 2", false},
+        {"exit 3", false},
+        {"exit 4", false},
+        {"kill -KILL $$", false},
+        // Says why on its own stdout and stderr, which stay out of ours.
+        {"echo cannot open \"$1\"; echo no browser >&2; exit 3", false},
+    };
+    for (const auto& test : cases) {
+        FakePrograms fake;
+        fake.putFirstOnPath();
+        fake.addRecorder("xdg-open", test.then);
+        QtDesktop desktop;
+        EXPECT_EQ(Open(desktop, Site), test.opened) << test.then;
+        EXPECT_EQ(fake.runsOf("xdg-open"), (QList<QStringList>{{Site.toString(QUrl::FullyEncoded)}}))
+            << test.then;
+    }
+}
+
+TEST(QtDesktopOpenUrl, AnXdgOpenStillRunningHasStartedTheBrowser) {
+    FakePrograms fake;
+    fake.putFirstOnPath();
+    const QString ended = fake.folder() + "/ended";
+    fake.addRecorder("xdg-open",
+                     QString("sleep %1; touch '%2'").arg(HelperStartWaitMs / 1000 + 2).arg(ended));
+    QtDesktop desktop;
+    EXPECT_EQ(Open(desktop, Site), true);
+    EXPECT_FALSE(QFile::exists(ended)) << "the answer waited for xdg-open's end";
+    // Let it end, so that nothing of it outlives the test.
+    EXPECT_TRUE(QTest::qWaitFor([&ended] { return QFile::exists(ended); }, 30000));
+    QTest::qWait(100);
+}
+
+TEST(QtDesktopOpenUrl, WithoutXdgOpenNothingOpens) {
+    FakePrograms empty;
+    ScopedEnvironment onlyAnEmptyFolder("PATH", QFile::encodeName(empty.folder()));
+    QtDesktop desktop;
+    EXPECT_EQ(Open(desktop, Site), false);
+}
+
+TEST(QtDesktopOpenUrl, HandsALocalFileOverByItsPath) {
+    FakePrograms fake;
+    fake.putFirstOnPath();
+    fake.addRecorder("xdg-open");
+    QtDesktop desktop;
+    EXPECT_EQ(Open(desktop, QUrl::fromLocalFile("/usr/share/tavrix/Help/a b%20c.pdf")), true);
+    EXPECT_EQ(fake.runsOf("xdg-open"), (QList<QStringList>{{"/usr/share/tavrix/Help/a b%20c.pdf"}}));
 }
 
 } // namespace

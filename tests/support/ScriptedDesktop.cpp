@@ -1,5 +1,7 @@
 #include "ScriptedDesktop.h"
 
+#include "ProgramMessageText.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QFileInfo>
@@ -148,20 +150,31 @@ std::optional<ScriptedDesktop::Expectation> ScriptedDesktop::take(const Call& ca
     return next;
 }
 
+void ScriptedDesktop::checkListed(const QString& text) const {
+    if (texts_ == MessageTexts::ProgramMessagesOnly && !IsProgramMessage(text))
+        ADD_FAILURE() << "a message missing from the program's list (ProgramMessages.h) and so from the "
+                         "manual: \""
+                      << text.toStdString() << "\"";
+}
+
 void ScriptedDesktop::showInformation(const QString& text) {
+    checkListed(text);
     take({Kind::Information, {}, text});
 }
 
 bool ScriptedDesktop::confirm(const QString& text) {
+    checkListed(text);
     const auto met = take({Kind::Confirm, {}, text});
     return met && met->answerYes;
 }
 
 void ScriptedDesktop::showError(const QString& text) {
+    checkListed(text);
     take({Kind::Error, {}, text});
 }
 
 void ScriptedDesktop::showMessage(const QString& caption, const QString& text) {
+    checkListed(text);
     take({Kind::Message, caption, text});
 }
 
@@ -191,10 +204,11 @@ bool ScriptedDesktop::choosePrinter(QPrinter& printer) {
     return true;
 }
 
-bool ScriptedDesktop::openUrl(const QUrl& url) {
+void ScriptedDesktop::openUrl(const QUrl& url, std::function<void(bool opened)> finished) {
     const auto met = take({Kind::OpenUrl, {}, url.toString()});
     // Unexpected: claim success, so no follow-up "cannot open" box piles on.
-    return !met || met->answerYes;
+    const bool opened = !met || met->answerYes;
+    QTimer::singleShot(0, [opened, finished = std::move(finished)] { finished(opened); });
 }
 
 void ScriptedDesktop::showHelp(HelpView view) {

@@ -10,8 +10,9 @@
 // answer returned, so the rest of the test runs on as scripted. Expectations
 // still queued fail the test at verify() or when the double is destroyed.
 //
-// A mail hand-over (expectMail) ends with the scripted outcome on the next
-// pass of the event loop, never inside startMail, as the real one does.
+// A mail hand-over (expectMail) and opening an address (expectOpenUrl) end
+// with the scripted outcome on the next pass of the event loop, never inside
+// the call, as the real ones do.
 //
 // setClipboard needs no expectation: it is recorded and really written to
 // the clipboard (the offscreen platform keeps one in-process), so tests read
@@ -85,7 +86,12 @@ public:
 
     using PrinterSetup = std::function<void(QPrinter&)>;
 
-    ScriptedDesktop() = default;
+    // Every box's text must be one of the program's listed messages
+    // (ProgramMessages.h), so that none goes unexplained in the manual;
+    // tests of the double itself may show any text.
+    enum class MessageTexts { ProgramMessagesOnly, Any };
+
+    explicit ScriptedDesktop(MessageTexts texts = MessageTexts::ProgramMessagesOnly) : texts_(texts) {}
     ScriptedDesktop(const ScriptedDesktop&) = delete;
     ScriptedDesktop& operator=(const ScriptedDesktop&) = delete;
     ~ScriptedDesktop() override;
@@ -108,6 +114,9 @@ public:
 
     // Fails the test for every expectation not yet used, and forgets them.
     void verify();
+    // Whether every expectation has been used; answers that come from the
+    // event loop (mail, opening an address) need it processed first.
+    bool allMet() const { return expected_.empty(); }
     const std::vector<Call>& calls() const { return calls_; }
     // Every message handed to startMail, in order.
     const std::vector<MailMessage>& mails() const { return mails_; }
@@ -121,7 +130,7 @@ public:
     QString saveFileName(const QString& caption, const QString& directory, const QString& filter,
                          const QString& defaultSuffix) override;
     bool choosePrinter(QPrinter& printer) override;
-    bool openUrl(const QUrl& url) override;
+    void openUrl(const QUrl& url, std::function<void(bool opened)> finished) override;
     void showHelp(HelpView view) override;
     void startMail(const MailMessage& message, std::function<void(const MailLaunch&)> finished) override;
     void setClipboard(const QString& text, const QString& html) override;
@@ -166,6 +175,10 @@ private:
     // Records the call and hands back the expectation it meets, or none.
     std::optional<Expectation> take(const Call& call);
 
+    // Fails the test for a box text that is not a listed message.
+    void checkListed(const QString& text) const;
+
+    MessageTexts texts_;
     std::deque<Expectation> expected_;
     std::vector<Call> calls_;
     std::vector<MailMessage> mails_;

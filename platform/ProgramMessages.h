@@ -1,0 +1,50 @@
+// Every message the program can show the person, as the manual's "Messages
+// and what they mean" page names it: `*` stands for what changes from one
+// showing to the next (a file, a unit, a reason), and a trailing " *" for
+// advice that follows the message. The manual explains each under its
+// anchor, and the tests' scripted desktop refuses any box whose text is not
+// one of these, so a new message cannot be left out of the manual.
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+namespace tavrix {
+
+struct ProgramMessage {
+    QString anchor;
+    QString text;
+};
+
+inline const std::array ProgramMessages{
+    ProgramMessage{"not-valid", R"(The "*" value is not a valid.)"},
+    ProgramMessage{"input-range", "Input range -1.0 to +1.0"},
+    ProgramMessage{"tangent", "Error"},
+    ProgramMessage{"pre-decimal", "Maximum number of pre-decimal digits reached. *"},
+    ProgramMessage{"post-decimal", "Maximum number of post-decimal digits reached. *"},
+    ProgramMessage{"circle-fraction", "Do you wish to use a value equal to a *?"},
+    ProgramMessage{"division-by-zero", "Floating point division by zero"},
+    ProgramMessage{"routine", "Conversions failed : routine does not exist"},
+    ProgramMessage{"square-root", "A negative number does not have a square root."},
+    ProgramMessage{"too-large",
+                   "The result is too large for the calculator. The calculation was not carried out."},
+    ProgramMessage{"memory", R"(The calculator memory could not be saved to "*": *.)"},
+    ProgramMessage{"memory-unreadable",
+                   R"(The calculator memory could not be read from "*": *. The memory starts at 0.)"},
+    ProgramMessage{"memory-damaged",
+                   R"(The calculator memory file "*" is damaged: *. The memory starts at 0.)"},
+    ProgramMessage{"clear", "Are your sure you wish to clear the results log?"},
+    ProgramMessage{"cannot-read", R"(Cannot read the results log file "*": *)"},
+    ProgramMessage{"cannot-save", R"(Cannot save the results log file "*": *)"},
+    ProgramMessage{"print-file", R"(Printing failed: cannot write the file "*".)"},
+    ProgramMessage{"print-printer", R"(Printing failed: the printer "*" did not accept the job.)"},
+    ProgramMessage{"mail", "Error while trying to send email"},
+    ProgramMessage{"mail-too-long",
+                   "The results log is too long to hand to the mail client: as the mail client would "
+                   "receive it, it takes * bytes, and at most * bytes fit. *"},
+    ProgramMessage{"browser", "Cannot find web browser to view *"},
+    ProgramMessage{"pdf", "Cannot find acrobat PDF reader to view TavrixBrandedVersion.pdf"},
+};
+
+} // namespace tavrix
