@@ -3,13 +3,13 @@
 // that took from the start of main(). scripts/startup-time.sh counts its
 // instructions under callgrind.
 #include "DataPaths.h"
+#include "FirstPaintWatch.h"
 #include "Fonts.h"
 #include "ProgramWindows.h"
 #include "QtDesktop.h"
 #include "SvgIcon.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -17,33 +17,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
-#include <utility>
-
-namespace {
-
-// Calls `then` once `watched` has been painted for the first time.
-class FirstPaintWatch : public QObject {
-public:
-    FirstPaintWatch(QWidget& watched, std::function<void()> then) : then_(std::move(then)) {
-        watched.installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            // Queued, so that the paint this event starts is done first.
-            QTimer::singleShot(0, this, then_);
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> then_;
-};
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     const auto start = std::chrono::steady_clock::now();
