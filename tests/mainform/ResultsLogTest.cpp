@@ -6,6 +6,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTest>
 #include <QTextCursor>
 
 #include <initializer_list>
@@ -271,6 +272,22 @@ TEST_F(ResultsLogTest, UsesTheWindowsFontAndCannotBeTypedInto) {
     logField().moveCursor(QTextCursor::End);
     TypeText(logField(), "xyz");
     EXPECT_EQ(logText(), "a\n");
+}
+
+// Selecting with the keyboard, so that "Delete selected text" can act on it.
+TEST_F(ResultsLogTest, TextCanBeSelectedWithTheKeyboard) {
+    setLogLines({"alpha", "beta"});
+    logField().setFocus();
+    QTest::keyClick(&logField(), Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(&logField(), Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(&logField(), Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(logField().textCursor().selectedText(), "al");
+    QTest::keyClick(&logField(), Qt::Key_End, Qt::ShiftModifier);
+    EXPECT_EQ(logField().textCursor().selectedText(), "alpha");
+    click("BitBtnDeleteLogLine");
+    EXPECT_EQ(logText(), "\nbeta\n");
+    TypeText(logField(), "xyz");
+    EXPECT_EQ(logText(), "\nbeta\n");
 }
 
 } // namespace
