@@ -44,6 +44,16 @@ TEST_F(ResultsLogTest, NegativeAndExponentResultsAreCopiedAsShown) {
                            QString::fromUtf8("1.000 cm/sec\u00B2 = 1.00000000000000E-0002 m/sec\u00B2")}));
 }
 
+// A note typed in the amend dialog without Enter after it leaves the last
+// line open; what is added next starts a line of its own all the same.
+TEST_F(ResultsLogTest, AddedLinesStartOnALineOfTheirOwnAfterAnOpenLastLine) {
+    amendLogTo("first\nnote without Enter");
+    click("BitBtnAddToResultsLog");
+    const QString line = QString::fromUtf8("1.000 cm/sec\u00B2 = 0.010000 m/sec\u00B2");
+    EXPECT_EQ(logLines(), QStringList({"first", "note without Enter", line}));
+    EXPECT_EQ(logText(), "first\nnote without Enter\n" + line + '\n');
+}
+
 class CalculatorLine : public ResultsLogTest {
 protected:
     // Opens the calculator for the log by `route`, clicks `keys` and then OK
