@@ -48,14 +48,14 @@ void BM_ConvertUnitsEveryPair(benchmark::State& state) {
 }
 BENCHMARK(BM_ConvertUnitsEveryPair);
 
-void BM_FormatConversion(benchmark::State& state) {
+void BM_ConvertAndFormat(benchmark::State& state) {
     const auto mode = static_cast<tavrix::ResultFormatCode>(state.range(0));
     for (auto _ : state) {
         benchmark::DoNotOptimize(
-            tavrix::FormatConversion(166, 161, 6, mode, 1234.5678, tavrix::NumberFormat{}));
+            tavrix::FormatResult(tavrix::ConvertUnits(166, 161, 1234.5678), 6, mode, tavrix::NumberFormat{}));
     }
 }
-BENCHMARK(BM_FormatConversion)
+BENCHMARK(BM_ConvertAndFormat)
     ->Arg(tavrix::FormatScientific)
     ->Arg(tavrix::FormatFixed)
     ->Arg(tavrix::FormatThousands);

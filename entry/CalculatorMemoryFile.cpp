@@ -36,11 +36,7 @@ CalculatorMemoryReading ReadCalculatorMemory(const QString& path) {
                        "The calculator memory could not be read from \"%1\": %2. The memory starts at 0.")
                        .arg(shownPath, file.errorMessage)};
     }
-    return CalculatorMemoryFromBytes(file.bytes, path);
-}
-
-CalculatorMemoryReading CalculatorMemoryFromBytes(const QByteArray& bytes, const QString& path) {
-    const QString shownPath = QDir::toNativeSeparators(path);
+    const QByteArray& bytes = file.bytes;
     const std::optional<double> memory = DecodeCalculatorMemory(bytes);
     if (!memory) {
         return {

@@ -24,8 +24,6 @@ struct CalculatorMemoryReading {
 // A missing file is an empty memory, silently; a file that can't be read, is
 // too short or holds no finite number gives 0 and the problem to report.
 CalculatorMemoryReading ReadCalculatorMemory(const QString& path);
-// The same for the bytes read from the file at `path`.
-CalculatorMemoryReading CalculatorMemoryFromBytes(const QByteArray& bytes, const QString& path);
 
 // Replaces the file whole or leaves the old one; returns the message for the
 // person on failure, empty on success.

@@ -211,21 +211,24 @@ void TCalculatorModel::startOperation(int code, QChar text) {
     startNewEntry_ = true;
 }
 
+// A result too large is refused, and "=" then ends the operation as it
+// does when the display cannot be read: the shown number stays.
 QString TCalculatorModel::equals(QChar text) {
-    const Reading reading = readDisplay(true, true);
-    if (reading.valid) {
+    QString message;
+    if (const Reading reading = readDisplay(true, true); reading.valid) {
         const double result = WorkOut(pending_, calcValue_, reading.value);
-        if (!std::isfinite(result)) {
-            return QString::fromLatin1(ResultOutOfRangeMessage);
+        if (std::isfinite(result)) {
+            calcValue_ = result;
+            showNumber(result);
+        } else {
+            message = QString::fromLatin1(ResultOutOfRangeMessage);
         }
-        calcValue_ = result;
-        showNumber(result);
     }
     startNewEntry_ = true;
     pending_ = PendingOperation::None;
     operationSign_ = QString(text);
     mirrorCalcValue();
-    return {};
+    return message;
 }
 
 void TCalculatorModel::changeSign() {
@@ -245,7 +248,9 @@ QString TCalculatorModel::SquareRootOfDisplay() {
     return {};
 }
 
+// A reciprocal too large is refused, yet the key has acted as a one-operand key.
 QString TCalculatorModel::reciprocalOfDisplay() {
+    pending_ = PendingOperation::OneOperandDone;
     const Reading reading = readDisplay(false, true);
     if (!reading.valid) {
         showNumber(reading.value);
@@ -255,7 +260,6 @@ QString TCalculatorModel::reciprocalOfDisplay() {
     } else {
         return QString::fromLatin1(ResultOutOfRangeMessage);
     }
-    pending_ = PendingOperation::OneOperandDone;
     return {};
 }
 

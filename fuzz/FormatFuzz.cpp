@@ -25,8 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     static const std::regex number(R"(NAN|-?INF|-?\d+(\.\d+)?(E[+-]\d+)?|-?(\d{1,3}(,\d{3})*)(\.\d+)?)");
     try {
-        const std::string text =
-            tavrix::FormatConversion(from, to, decimals, mode, value, tavrix::NumberFormat{});
+        const std::string text = tavrix::FormatResult(tavrix::ConvertUnits(from, to, value), decimals, mode,
+                                                      tavrix::NumberFormat{});
         if (!std::regex_match(text, number)) {
             std::abort();
         }

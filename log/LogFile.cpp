@@ -22,8 +22,8 @@ QString CannotRead(const QString& path, const QString& reason) {
 
 } // namespace
 
-LogFileReading ReadLogFile(const QString& path) {
-    const ReadResult file = ReadRegularFile(path, MaxLogFileBytes);
+LogFileReading ReadLogFile(const QString& path, qint64 maxBytes) {
+    const ReadResult file = ReadRegularFile(path, maxBytes);
     if (!file.read()) {
         return {{}, CannotRead(path, file.errorMessage)};
     }
@@ -31,7 +31,7 @@ LogFileReading ReadLogFile(const QString& path) {
         return {{},
                 CannotRead(path, QStringLiteral("It holds %1 MB; a results log file may hold at most %2 MB.")
                                      .arg((file.size + BytesPerMegabyte - 1) / BytesPerMegabyte)
-                                     .arg(MaxLogFileBytes / BytesPerMegabyte))};
+                                     .arg(maxBytes / BytesPerMegabyte))};
     }
     if (file.bytes.contains('\0')) {
         return {{}, CannotRead(path, QStringLiteral("It holds binary data, not a results log."))};

@@ -16,9 +16,9 @@ struct LogFileReading {
     QString problem;
 };
 
-// The lines of the file at `path`; a file holding NUL bytes is no text and
-// is refused.
-LogFileReading ReadLogFile(const QString& path);
+// The lines of the file at `path`; a file larger than `maxBytes` or holding
+// NUL bytes is refused.
+LogFileReading ReadLogFile(const QString& path, qint64 maxBytes = MaxLogFileBytes);
 
 // Writes `lines` to `path` as a whole or not at all: the file that was
 // there stays intact when saving fails. Returns the problem, or empty.

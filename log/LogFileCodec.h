@@ -10,31 +10,13 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QList>
 #include <QStringList>
 
 namespace tavrix {
 
-// Splits a file's bytes into lines as they arrive, in pieces of any size:
-// a line ends at a CR, and an LF right after that CR belongs to the line
+// A line ends at a CR, and an LF right after that CR belongs to the line
 // end; a lone LF stays a character of its line; the byte 0x1A ends the file.
 // A last line without a line end counts too.
-class LogFileReader {
-public:
-    void addBytes(QByteArrayView bytes);
-    // Whether a 0x1A was met: the bytes after it are not read.
-    bool ended() const { return ended_; }
-    // The lines read so far, decoded, with the unfinished last line.
-    QStringList lines() const;
-
-private:
-    QList<QByteArray> lines_;
-    QByteArray current_;
-    bool lineStarted_ = false;
-    bool lastWasCr_ = false;
-    bool ended_ = false;
-};
-
 QStringList ReadLogFileBytes(QByteArrayView bytes);
 
 // Every line followed by CR LF; an empty log gives no bytes at all.

@@ -9,12 +9,18 @@
 #include <memory>
 
 class QFont;
+class QLocale;
 class QTextDocument;
+class QTime;
 
 namespace tavrix {
 
 // The printed log's title line begins with this; it also names the print job.
 inline const QString PrintedLogTitle = QStringLiteral("TAVRIX Results Log");
+
+// The time of day for the printed title: hours, minutes and seconds in the
+// locale's long style, without the time zone that style may carry.
+QString PrintedTimeOfDay(const QTime& time, const QLocale& locale);
 
 // The log's lines, each a paragraph of its own, every character as given.
 std::unique_ptr<QTextDocument> ResultsLogDocument(const QStringList& lines, const QFont& font);

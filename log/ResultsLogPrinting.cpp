@@ -1,10 +1,12 @@
 #include "ResultsLogPrinting.h"
 
+#include "AtomicSave.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -49,28 +51,73 @@ std::vector<Page> Paginate(const QTextDocument& document, qreal pageHeight) {
 }
 
 // Qt's printing layer only tells that a job failed, not why: name what
-// refused it.
-QString FailureText(const QPrinter& printer) {
+// refused it, and why where the file system said so.
+QString FailureText(const QPrinter& printer, const QString& reason = {}) {
     if (printer.outputFormat() == QPrinter::PdfFormat) {
-        return QStringLiteral("Printing failed: cannot write the file \"%1\".")
-            .arg(QDir::toNativeSeparators(printer.outputFileName()));
+        const QString file = QDir::toNativeSeparators(printer.outputFileName());
+        return reason.isEmpty()
+                   ? QStringLiteral("Printing failed: cannot write the file \"%1\".").arg(file)
+                   : QStringLiteral("Printing failed: cannot write the file \"%1\": %2.").arg(file, reason);
     }
     return QStringLiteral("Printing failed: the printer \"%1\" did not accept the job.")
         .arg(printer.printerName());
 }
 
-// Qt's PDF writer does not report failed writes (a full disk) and leaves a
-// file cut short: one that lacks the closing end-of-file marker. Only a
-// regular file is read back; a device or a pipe is taken as written.
-bool PdfCutShort(const QPrinter& printer) {
-    if (printer.outputFormat() != QPrinter::PdfFormat || !QFileInfo(printer.outputFileName()).isFile()) {
+// The chosen pages, as many times as asked, on `device`; false when the
+// device refused a page.
+bool PaintPages(const std::vector<Page>& pages, QPagedPaintDevice& device, const QPageRanges& chosen,
+                int copies) {
+    QPainter painter;
+    if (!painter.begin(&device)) {
         return false;
     }
-    QFile written(printer.outputFileName());
-    constexpr qint64 TailSize = 32;
-    return !written.open(QIODevice::ReadOnly) ||
-           !written.seek(std::max<qint64>(0, written.size() - TailSize)) ||
-           !written.read(TailSize).contains("%%EOF");
+    painter.setPen(Qt::black);
+    bool firstPage = true;
+    for (int copy = 0; copy < copies; ++copy) {
+        for (std::size_t index = 0; index < pages.size(); ++index) {
+            if (!chosen.isEmpty() && !chosen.contains(static_cast<int>(index) + 1)) {
+                continue;
+            }
+            if (!firstPage && !device.newPage()) {
+                painter.end();
+                return false;
+            }
+            firstPage = false;
+            for (const PlacedLine& placed : pages[index]) {
+                placed.line.draw(&painter, placed.position);
+            }
+        }
+    }
+    return painter.end();
+}
+
+// Qt's PDF writer goes on silently when its writes fail and would leave a
+// file cut short. So a PDF file is written as any file of the program is:
+// beside its place, and put there only whole; the file system's reason
+// comes back when it cannot be. Only a FIFO or a device in the file's place
+// takes the PDF directly.
+std::optional<QString> PrintPdfFile(const std::vector<Page>& pages, QPrinter& printer,
+                                    const QPageRanges& chosen, int copies) {
+    const QFileInfo target(printer.outputFileName());
+    if (target.exists() && !target.isFile()) {
+        if (!PaintPages(pages, printer, chosen, copies) || printer.printerState() == QPrinter::Error) {
+            return FailureText(printer);
+        }
+        return std::nullopt;
+    }
+    const SaveResult saved = SaveFileAtomically(printer.outputFileName(), [&](QIODevice& device) {
+        QPdfWriter writer(&device);
+        writer.setTitle(printer.docName());
+        writer.setCreator(printer.creator());
+        writer.setPdfVersion(printer.pdfVersion());
+        writer.setResolution(printer.resolution());
+        writer.setPageLayout(printer.pageLayout());
+        return PaintPages(pages, writer, chosen, copies);
+    });
+    if (!saved) {
+        return FailureText(printer, saved.errorMessage);
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -96,29 +143,11 @@ std::optional<QString> PrintDocument(QTextDocument& document, QPrinter& printer)
         printer.printRange() == QPrinter::PageRange ? printer.pageRanges() : QPageRanges();
     const int copies = printer.supportsMultipleCopies() ? 1 : printer.copyCount();
 
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        return FailureText(printer);
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        return PrintPdfFile(pages, printer, chosen, copies);
     }
-    painter.setPen(Qt::black);
-    bool firstPage = true;
-    for (int copy = 0; copy < copies; ++copy) {
-        for (std::size_t index = 0; index < pages.size(); ++index) {
-            if (!chosen.isEmpty() && !chosen.contains(static_cast<int>(index) + 1)) {
-                continue;
-            }
-            if (!firstPage && !printer.newPage()) {
-                painter.end();
-                return FailureText(printer);
-            }
-            firstPage = false;
-            for (const PlacedLine& placed : pages[index]) {
-                placed.line.draw(&painter, placed.position);
-            }
-        }
-    }
-    if (!painter.end() || printer.printerState() == QPrinter::Error ||
-        printer.printerState() == QPrinter::Aborted || PdfCutShort(printer)) {
+    if (!PaintPages(pages, printer, chosen, copies) || printer.printerState() == QPrinter::Error ||
+        printer.printerState() == QPrinter::Aborted) {
         return FailureText(printer);
     }
     return std::nullopt;

@@ -14,8 +14,9 @@ namespace tavrix {
 // printable area and flows over it page after page, long lines wrapped at
 // the printable width, with no margins, headers or page numbers added.
 // Only the pages chosen in the print dialog, in as many copies as asked.
-// The document is laid out for the printer on the way. Returns the reason
-// when the printer or the output file refused the job, nothing on success.
+// The document is laid out for the printer on the way. A PDF file appears
+// whole or not at all. Returns the reason when the printer or the output
+// file refused the job, nothing on success.
 std::optional<QString> PrintDocument(QTextDocument& document, QPrinter& printer);
 
 } // namespace tavrix

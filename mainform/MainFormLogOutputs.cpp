@@ -23,7 +23,7 @@ void TFormTavrix::BitBtnPrintLogClick() {
         return;
     }
     // The time of the click, however long the print dialog stays open.
-    const QString now = desktop_.locale().toString(QTime::currentTime(), QLocale::LongFormat);
+    const QString now = PrintedTimeOfDay(QTime::currentTime(), desktop_.locale());
     // Declared first, so the document laid out for it goes before it does.
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(PrintedLogTitle);

@@ -25,6 +25,12 @@ bool LeadsToSomethingButARegularFile(const QString& path) {
     return target.exists() && !target.isFile();
 }
 
+// A write cut short by a full disk leaves Qt without a reason ("Unknown
+// error"); the rest of the buffer, written again, meets the system's own.
+bool Flushed(QSaveFile& file) {
+    return file.flush() || file.flush();
+}
+
 } // namespace
 
 SaveResult SaveFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& writeContent) {
@@ -37,7 +43,8 @@ SaveResult SaveFileAtomically(const QString& path, const std::function<bool(QIOD
     // Qt 6.4.2 can report a successful commit() after its implicit flush
     // failed on a full disk, leaving an empty file behind; so flush and check
     // before committing, and drop the temporary file on any failure.
-    if (!written || !file.flush() || file.error() != QFileDevice::NoError) {
+    const bool flushed = Flushed(file);
+    if (!written || !flushed || file.error() != QFileDevice::NoError) {
         SaveResult result = Failure(file);
         file.cancelWriting();
         return result;
@@ -48,8 +55,16 @@ SaveResult SaveFileAtomically(const QString& path, const std::function<bool(QIOD
 }
 
 SaveResult SaveFileAtomically(const QString& path, const QByteArray& bytes) {
-    return SaveFileAtomically(path,
-                              [&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); });
+    return SaveFileAtomically(path, [&bytes](QIODevice& device) {
+        // A short write gives no reason either; writing the rest does.
+        for (qsizetype done = 0; done < bytes.size();) {
+            const qint64 written = device.write(bytes.constData() + done, bytes.size() - done);
+            if (written <= 0)
+                return false;
+            done += written;
+        }
+        return true;
+    });
 }
 
 } // namespace tavrix

@@ -35,8 +35,12 @@ void CloseOnTerminationSignal(QWidget& window) {
         // that opens before it does (the splash, from a timer right after
         // start) cancels that; the dialog's own close later is not the last
         // window's close, so the program would run on with no window.
+        // quit() would not do either: it first closes every window, and a
+        // dialog that shows a box as it closes (the calculator, when its
+        // memory cannot be saved) holds it there. Leaving every event loop
+        // at once ends the program with any dialog or box still open.
         if (window.close())
-            QCoreApplication::quit();
+            QCoreApplication::exit(0);
     });
     struct sigaction action {};
     action.sa_handler = OnSignal;

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds every libFuzzer target with clang-14 and gives each a short run.
+# Builds every libFuzzer target with clang-14 and gives each a short run,
+# starting from its seeds in fuzz/seeds.
 # FUZZ_SECONDS sets the time per target (default 30).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,7 +22,11 @@ for target in "$build"/fuzz/fuzz_*; do
   case $name in
     fuzz_settings) options+=(-max_len=131072) ;;
   esac
+  # Where the input has words of its own, the fuzzer is told them.
+  dictionary=fuzz/dictionaries/$name.dict
+  [ -f "$dictionary" ] && options+=(-dict="$dictionary")
   echo "== $name for ${seconds}s"
+  # New inputs go to the first folder; the seeds beside it stay as they are.
   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 QT_QPA_PLATFORM=offscreen \
-    "$target" -max_total_time="$seconds" -print_final_stats=1 "${options[@]}" "$corpus"
+    "$target" -max_total_time="$seconds" -print_final_stats=1 "${options[@]}" "$corpus" "fuzz/seeds/$name"
 done

@@ -180,9 +180,4 @@ std::string FormatResult(double value, int decimals, ResultFormatCode mode, cons
     return FormatNumber(value, decimals, mode, format);
 }
 
-std::string FormatConversion(UnitIndex from, UnitIndex to, int decimals, ResultFormatCode mode, double x,
-                             const NumberFormat& format) {
-    return FormatResult(ConvertUnits(from, to, x), decimals, mode, format);
-}
-
 } // namespace tavrix

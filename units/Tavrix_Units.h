@@ -87,9 +87,4 @@ std::string FormatNumber(double value, int decimals, ResultFormatCode mode, cons
 // Renders a converted value: magnitudes below the round-off threshold show as 0.
 std::string FormatResult(double value, int decimals, ResultFormatCode mode, const NumberFormat& format);
 
-// Converts `x` from `from` to `to` and renders the result. Exceptions of the
-// conversion pass through; no text is produced then.
-std::string FormatConversion(UnitIndex from, UnitIndex to, int decimals, ResultFormatCode mode, double x,
-                             const NumberFormat& format);
-
 } // namespace tavrix

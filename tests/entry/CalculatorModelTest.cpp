@@ -312,15 +312,36 @@ TEST_F(Opened, AResultInExponentFormCannotBeReadBack) {
     EXPECT_EQ(calculator.displayText(), "-1");
 }
 
+// The refused key still does its other steps, as for an unreadable display:
+// "=" ends the operation, 1/x counts as a one-operand key, M+ keeps the memory.
 TEST_F(Opened, ResultsBeyondTheDoubleRangeAreRefused) {
     const QString tenToThe300 = "1" + QString(300, '0');
+    PressAll(calculator, "2x");
     calculator.setDisplay(tenToThe300, 301);
-    PressAll(calculator, "x");
+    PressAll(calculator, "x"); // replaces the multiply; the hidden value still shows 2
+    ASSERT_EQ(calculator.currentValueText(), "2");
     calculator.setDisplay(tenToThe300, 301);
     EXPECT_EQ(PressAll(calculator, "="), ResultOutOfRangeMessage);
     EXPECT_EQ(calculator.CalcValue(), 1e300);
-    EXPECT_EQ(calculator.pending(), PendingOperation::Multiply);
     EXPECT_EQ(calculator.displayText(), tenToThe300);
+    EXPECT_EQ(calculator.pending(), PendingOperation::None);
+    EXPECT_TRUE(calculator.StartNewEntry());
+    EXPECT_EQ(calculator.operationSign(), "=");
+    EXPECT_EQ(calculator.currentValueText(), "1E+300");
+    TypeDigits(calculator, "5");
+    EXPECT_EQ(calculator.displayText(), "5");
+    calculator.acceptIfComplete();
+    EXPECT_TRUE(calculator.CalcAccepted());
+
+    const QString tenToTheMinus309 = "0." + QString(308, '0') + "1";
+    PressAll(calculator, "c3x");
+    calculator.setDisplay(tenToTheMinus309, static_cast<int>(tenToTheMinus309.size()));
+    EXPECT_EQ(PressAll(calculator, "i"), ResultOutOfRangeMessage);
+    EXPECT_EQ(calculator.pending(), PendingOperation::OneOperandDone);
+    EXPECT_EQ(calculator.CalcValue(), 3);
+    EXPECT_EQ(calculator.displayText(), tenToTheMinus309);
+
+    calculator.setDisplay(tenToThe300, 301);
     PressAll(calculator, "S");
     EXPECT_EQ(PressAll(calculator, "A"), QString());
     calculator.setDisplay("1" + QString(308, '0'), 309);

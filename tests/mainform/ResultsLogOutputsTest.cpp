@@ -455,7 +455,9 @@ TEST_P(ResultsLogPrintEndTest, LeavesTheLogAsItWas) {
         desktop.expectPrint(false, [&pdf](QPrinter& printer) { printer.setOutputFileName(pdf); });
     } else {
         desktop.expectPrint(true, [&pdf](QPrinter& printer) { printer.setOutputFileName(pdf); });
-        desktop.expectError("Printing failed: cannot write the file \"" + pdf + "\".");
+        const QString reason =
+            GetParam() == PrintEnd::MissingFolder ? "No such file or directory" : "Operation not permitted";
+        desktop.expectError("Printing failed: cannot write the file \"" + pdf + "\": " + reason + ".");
     }
     click("BitBtnPrintLog");
     desktop.verify();
@@ -467,17 +469,20 @@ INSTANTIATE_TEST_SUITE_P(Ends, ResultsLogPrintEndTest,
                          testing::Values(PrintEnd::Cancelled, PrintEnd::MissingFolder,
                                          PrintEnd::UnwritableFolder));
 
-// Qt's PDF writer goes on silently when its writes fail: a PDF file cut
-// short on a full disk is reported like one that cannot be created.
-TEST_F(ResultsLogOutputsTest, APdfCutShortOnAFullDiskIsReported) {
+// Qt's PDF writer goes on silently when its writes fail: a PDF file that a
+// full disk would cut short is reported with the system's reason, and no
+// part of it is left behind.
+TEST_F(ResultsLogOutputsTest, APdfCutShortOnAFullDiskIsReportedAndLeftNowhere) {
     if (const QString disk = TinyDiskFolder(); !disk.isEmpty()) {
         setLogLines(ThreeHundredLines());
         FillUp(disk);
         const QString pdf = disk + "/log.pdf";
         desktop.expectPrint(true, [&pdf](QPrinter& printer) { printer.setOutputFileName(pdf); });
-        desktop.expectError("Printing failed: cannot write the file \"" + pdf + "\".");
+        desktop.expectError("Printing failed: cannot write the file \"" + pdf +
+                            "\": No space left on device.");
         click("BitBtnPrintLog");
         desktop.verify();
+        EXPECT_EQ(QDir(disk).entryList(QDir::Files | QDir::Hidden), QStringList{"filler"});
         EXPECT_EQ(logLines(), ThreeHundredLines());
         return;
     }

@@ -6,6 +6,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTest>
 #include <QTextCursor>
 
 #include <initializer_list>
@@ -41,6 +42,16 @@ TEST_F(ResultsLogTest, NegativeAndExponentResultsAreCopiedAsShown) {
     EXPECT_EQ(logLines(),
               QStringList({QString::fromUtf8("-40 \u00B0Celsius = -40.000000 \u00B0Fahrenheit"),
                            QString::fromUtf8("1.000 cm/sec\u00B2 = 1.00000000000000E-0002 m/sec\u00B2")}));
+}
+
+// A note typed in the amend dialog without Enter after it leaves the last
+// line open; what is added next starts a line of its own all the same.
+TEST_F(ResultsLogTest, AddedLinesStartOnALineOfTheirOwnAfterAnOpenLastLine) {
+    amendLogTo("first\nnote without Enter");
+    click("BitBtnAddToResultsLog");
+    const QString line = QString::fromUtf8("1.000 cm/sec\u00B2 = 0.010000 m/sec\u00B2");
+    EXPECT_EQ(logLines(), QStringList({"first", "note without Enter", line}));
+    EXPECT_EQ(logText(), "first\nnote without Enter\n" + line + '\n');
 }
 
 class CalculatorLine : public ResultsLogTest {
@@ -271,6 +282,22 @@ TEST_F(ResultsLogTest, UsesTheWindowsFontAndCannotBeTypedInto) {
     logField().moveCursor(QTextCursor::End);
     TypeText(logField(), "xyz");
     EXPECT_EQ(logText(), "a\n");
+}
+
+// Selecting with the keyboard, so that "Delete selected text" can act on it.
+TEST_F(ResultsLogTest, TextCanBeSelectedWithTheKeyboard) {
+    setLogLines({"alpha", "beta"});
+    logField().setFocus();
+    QTest::keyClick(&logField(), Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(&logField(), Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(&logField(), Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(logField().textCursor().selectedText(), "al");
+    QTest::keyClick(&logField(), Qt::Key_End, Qt::ShiftModifier);
+    EXPECT_EQ(logField().textCursor().selectedText(), "alpha");
+    click("BitBtnDeleteLogLine");
+    EXPECT_EQ(logText(), "\nbeta\n");
+    TypeText(logField(), "xyz");
+    EXPECT_EQ(logText(), "\nbeta\n");
 }
 
 } // namespace

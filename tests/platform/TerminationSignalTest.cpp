@@ -55,5 +55,34 @@ TEST(TerminationSignal, EndsTheProgramWhenADialogOpensAfterTheWindowClosed) {
     EXPECT_EQ(window.closes, 1);
 }
 
+// The calculator saves its memory as it closes and reports a failure in a box
+// it shows from there; the signal arrives while that box is open.
+TEST(TerminationSignal, EndsTheProgramWhileABoxOfAClosingDialogIsOpen) {
+    CountingWindow window;
+    window.show();
+    CloseOnTerminationSignal(window);
+    struct DialogThatReportsOnClosing : QDialog {
+        using QDialog::QDialog;
+        int boxes = 0;
+        void done(int result) override {
+            if (isVisible()) {
+                QDialog box(this);
+                if (++boxes == 1)
+                    QTimer::singleShot(0, [] { std::raise(SIGTERM); });
+                box.exec();
+            }
+            QDialog::done(result);
+        }
+    } calculator(&window);
+    QTimer::singleShot(0, &calculator, [&calculator] { calculator.exec(); });
+    QTimer::singleShot(0, &calculator, [&calculator] { calculator.reject(); });
+
+    constexpr int Hung = 1;
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(Hung); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(window.closes, 1);
+    EXPECT_EQ(calculator.boxes, 1);
+}
+
 } // namespace
 } // namespace tavrix

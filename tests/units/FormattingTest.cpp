@@ -26,6 +26,12 @@ constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 constexpr UnitIndex Metre = 161;
 constexpr double Pi = std::numbers::pi;
 
+// A value converted and rendered as the result field shows it.
+std::string ConvertedText(UnitIndex from, UnitIndex to, int decimals, ResultFormatCode mode, double x,
+                          const NumberFormat& format) {
+    return FormatResult(ConvertUnits(from, to, x), decimals, mode, format);
+}
+
 // Most tests write with "." and ","; the locales' own separators have tests of
 // their own.
 class DefaultSeparators : public testing::Test {
@@ -209,16 +215,14 @@ TEST_F(DefaultSeparators, GeneralFormSwitchesToAnExponentAtItsBounds) {
 // 0, without a sign; 9e-14 itself is kept.
 TEST_F(DefaultSeparators, ResultsBelowTheZeroThresholdShowAsZero) {
     for (const double noise : {8.9e-14, -8.9e-14}) {
-        EXPECT_EQ(FormatConversion(Metre, Metre, 0, FormatFixed, noise, format), "0");
-        EXPECT_EQ(FormatConversion(Metre, Metre, 3, FormatFixed, noise, format), "0.000");
-        EXPECT_EQ(FormatConversion(Metre, Metre, 16, FormatThousands, noise, format), "0.0000000000000000");
-        EXPECT_EQ(FormatConversion(Metre, Metre, 2, FormatScientific, noise, format),
-                  "0.00000000000000E+0000");
-        EXPECT_EQ(FormatConversion(Metre, Metre, 2, FormatGeneral, noise, format), "0");
+        EXPECT_EQ(ConvertedText(Metre, Metre, 0, FormatFixed, noise, format), "0");
+        EXPECT_EQ(ConvertedText(Metre, Metre, 3, FormatFixed, noise, format), "0.000");
+        EXPECT_EQ(ConvertedText(Metre, Metre, 16, FormatThousands, noise, format), "0.0000000000000000");
+        EXPECT_EQ(ConvertedText(Metre, Metre, 2, FormatScientific, noise, format), "0.00000000000000E+0000");
+        EXPECT_EQ(ConvertedText(Metre, Metre, 2, FormatGeneral, noise, format), "0");
     }
-    EXPECT_EQ(FormatConversion(Metre, Metre, 2, FormatScientific, 9.1e-14, format), "9.10000000000000E-0014");
-    EXPECT_EQ(FormatConversion(Metre, Metre, 2, FormatScientific, -9.1e-14, format),
-              "-9.10000000000000E-0014");
+    EXPECT_EQ(ConvertedText(Metre, Metre, 2, FormatScientific, 9.1e-14, format), "9.10000000000000E-0014");
+    EXPECT_EQ(ConvertedText(Metre, Metre, 2, FormatScientific, -9.1e-14, format), "-9.10000000000000E-0014");
     // The formatter alone keeps small values; only a conversion result is cleaned.
     EXPECT_EQ(FormatNumber(8.9e-14, 0, FormatScientific, format), "8.90000000000000E-0014");
 }
@@ -230,30 +234,30 @@ TEST_F(DefaultSeparators, ResultsBelowTheZeroThresholdShowAsZero) {
 // therefore compared as a double, which keeps it and still drops the next
 // double down.
 TEST_F(DefaultSeparators, NineTimesTenToTheMinusFourteenIsKept) {
-    EXPECT_EQ(FormatConversion(Metre, Metre, 2, FormatScientific, 9e-14, format), "9.00000000000000E-0014");
-    EXPECT_EQ(FormatConversion(Metre, Metre, 16, FormatFixed, 9e-14, format), "0.0000000000000900");
+    EXPECT_EQ(ConvertedText(Metre, Metre, 2, FormatScientific, 9e-14, format), "9.00000000000000E-0014");
+    EXPECT_EQ(ConvertedText(Metre, Metre, 16, FormatFixed, 9e-14, format), "0.0000000000000900");
 }
 
 TEST_F(DefaultSeparators, RoundOffOfAWholeTemperatureIsHidden) {
     // 32 °F is 273.15 K as a double (273.149999999999977...); taking 273.15 off
     // again leaves about -2.3e-14 °C.
-    EXPECT_EQ(FormatConversion(262, 261, 3, FormatFixed, 32, format), "0.000");
-    EXPECT_EQ(FormatConversion(262, 261, 3, FormatScientific, 32, format), "0.00000000000000E+0000");
+    EXPECT_EQ(ConvertedText(262, 261, 3, FormatFixed, 32, format), "0.000");
+    EXPECT_EQ(ConvertedText(262, 261, 3, FormatScientific, 32, format), "0.00000000000000E+0000");
 }
 
 TEST_F(DefaultSeparators, ConversionExamples) {
-    EXPECT_EQ(FormatConversion(163, 159, 2, FormatFixed, 1, format), "25.40");       // inch to mm
-    EXPECT_EQ(FormatConversion(166, Metre, 0, FormatThousands, 1, format), "1,609"); // mile to m
-    EXPECT_EQ(FormatConversion(166, Metre, 3, FormatFixed, 1, format), "1609.344");
-    EXPECT_EQ(FormatConversion(166, Metre, 4, FormatThousands, 1, format), "1,609.3440");
-    EXPECT_EQ(FormatConversion(166, Metre, 0, FormatFixed, 1, format), "1609");
-    EXPECT_EQ(FormatConversion(166, Metre, 9, FormatScientific, 1, format), "1.60934400000000E+0003");
-    EXPECT_EQ(FormatConversion(166, Metre, 9, FormatGeneral, 1, format), "1609.344");
+    EXPECT_EQ(ConvertedText(163, 159, 2, FormatFixed, 1, format), "25.40");       // inch to mm
+    EXPECT_EQ(ConvertedText(166, Metre, 0, FormatThousands, 1, format), "1,609"); // mile to m
+    EXPECT_EQ(ConvertedText(166, Metre, 3, FormatFixed, 1, format), "1609.344");
+    EXPECT_EQ(ConvertedText(166, Metre, 4, FormatThousands, 1, format), "1,609.3440");
+    EXPECT_EQ(ConvertedText(166, Metre, 0, FormatFixed, 1, format), "1609");
+    EXPECT_EQ(ConvertedText(166, Metre, 9, FormatScientific, 1, format), "1.60934400000000E+0003");
+    EXPECT_EQ(ConvertedText(166, Metre, 9, FormatGeneral, 1, format), "1609.344");
     // 1 / 9.80665 = 0.10197162129779282425...
-    EXPECT_EQ(FormatConversion(1, 4, 15, FormatFixed, 1, format), "0.101971621297793");
-    EXPECT_EQ(FormatConversion(1, 4, 16, FormatFixed, 1, format), "0.1019716212977930");
-    EXPECT_EQ(FormatConversion(153, 147, 3, FormatFixed, 0, format), "INF"); // 0 litre/km
-    EXPECT_EQ(FormatConversion(5, 7, 3, FormatFixed, Inf, format), "NAN");   // sine of an infinite angle
+    EXPECT_EQ(ConvertedText(1, 4, 15, FormatFixed, 1, format), "0.101971621297793");
+    EXPECT_EQ(ConvertedText(1, 4, 16, FormatFixed, 1, format), "0.1019716212977930");
+    EXPECT_EQ(ConvertedText(153, 147, 3, FormatFixed, 0, format), "INF"); // 0 litre/km
+    EXPECT_EQ(ConvertedText(5, 7, 3, FormatFixed, Inf, format), "NAN");   // sine of an infinite angle
 }
 
 TEST_F(DefaultSeparators, ModeAndDecimalsChangeOnlyTheRendering) {
@@ -266,7 +270,7 @@ TEST_F(DefaultSeparators, ModeAndDecimalsChangeOnlyTheRendering) {
         const double value = ConvertUnits(c.from, c.to, c.x);
         for (const ResultFormatCode mode : {FormatGeneral, FormatScientific, FormatFixed, FormatThousands}) {
             for (int decimals = 0; decimals <= MaxDecimals; ++decimals) {
-                EXPECT_EQ(FormatConversion(c.from, c.to, decimals, mode, c.x, format),
+                EXPECT_EQ(ConvertedText(c.from, c.to, decimals, mode, c.x, format),
                           FormatNumber(value, decimals, mode, format))
                     << c.from << " to " << c.to << ", mode " << static_cast<int>(mode) << ", " << decimals;
             }
@@ -275,9 +279,9 @@ TEST_F(DefaultSeparators, ModeAndDecimalsChangeOnlyTheRendering) {
 }
 
 TEST_F(DefaultSeparators, FailedConversionsPassThroughWithoutText) {
-    EXPECT_THROW(FormatConversion(400, 5, 2, FormatFixed, 1, format), EConversionsClass);
-    EXPECT_THROW(FormatConversion(261, Metre, 2, FormatScientific, 100, format), EConversionsClass);
-    EXPECT_THROW(FormatConversion(Metre, NoUnit, 2, FormatThousands, 1, format), EConversionsClass);
+    EXPECT_THROW(ConvertedText(400, 5, 2, FormatFixed, 1, format), EConversionsClass);
+    EXPECT_THROW(ConvertedText(261, Metre, 2, FormatScientific, 100, format), EConversionsClass);
+    EXPECT_THROW(ConvertedText(Metre, NoUnit, 2, FormatThousands, 1, format), EConversionsClass);
 }
 
 NumberFormat CommaDecimalDotGroup() {
@@ -294,8 +298,8 @@ TEST_F(DefaultSeparators, CommaDecimalAndDotGroups) {
     EXPECT_EQ(FormatNumber(1234.5, 2, FormatScientific, format), "1,23450000000000E+0003");
     EXPECT_EQ(FormatNumber(2.5, 2, FormatGeneral, format), "2,5");
     EXPECT_EQ(FormatNumber(999, 0, FormatThousands, format), "999");
-    EXPECT_EQ(FormatConversion(166, Metre, 0, FormatThousands, 1, format), "1.609");
-    EXPECT_EQ(FormatConversion(163, 159, 2, FormatFixed, 1, format), "25,40");
+    EXPECT_EQ(ConvertedText(166, Metre, 0, FormatThousands, 1, format), "1.609");
+    EXPECT_EQ(ConvertedText(163, 159, 2, FormatFixed, 1, format), "25,40");
 }
 
 TEST_F(DefaultSeparators, CommaDecimalAndNarrowNoBreakSpaceGroups) {
@@ -304,7 +308,7 @@ TEST_F(DefaultSeparators, CommaDecimalAndNarrowNoBreakSpaceGroups) {
     EXPECT_EQ(FormatNumber(1234567.891, 2, FormatThousands, format), "1\u202F234\u202F567,89");
     EXPECT_EQ(FormatNumber(-123456789012345.0, 0, FormatThousands, format),
               "-123\u202F456\u202F789\u202F012\u202F345");
-    EXPECT_EQ(FormatConversion(166, Metre, 3, FormatThousands, 1, format), "1\u202F609,344");
+    EXPECT_EQ(ConvertedText(166, Metre, 3, FormatThousands, 1, format), "1\u202F609,344");
 }
 
 } // namespace
