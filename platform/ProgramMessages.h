@@ -38,6 +38,7 @@ inline const std::array ProgramMessages{
     ProgramMessage{"cannot-read", R"(Cannot read the results log file "*": *)"},
     ProgramMessage{"cannot-save", R"(Cannot save the results log file "*": *)"},
     ProgramMessage{"print-file", R"(Printing failed: cannot write the file "*".)"},
+    ProgramMessage{"print-file-reason", R"(Printing failed: cannot write the file "*": *.)"},
     ProgramMessage{"print-printer", R"(Printing failed: the printer "*" did not accept the job.)"},
     ProgramMessage{"mail", "Error while trying to send email"},
     ProgramMessage{"mail-too-long",
