@@ -1,17 +1,51 @@
 #include "SvgPicture.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QPainter>
+#include <QResource>
 #include <QSvgRenderer>
 
 namespace tavrix {
 
+QString PrerenderedName(const QString& svgFile, QSize pixelSize) {
+    if (!svgFile.startsWith(QStringLiteral(":/branding/")) && !svgFile.startsWith(QStringLiteral(":/icons/")))
+        return {};
+    return QStringLiteral(":/prerendered/%1-%2x%3.rgba")
+        .arg(QFileInfo(svgFile).completeBaseName())
+        .arg(pixelSize.width())
+        .arg(pixelSize.height());
+}
+
+QImage PrerenderedPixels(const QString& svgFile, QSize pixelSize) {
+    const QString name = PrerenderedName(svgFile, pixelSize);
+    if (name.isEmpty())
+        return {};
+    const QResource pixels(name);
+    const qint64 bytesPerLine = qint64{pixelSize.width()} * PrerenderedBytesPerPixel;
+    if (!pixels.isValid() || pixels.compressionAlgorithm() != QResource::NoCompression ||
+        pixels.size() != bytesPerLine * pixelSize.height())
+        return {};
+    return QImage(pixels.data(), pixelSize.width(), pixelSize.height(), bytesPerLine, PrerenderedFormat);
+}
+
 QPixmap RenderSvg(const QString& svgFile, QSize size) {
+    const qreal ratio = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
+    const QImage ahead = PrerenderedPixels(svgFile, (QSizeF(size) * ratio).toSize());
+    if (!ahead.isNull() && qFuzzyCompare(ratio, static_cast<qreal>(qRound(ratio)))) {
+        QPixmap picture = QPixmap::fromImage(ahead);
+        picture.setDevicePixelRatio(ratio);
+        return picture;
+    }
+    return RenderSvgAt(svgFile, size, ratio);
+}
+
+QPixmap RenderSvgAt(const QString& svgFile, QSize size, qreal ratio) {
     QSvgRenderer renderer(svgFile);
     if (!renderer.isValid())
         return {};
-    const qreal ratio = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
     QPixmap picture(size * ratio);
     picture.setDevicePixelRatio(ratio);
     picture.fill(Qt::transparent);

@@ -2,6 +2,7 @@
 // they stay sharp on scaled screens.
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -11,8 +12,26 @@ class QLabel;
 namespace tavrix {
 
 // `svgFile` drawn into `size` logical pixels at the application's device
-// pixel ratio; a null pixmap when the file cannot be read.
+// pixel ratio; a null pixmap when the file cannot be read. Where the build
+// drew the picture at that size and ratio already, that is taken instead.
 QPixmap RenderSvg(const QString& svgFile, QSize size);
+
+// `svgFile` drawn into `size` logical pixels at pixel ratio `ratio`.
+QPixmap RenderSvgAt(const QString& svgFile, QSize size, qreal ratio);
+
+// Where the build puts a compiled-in picture or icon (":/branding/...",
+// ":/icons/...") drawn ahead into `pixelSize` device pixels:
+// ":/prerendered/banner-1156x162.rgba" for ":/branding/banner.svg" at twice
+// its 578x81; empty for any other file. The file holds the pixels row by
+// row in PrerenderedFormat, nothing else.
+QString PrerenderedName(const QString& svgFile, QSize pixelSize);
+inline constexpr QImage::Format PrerenderedFormat = QImage::Format_RGBA8888_Premultiplied;
+inline constexpr int PrerenderedBytesPerPixel = 4;
+
+// The pixels the build drew ahead for `svgFile` at `pixelSize`, used where
+// they lie in the program (no decoding at all: a PNG's would cost more
+// than drawing the SVG); a null image where the build drew none.
+QImage PrerenderedPixels(const QString& svgFile, QSize pixelSize);
 
 // Gives `label` the picture and sizes the label to it, as a picture control
 // that sizes itself does.

@@ -1,5 +1,7 @@
 #include "SvgIcon.h"
 
+#include "SvgPicture.h"
+
 #include <QApplication>
 #include <QIconEngine>
 #include <QPainter>
@@ -44,6 +46,9 @@ private:
     QPixmap draw(const QSize& size) {
         if (size.isEmpty())
             return {};
+        // The sizes the window shows at start were drawn by the build.
+        if (const QImage ahead = PrerenderedPixels(file_, size); !ahead.isNull())
+            return QPixmap::fromImage(ahead);
         // Read for each size afresh rather than kept: an icon is mostly
         // drawn at one size, and a parsed document costs more memory than
         // its pixmap.
