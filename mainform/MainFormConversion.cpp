@@ -238,6 +238,9 @@ void TFormTavrix::BitBtnCalulateResultClick() {
 }
 
 QString TFormTavrix::valueFromCalculatorAt(QPoint offset) {
+    if (calculator_ == nullptr && makeHiddenWindows_) {
+        makeHiddenWindows_();
+    }
     if (calculator_ == nullptr) {
         return {};
     }

@@ -61,6 +61,9 @@ void TFormTavrix::BitBtnCalculatorStringToLogClick() {
 }
 
 void TFormTavrix::BitBtnAddNoteToLogClick() {
+    if (logTextDialog_ == nullptr && makeHiddenWindows_) {
+        makeHiddenWindows_();
+    }
     if (logTextDialog_ == nullptr) {
         return;
     }

@@ -95,6 +95,10 @@ void TFormTavrix::attachLogTextDialog(TFormOVConvert_LogText& logTextDialog) {
     logTextDialog_ = &logTextDialog;
 }
 
+void TFormTavrix::attachHiddenWindowsMaker(std::function<void()> makeHiddenWindows) {
+    makeHiddenWindows_ = std::move(makeHiddenWindows);
+}
+
 void TFormTavrix::connectHandlers() {
     // A choice by keyboard; a choice by mouse counts when the button comes up
     // over a row (see eventFilter), so that a click on the row already chosen

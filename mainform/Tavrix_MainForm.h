@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -49,6 +50,9 @@ public:
     void attachCalculator(TFormCalculatorPopUp& calculator);
     // So is the amend dialog of the results log.
     void attachLogTextDialog(TFormOVConvert_LogText& logTextDialog);
+    // Makes and attaches the calculator and the amend dialog when they are
+    // asked for before they exist.
+    void attachHiddenWindowsMaker(std::function<void()> makeHiddenWindows);
     // The splash and the branding window, made second and fifth, are attached
     // before the window is first shown; without them it shows no pictures and
     // no splash.
@@ -177,6 +181,7 @@ private:
     DataPaths paths_; // a copy: the caller need not keep its own alive
     TFormCalculatorPopUp* calculator_ = nullptr;
     TFormOVConvert_LogText* logTextDialog_ = nullptr;
+    std::function<void()> makeHiddenWindows_;
     TFormTavrixSplash* splash_ = nullptr;
     TFormTavrixBranding* branding_ = nullptr;
     // Made when first asked for.
