@@ -40,6 +40,14 @@ TEST(PrerenderedPictures, EveryCategoryIconAndGlyphAtSixteenPixels) {
     }
 }
 
+// The window manager is given the program's icon at these sizes as the main
+// window first shows.
+TEST(PrerenderedPictures, TheProgramsIconAtTheWindowManagersSizes) {
+    for (const int size : {16, 32, 64, 128}) {
+        ExpectDrawnAhead(":/icons/tavrix.svg", QSize(size, size), 1);
+    }
+}
+
 TEST(PrerenderedPictures, OtherSizesAndOtherFilesAreDrawnAsBefore) {
     EXPECT_TRUE(PrerenderedPixels(":/branding/banner.svg", {579, 81}).isNull());
     EXPECT_TRUE(PrerenderedPixels(":/icons/glyph-save.svg", {24, 24}).isNull());
