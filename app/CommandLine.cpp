@@ -6,6 +6,7 @@
 #include "OV4_Input_Validation.h"
 #include "RefusalTexts.h"
 #include "UnitSearch.h"
+#include "Utf8Text.h"
 #include "ValueFieldLimits.h"
 
 #include <QLocale>
@@ -283,8 +284,7 @@ int Convert(const Options& options, const QLocale& locale, std::FILE* out, std::
         if (!fieldText.isEmpty()) {
             PrintLine(err, {"tavrix: ", fieldText.toStdString()});
         }
-        const QString message = RefusalMessage(
-            outcome.refusal, QString::fromUtf8(fromName.data(), static_cast<qsizetype>(fromName.size())));
+        const QString message = RefusalMessage(outcome.refusal, FromUtf8(fromName));
         PrintLine(err, {"tavrix: ", message.toStdString()});
         return ExitRefused;
     }

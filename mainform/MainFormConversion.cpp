@@ -11,6 +11,7 @@
 #include "Tavrix_FindUnit.h"
 #include "Tavrix_MainForm.h"
 #include "UnitIdentities.h"
+#include "Utf8Text.h"
 #include "ui_Tavrix_MainForm.h"
 
 #include <QListWidget>
@@ -22,10 +23,6 @@ namespace {
 
 constexpr int ValueFieldDecimals = 3;
 constexpr int MultipliedValueDecimals = 6;
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "CategoryRowDelegate.h"
 #include "UnitSearch.h"
+#include "Utf8Text.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -13,10 +14,6 @@
 namespace tavrix {
 
 namespace {
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 constexpr int UnitRole = Qt::UserRole;
 

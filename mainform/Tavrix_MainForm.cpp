@@ -1,6 +1,7 @@
 // The main window's creation, first showing, closing, and the keys and mouse
 // presses it sees before its controls do.
 #include "Tavrix_MainForm.h"
+#include "Utf8Text.h"
 #include "ValueFieldLimits.h"
 
 #include "CalculatorPopUp.h"
@@ -157,8 +158,7 @@ void TFormTavrix::FormCreate() {
     ui->LabelScientificFormat->move(ui->LabelScientificFormat->x(), 380);
     ui->ListBoxConvertCategory->clear();
     for (std::string_view name : CategoryNames) {
-        ui->ListBoxConvertCategory->addItem(
-            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        ui->ListBoxConvertCategory->addItem(FromUtf8(name));
     }
     const QChar divide(0x00F7);
     ui->BitBtnDivideBy2->setText(QString(divide) + "2");
