@@ -28,6 +28,8 @@ constexpr int ExitUsage = 2;
 
 // As the window starts without settings: 6 decimals, fixed notation.
 constexpr int DefaultDecimals = 6;
+// How much of a typed text an error message repeats.
+constexpr std::size_t MaxQuotedBytes = 60;
 // An ambiguous name lists this many of the units it could mean.
 constexpr std::size_t MaxCandidatesShown = 10;
 
@@ -91,7 +93,17 @@ std::string_view NameOf(std::string_view argument) {
     return argument.starts_with("--") ? argument.substr(0, argument.find('=')) : argument;
 }
 
+// A typed text as an error message quotes it: an argument can be as long as
+// the shell allows, so a long one is cut (at a character's start) and marked.
 std::string Quoted(std::string_view text) {
+    if (text.size() > MaxQuotedBytes) {
+        std::size_t cut = MaxQuotedBytes;
+        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
+            --cut;
+        }
+        return "\"" + std::string(text.substr(0, cut)) + "\u2026\" (" + std::to_string(text.size()) +
+               " bytes)";
+    }
     return "\"" + std::string(text) + "\"";
 }
 

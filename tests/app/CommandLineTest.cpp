@@ -160,6 +160,22 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{{"--list", "volume"}, 2, {"Flow Rate (volume)", "Volume / Capacity"}},
         RefusalCase{{"--list", "colour"}, 2, {"no category matches \"colour\""}}));
 
+// An argument as long as the shell allows is refused without being repeated whole.
+TEST_F(CommandLine, AnEnormousArgumentIsQuotedCutShort) {
+    const QString digits(100000, '9');
+    const QString words = QStringLiteral("ft min ").repeated(10000);
+    for (const QStringList& arguments :
+         {QStringList{"--convert", digits, "m", "ft"}, QStringList{"--convert", "1", words, "m"},
+          QStringList{"--list", words}}) {
+        const Outcome result = run(arguments);
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_LT(result.err.size(), 1000) << result.err.left(200).toStdString();
+        EXPECT_TRUE(result.err.contains(QStringLiteral("\u2026\" (")) &&
+                    result.err.contains(QStringLiteral(" bytes)")))
+            << result.err.left(200).toStdString();
+    }
+}
+
 TEST_F(CommandLine, ListsCategoriesAndTheUnitsOfOneInEitherSpelling) {
     const Outcome categories = run({"--list"});
     EXPECT_EQ(categories.exitCode, 0);
