@@ -33,11 +33,14 @@ QImage PrerenderedPixels(const QString& svgFile, QSize pixelSize) {
 
 QPixmap RenderSvg(const QString& svgFile, QSize size) {
     const qreal ratio = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
-    const QImage ahead = PrerenderedPixels(svgFile, (QSizeF(size) * ratio).toSize());
-    if (!ahead.isNull() && qFuzzyCompare(ratio, static_cast<qreal>(qRound(ratio)))) {
-        QPixmap picture = QPixmap::fromImage(ahead);
-        picture.setDevicePixelRatio(ratio);
-        return picture;
+    const int wholeRatio = qRound(ratio);
+    // Bitmaps were drawn ahead at whole ratios only.
+    if (qFuzzyCompare(ratio, static_cast<qreal>(wholeRatio))) {
+        if (const QImage ahead = PrerenderedPixels(svgFile, size * wholeRatio); !ahead.isNull()) {
+            QPixmap picture = QPixmap::fromImage(ahead);
+            picture.setDevicePixelRatio(ratio);
+            return picture;
+        }
     }
     return RenderSvgAt(svgFile, size, ratio);
 }
