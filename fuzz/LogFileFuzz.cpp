@@ -18,10 +18,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const tavrix::LogFileReading reading = tavrix::ReadLogFile(tavrix::FileOfBytes(data, size), limit);
 
     const bool refused = static_cast<qint64>(size) > limit || std::memchr(data, 0, size) != nullptr;
-    if (refused != !reading.problem.isEmpty() || (refused && !reading.lines.isEmpty())) {
+    if (refused != !reading.problem.isEmpty() || (refused && !reading.text.isEmpty())) {
         std::abort();
     }
-    if (!refused && tavrix::ReadLogFileBytes(tavrix::LogFileBytes(reading.lines)) != reading.lines) {
+    if (refused) {
+        return 0;
+    }
+    // The text as lines, each ended by "\n", and every line read back the same.
+    if (!reading.text.isEmpty() && !reading.text.endsWith('\n')) {
+        std::abort();
+    }
+    QStringList lines = reading.text.split('\n');
+    lines.removeLast();
+    if (tavrix::ReadLogFileBytes(tavrix::LogFileBytes(lines)) != lines) {
         std::abort();
     }
     return 0;

@@ -36,7 +36,7 @@ LogFileReading ReadLogFile(const QString& path, qint64 maxBytes) {
     if (file.bytes.contains('\0')) {
         return {{}, CannotRead(path, QStringLiteral("It holds binary data, not a results log."))};
     }
-    return {ReadLogFileBytes(file.bytes), {}};
+    return {ReadLogFileText(file.bytes), {}};
 }
 
 QString SaveLogFile(const QString& path, const QStringList& lines) {

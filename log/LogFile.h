@@ -11,12 +11,13 @@ namespace tavrix {
 constexpr qint64 MaxLogFileBytes = 16 * 1024 * 1024;
 
 struct LogFileReading {
-    QStringList lines;
+    // The file's lines, each followed by "\n" (see ReadLogFileText).
+    QString text;
     // Why the file could not be read, fit to show the person; empty on success.
     QString problem;
 };
 
-// The lines of the file at `path`; a file larger than `maxBytes` or holding
+// The text of the file at `path`; a file larger than `maxBytes` or holding
 // NUL bytes is refused.
 LogFileReading ReadLogFile(const QString& path, qint64 maxBytes = MaxLogFileBytes);
 

@@ -86,7 +86,9 @@ QStringList SplitLines(const QString& text) {
 
 } // namespace
 
-QStringList ReadLogFileBytes(QByteArrayView bytes) {
+namespace {
+
+QString DecodedText(QByteArrayView bytes) {
     const auto* end = std::find(bytes.begin(), bytes.end(), EndOfFile);
     const QByteArrayView content = bytes.first(end - bytes.begin());
     // A byte-order mark is kept as a character, so that text beginning with
@@ -97,7 +99,35 @@ QStringList ReadLogFileBytes(QByteArrayView bytes) {
     if (utf8.hasError()) {
         text = FromCodePage(content);
     }
-    return SplitLines(text);
+    return text;
+}
+
+} // namespace
+
+QStringList ReadLogFileBytes(QByteArrayView bytes) {
+    return SplitLines(DecodedText(bytes));
+}
+
+QString ReadLogFileText(QByteArrayView bytes) {
+    QString text = DecodedText(bytes);
+    // In place: each line end becomes one "\n", the text only shrinks.
+    char16_t* const begin = reinterpret_cast<char16_t*>(text.data());
+    char16_t* out = begin;
+    for (const char16_t* in = begin; in != begin + text.size(); ++in) {
+        if (*in == CarriageReturn) {
+            *out++ = LineFeed;
+            if (in + 1 != begin + text.size() && in[1] == LineFeed) {
+                ++in;
+            }
+        } else {
+            *out++ = *in;
+        }
+    }
+    text.truncate(out - begin);
+    if (!text.isEmpty() && !text.endsWith(LineFeed)) {
+        text += LineFeed;
+    }
+    return text;
 }
 
 QByteArray LogFileBytes(const QStringList& lines) {

@@ -30,7 +30,7 @@ void TFormTavrix::BitBtnOpenLogFileClick() {
         return;
     }
     logFileFolder_ = QFileInfo(path).absolutePath();
-    AppendResultsLogLines(*ui->MemoResultsLog, reading.lines);
+    AppendResultsLogText(*ui->MemoResultsLog, reading.text);
 }
 
 void TFormTavrix::BitBtnSaveLogFileClick() {

@@ -41,7 +41,7 @@ QStringList TFormTavrix::resultsLogLines() const {
 }
 
 QString TFormTavrix::resultsLogText() const {
-    return WholeText(*ui->MemoResultsLog->document());
+    return ResultsLogText(*ui->MemoResultsLog);
 }
 
 // The line holds exactly what the window shows: the result is not formatted again.
@@ -71,12 +71,12 @@ void TFormTavrix::BitBtnAddNoteToLogClick() {
     const QPoint at = frameGeometry().topLeft();
     logTextDialog_->ShowAtPosition(at.x() + 220, at.y() + 310);
     if (logTextDialog_->LogTextAccepted()) {
-        ui->MemoResultsLog->setPlainText(logTextDialog_->logText());
+        SetResultsLogText(*ui->MemoResultsLog, logTextDialog_->logText());
     }
 }
 
 void TFormTavrix::BitBtnDeleteLogLineClick() {
-    ui->MemoResultsLog->textCursor().removeSelectedText();
+    RemoveSelectedLogText(*ui->MemoResultsLog);
 }
 
 void TFormTavrix::BitBtnNewLogClick() {

@@ -1,6 +1,7 @@
 // The main window's creation, first showing, closing, and the keys and mouse
 // presses it sees before its controls do.
 #include "Tavrix_MainForm.h"
+#include "ResultsLogField.h"
 #include "Utf8Text.h"
 #include "ValueFieldLimits.h"
 
@@ -49,6 +50,7 @@ TFormTavrix::TFormTavrix(Desktop& desktop, const DataPaths& paths, QWidget* pare
     // The menus keep the desktop's size when the window's font grows.
     menuBar()->setFont(font());
     ui->ClientArea->setFixedSize(ClientSize);
+    PrepareResultsLogField(*ui->MemoResultsLog);
     setFixedSize(ClientSize.width(), ClientSize.height() + menuBar()->sizeHint().height());
     ui->ListBoxConvertCategory->setItemDelegate(new CategoryRowDelegate(ui->ListBoxConvertCategory));
     ui->ListBoxConvertFromUnit->setItemDelegate(new FixedRowHeightDelegate(ui->ListBoxConvertFromUnit));

@@ -13,3 +13,4 @@ for bench in "$build"/bench/bench_*; do
   QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$bench" "$@"
 done
 scripts/startup-time.sh
+scripts/results-log-sizes.sh

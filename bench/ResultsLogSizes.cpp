@@ -1,0 +1,162 @@
+// One operation on the results log at one size, through the real main
+// window offscreen, in a process of its own so that its peak memory can be
+// read off. scripts/results-log-sizes.sh runs it over a table of sizes.
+//
+//   results_log_sizes write SHAPE FILE   writes a log file of that shape
+//   results_log_sizes OPERATION FILE     opens FILE into the log, then times
+//                                        OPERATION on it
+// SHAPE is lines:N (N conversion lines) or line:BYTES (one line of words).
+// OPERATION is open, append (the file again, after what it already put
+// there), add (one conversion line), save, copy, print (to a PDF file) or
+// amend (the amend dialog opened and closed with OK).
+// Prints the operation's time in ms and its peak memory above the empty
+// window in KiB.
+#include "DataPaths.h"
+#include "Desktop.h"
+#include "Tavrix_AddLogText.h"
+#include "Tavrix_MainForm.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+namespace {
+
+// A person who answers every dialog at once: this file, Yes, OK, a PDF file.
+class AnsweringDesktop final : public tavrix::Desktop {
+public:
+    QString file;
+    QString pdf;
+
+    void showInformation(const QString&) override {}
+    bool confirm(const QString&) override { return true; }
+    void showError(const QString& text) override { qFatal("unexpected error: %s", qPrintable(text)); }
+    void showMessage(const QString&, const QString&) override {}
+    QString openFileName(const QString&, const QString&, const QString&) override { return file; }
+    QString saveFileName(const QString&, const QString&, const QString&, const QString&) override {
+        return file;
+    }
+    bool choosePrinter(QPrinter& printer) override {
+        printer.setOutputFileName(pdf);
+        return true;
+    }
+    void openUrl(const QUrl&, std::function<void(bool)>) override {}
+    void showHelp(tavrix::HelpView) override {}
+    void startMail(const tavrix::MailMessage&, std::function<void(const tavrix::MailLaunch&)>) override {}
+    void setClipboard(const QString&, const QString&) override {}
+    int execModal(QDialog& dialog) override {
+        dialog.findChild<QAbstractButton*>("BitBtn_AddTextToResultsLog")->click();
+        return dialog.result();
+    }
+    QLocale locale() const override { return QLocale::c(); }
+};
+
+// This process's resident memory now and at its peak, in KiB.
+long StatusKiB(const char* field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    const std::string key = std::string(field) + ":";
+    while (std::getline(status, line)) {
+        if (line.rfind(key, 0) == 0) {
+            return std::stol(line.substr(key.size()));
+        }
+    }
+    return -1;
+}
+
+// Starts the peak over from the memory in use now.
+void ResetPeakMemory() {
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+QByteArray LogFileOfShape(const QString& shape) {
+    const QStringList parts = shape.split(':');
+    const long count = parts.value(1).toLong();
+    QByteArray bytes;
+    if (parts.value(0) == "lines") {
+        for (long line = 0; line < count; ++line) {
+            // 33 bytes a line: 500,000 lines come near the largest file accepted.
+            bytes +=
+                "1.2 m\xB2 = 12,000 cm\xB2 no. " + QByteArray::number(line).rightJustified(6, '0') + "\r\n";
+        }
+    } else if (parts.value(0) == "line") {
+        const QByteArray words = "1,234.5678 kilometre = 767.0987 mile; ";
+        while (bytes.size() < count) {
+            bytes += words;
+        }
+        bytes.truncate(count);
+        bytes += "\r\n";
+    } else {
+        qFatal("unknown shape %s", qPrintable(shape));
+    }
+    return bytes;
+}
+
+int Usage() {
+    std::fputs("usage: results_log_sizes write lines:N|line:BYTES FILE\n"
+               "       results_log_sizes open|append|add|save|copy|print|amend FILE\n",
+               stderr);
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc == 4 && QByteArray(argv[1]) == "write") {
+        QFile file(QString::fromLocal8Bit(argv[3]));
+        const QByteArray bytes = LogFileOfShape(QString::fromLatin1(argv[2]));
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? 0 : 1;
+    }
+    if (argc != 3) {
+        return Usage();
+    }
+    const QByteArray operation = argv[1];
+    QApplication application(argc, argv);
+    QTemporaryDir folder;
+    const tavrix::DataPaths paths(folder.path());
+    AnsweringDesktop desktop;
+    desktop.file = QString::fromLocal8Bit(argv[2]);
+    desktop.pdf = folder.filePath("log.pdf");
+    tavrix::TFormTavrix form(desktop, paths);
+    tavrix::TFormOVConvert_LogText logTextDialog(desktop, &form);
+    form.attachLogTextDialog(logTextDialog);
+    form.show();
+    QApplication::processEvents();
+    const auto click = [&form](const char* button) {
+        form.findChild<QAbstractButton*>(button)->click();
+        QApplication::processEvents();
+    };
+    const long emptyKiB = StatusKiB("VmRSS");
+
+    const char* button = operation == "open" || operation == "append" ? "BitBtnOpenLogFile"
+                         : operation == "add"                         ? "BitBtnAddToResultsLog"
+                         : operation == "save"                        ? "BitBtnSaveLogFile"
+                         : operation == "copy"                        ? "BitBtnCopyLogToClipboard"
+                         : operation == "print"                       ? "BitBtnPrintLog"
+                         : operation == "amend"                       ? "BitBtnAddNoteToLog"
+                                                                      : nullptr;
+    if (button == nullptr) {
+        return Usage();
+    }
+    if (operation != "open") {
+        click("BitBtnOpenLogFile");
+        // Saving writes over the file it times; a copy keeps the original.
+        if (operation == "save") {
+            desktop.file = folder.filePath("saved.TVRX");
+        }
+    }
+    ResetPeakMemory();
+    const auto start = std::chrono::steady_clock::now();
+    click(button);
+    const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+    std::printf("%.0f %ld\n", took.count(), StatusKiB("VmHWM") - emptyKiB);
+    return 0;
+}
