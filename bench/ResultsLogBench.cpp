@@ -1,8 +1,8 @@
 // How the results log copes with size: one more line, a deletion and an
 // amendment in a log of 100,000 lines, and saving and opening a 10 MB log
 // file, through the real main window, offscreen.
+#include "AnsweringDesktop.h"
 #include "DataPaths.h"
-#include "Desktop.h"
 #include "Tavrix_AddLogText.h"
 #include "Tavrix_MainForm.h"
 
@@ -12,37 +12,11 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
-#include <QTextBlock>
 #include <QTextCursor>
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// A person who answers every dialog at once: this file, Yes, OK.
-class AnsweringDesktop final : public tavrix::Desktop {
-public:
-    QString file;
-
-    void showInformation(const QString&) override {}
-    bool confirm(const QString&) override { return true; }
-    void showError(const QString& text) override { qFatal("unexpected error: %s", qPrintable(text)); }
-    void showMessage(const QString&, const QString&) override {}
-    QString openFileName(const QString&, const QString&, const QString&) override { return file; }
-    QString saveFileName(const QString&, const QString&, const QString&, const QString&) override {
-        return file;
-    }
-    bool choosePrinter(QPrinter&) override { return false; }
-    void openUrl(const QUrl&, std::function<void(bool)>) override {}
-    void showHelp(tavrix::HelpView) override {}
-    void startMail(const tavrix::MailMessage&, std::function<void(const tavrix::MailLaunch&)>) override {}
-    void setClipboard(const QString&, const QString&) override {}
-    int execModal(QDialog& dialog) override {
-        dialog.findChild<QAbstractButton*>("BitBtn_AddTextToResultsLog")->click();
-        return dialog.result();
-    }
-    QLocale locale() const override { return QLocale::c(); }
-};
 
 struct Window {
     QTemporaryDir folder;
@@ -97,8 +71,10 @@ void BM_DeleteLineInLargeLog(benchmark::State& state) {
     Window window;
     window.openLogOf(LargeLog);
     for (auto _ : state) {
-        QTextCursor cursor(window.log().document()->findBlockByNumber(LargeLog / 2));
-        cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
+        // A line's worth of text in the middle of the log.
+        QTextCursor cursor(window.log().document());
+        cursor.setPosition(window.log().document()->characterCount() / 2);
+        cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor, 40);
         window.log().setTextCursor(cursor);
         window.click("BitBtnDeleteLogLine");
     }

@@ -11,8 +11,8 @@
 // amend (the amend dialog opened and closed with OK).
 // Prints the operation's time in ms and its peak memory above the empty
 // window in KiB.
+#include "AnsweringDesktop.h"
 #include "DataPaths.h"
-#include "Desktop.h"
 #include "Tavrix_AddLogText.h"
 #include "Tavrix_MainForm.h"
 
@@ -29,35 +29,6 @@
 #include <string>
 
 namespace {
-
-// A person who answers every dialog at once: this file, Yes, OK, a PDF file.
-class AnsweringDesktop final : public tavrix::Desktop {
-public:
-    QString file;
-    QString pdf;
-
-    void showInformation(const QString&) override {}
-    bool confirm(const QString&) override { return true; }
-    void showError(const QString& text) override { qFatal("unexpected error: %s", qPrintable(text)); }
-    void showMessage(const QString&, const QString&) override {}
-    QString openFileName(const QString&, const QString&, const QString&) override { return file; }
-    QString saveFileName(const QString&, const QString&, const QString&, const QString&) override {
-        return file;
-    }
-    bool choosePrinter(QPrinter& printer) override {
-        printer.setOutputFileName(pdf);
-        return true;
-    }
-    void openUrl(const QUrl&, std::function<void(bool)>) override {}
-    void showHelp(tavrix::HelpView) override {}
-    void startMail(const tavrix::MailMessage&, std::function<void(const tavrix::MailLaunch&)>) override {}
-    void setClipboard(const QString&, const QString&) override {}
-    int execModal(QDialog& dialog) override {
-        dialog.findChild<QAbstractButton*>("BitBtn_AddTextToResultsLog")->click();
-        return dialog.result();
-    }
-    QLocale locale() const override { return QLocale::c(); }
-};
 
 // This process's resident memory now and at its peak, in KiB.
 long StatusKiB(const char* field) {

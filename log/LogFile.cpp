@@ -39,8 +39,8 @@ LogFileReading ReadLogFile(const QString& path, qint64 maxBytes) {
     return {ReadLogFileText(file.bytes), {}};
 }
 
-QString SaveLogFile(const QString& path, const QStringList& lines) {
-    const SaveResult saved = SaveFileAtomically(path, LogFileBytes(lines));
+QString SaveLogFile(const QString& path, const QByteArray& bytes) {
+    const SaveResult saved = SaveFileAtomically(path, bytes);
     if (saved) {
         return {};
     }

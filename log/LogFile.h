@@ -21,8 +21,9 @@ struct LogFileReading {
 // NUL bytes is refused.
 LogFileReading ReadLogFile(const QString& path, qint64 maxBytes = MaxLogFileBytes);
 
-// Writes `lines` to `path` as a whole or not at all: the file that was
-// there stays intact when saving fails. Returns the problem, or empty.
-QString SaveLogFile(const QString& path, const QStringList& lines);
+// Writes a log file's `bytes` (LogFileCodec.h) to `path` as a whole or not
+// at all: the file that was there stays intact when saving fails. Returns
+// the problem, or empty.
+QString SaveLogFile(const QString& path, const QByteArray& bytes);
 
 } // namespace tavrix

@@ -62,10 +62,6 @@ bool ReadsAsOtherUtf8(const QByteArray& bytes) {
     return !ascii && bytes.isValidUtf8();
 }
 
-bool BreaksTheFile(const QString& line) {
-    return line.contains(CarriageReturn) || line.contains(QChar(EndOfFile));
-}
-
 QStringList SplitLines(const QString& text) {
     QStringList lines;
     qsizetype start = 0;
@@ -130,21 +126,30 @@ QString ReadLogFileText(QByteArrayView bytes) {
     return text;
 }
 
-QByteArray LogFileBytes(const QStringList& lines) {
-    QString text;
-    for (const QString& line : lines) {
-        text += line;
-        text += QLatin1String("\r\n");
-    }
+void LogFileText::addLine(QStringView line) {
+    breaksTheFile_ = breaksTheFile_ || line.contains(CarriageReturn) || line.contains(QChar(EndOfFile));
+    text_ += line;
+    text_ += QLatin1String("\r\n");
+}
+
+QByteArray LogFileText::bytes() const {
     // The code page only where its bytes read back as the same lines: not
     // where they would pass for UTF-8 and read as other characters, nor
     // where a line holds a CR or the end-of-file mark, which no encoding
     // keeps.
-    if (std::optional<QByteArray> bytes = ToCodePage(text);
-        bytes && !ReadsAsOtherUtf8(*bytes) && !std::any_of(lines.begin(), lines.end(), BreaksTheFile)) {
+    if (std::optional<QByteArray> bytes = ToCodePage(text_);
+        bytes && !ReadsAsOtherUtf8(*bytes) && !breaksTheFile_) {
         return *bytes;
     }
-    return text.toUtf8();
+    return text_.toUtf8();
+}
+
+QByteArray LogFileBytes(const QStringList& lines) {
+    LogFileText file;
+    for (const QString& line : lines) {
+        file.addLine(line);
+    }
+    return file.bytes();
 }
 
 } // namespace tavrix

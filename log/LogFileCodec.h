@@ -10,6 +10,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QString>
 #include <QStringList>
 
 namespace tavrix {
@@ -27,5 +28,16 @@ QString ReadLogFileText(QByteArrayView bytes);
 
 // Every line followed by CR LF; an empty log gives no bytes at all.
 QByteArray LogFileBytes(const QStringList& lines);
+
+// The same, line by line, for logs too long to list first.
+class LogFileText {
+public:
+    void addLine(QStringView line);
+    QByteArray bytes() const;
+
+private:
+    QString text_;
+    bool breaksTheFile_ = false;
+};
 
 } // namespace tavrix

@@ -1,131 +1,23 @@
 #include "ResultsLogField.h"
 
+#include "LogBlocks.h"
 #include "LogRows.h"
 
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
 
+#include <optional>
+
 namespace tavrix {
 
 namespace {
 
-// What a block of the field's document holds, kept as its user state.
-enum BlockKind : int {
-    // Lines; each line separator ends one (a block made by the field itself
-    // has the user state -1).
-    Lines = -1,
-    // Pieces of a long line that goes on in the next block.
-    PiecesGoingOn = 1,
-    // The last pieces of a long line.
-    LastPieces = 2,
-    // One line that holds line separators of its own.
-    LineAsItStands = 3,
-};
-
-constexpr QChar LineSeparator(0x2028);
-
-// Lines shorter than this go to the field whole, however they wrap, so that
-// they show as the field wraps them; the field lays out a line this long
-// within a fraction of a millisecond.
-constexpr qsizetype LongLine = 2000;
-// How many lines or pieces a block holds at most, and how many characters:
-// few enough for the field to lay out a block at once as it comes into view.
-constexpr qsizetype LinesPerBlock = 64;
-constexpr qsizetype CharactersPerBlock = 4096;
-
-BlockKind KindOf(const QTextBlock& block) {
-    switch (block.userState()) {
-    case PiecesGoingOn:
-        return PiecesGoingOn;
-    case LastPieces:
-        return LastPieces;
-    case LineAsItStands:
-        return LineAsItStands;
-    default:
-        return Lines;
-    }
-}
-
-// The text a block stands for: separators between lines as "\n", those
-// between pieces of a line gone.
-QString TextOf(const QString& blockText, BlockKind kind) {
-    switch (kind) {
-    case Lines:
-        return QString(blockText).replace(LineSeparator, QLatin1Char('\n'));
-    case PiecesGoingOn:
-    case LastPieces:
-        return QString(blockText).remove(LineSeparator);
-    case LineAsItStands:
-        break;
-    }
-    return blockText;
-}
-
-// Adds blocks at a place in a document, each after the one before.
-class BlockWriter {
-public:
-    // At the end of the block `at` is in: an empty block takes the first
-    // text; after any other the text starts a block of its own.
-    explicit BlockWriter(const QTextCursor& at) : at_(at), newBlock_(!at.block().text().isEmpty()) {
-        at_.movePosition(QTextCursor::EndOfBlock);
-        // One edit: the field lays out and repaints once, not at every block.
-        at_.beginEditBlock();
-    }
-    ~BlockWriter() { at_.endEditBlock(); }
-    BlockWriter(const BlockWriter&) = delete;
-    BlockWriter& operator=(const BlockWriter&) = delete;
-    void add(const QString& text, BlockKind kind) {
-        if (newBlock_) {
-            at_.insertBlock();
-        }
-        newBlock_ = true;
-        at_.insertText(text);
-        at_.block().setUserState(kind);
-    }
-
-private:
-    QTextCursor at_;
-    bool newBlock_;
-};
-
-// Gathers lines, or pieces of one, into blocks of a kind.
-class BlockFiller {
-public:
-    BlockFiller(BlockWriter& writer, BlockKind kind) : writer_(writer), kind_(kind) {}
-    void add(QStringView text) {
-        if (count_ == LinesPerBlock || (count_ > 0 && held_.size() + text.size() >= CharactersPerBlock)) {
-            flush();
-        }
-        if (count_ > 0) {
-            held_ += LineSeparator;
-        }
-        held_ += text;
-        ++count_;
-    }
-    void flush(BlockKind kind) {
-        if (count_ > 0) {
-            writer_.add(held_, kind);
-        }
-        held_.clear();
-        count_ = 0;
-    }
-    void flush() { flush(kind_); }
-
-private:
-    BlockWriter& writer_;
-    BlockKind kind_;
-    QString held_;
-    qsizetype count_ = 0;
-};
-
-// Writes `text`, lines separated by "\n", as blocks. Its last line gets a
-// block of its own, so that the log's last block is its last line, the
-// empty line where the next one goes; or, when `goesOn`, pieces going on
-// in the block after.
-void WriteText(BlockWriter& writer, const LogRows& rows, QStringView text, bool goesOn = false) {
-    BlockFiller lines(writer, Lines);
-    const auto writePieces = [&writer, &rows](QStringView line, BlockKind lastKind) {
+// A long line as pieces of one row each, in blocks marked as holding
+// pieces: the field lays out a block in one piece, and a line of megabytes
+// in one piece would stall it for minutes.
+LongLineWriter PiecesOf(const LogRows& rows) {
+    return [&rows](BlockWriter& writer, QStringView line, bool goesOn) {
         BlockFiller pieces(writer, PiecesGoingOn);
         for (const QStringView piece : rows.pieces(line)) {
             pieces.add(piece);
@@ -133,32 +25,8 @@ void WriteText(BlockWriter& writer, const LogRows& rows, QStringView text, bool 
         if (line.isEmpty()) {
             pieces.add(line);
         }
-        pieces.flush(lastKind);
+        pieces.flush(goesOn ? PiecesGoingOn : LastPieces);
     };
-    qsizetype lineStart = 0;
-    for (;;) {
-        const qsizetype lineEnd = text.indexOf(QLatin1Char('\n'), lineStart);
-        const bool last = lineEnd < 0;
-        const QStringView line = text.mid(lineStart, (last ? text.size() : lineEnd) - lineStart);
-        if (last || line.size() >= LongLine || line.contains(LineSeparator)) {
-            lines.flush();
-        }
-        if (last && goesOn) {
-            writePieces(line, PiecesGoingOn);
-        } else if (line.contains(LineSeparator)) {
-            writer.add(line.toString(), LineAsItStands);
-        } else if (line.size() >= LongLine) {
-            writePieces(line, LastPieces);
-        } else if (last) {
-            writer.add(line.toString(), Lines);
-        } else {
-            lines.add(line);
-        }
-        if (last) {
-            break;
-        }
-        lineStart = lineEnd + 1;
-    }
 }
 
 // Adds `text` at the end of the field; it starts a new block unless the
@@ -167,8 +35,9 @@ void WriteText(BlockWriter& writer, const LogRows& rows, QStringView text, bool 
 void InsertAtEnd(QPlainTextEdit& field, QStringView text) {
     QTextCursor end(field.document());
     end.movePosition(QTextCursor::End);
+    const LogRows rows(field);
     BlockWriter writer(end);
-    WriteText(writer, LogRows(field), text);
+    WriteLines(writer, text, PiecesOf(rows));
 }
 
 } // namespace
@@ -177,45 +46,55 @@ void PrepareResultsLogField(QPlainTextEdit& field) {
     field.setUndoRedoEnabled(false);
 }
 
-QStringList ResultsLogLines(const QPlainTextEdit& field) {
+bool ForEachResultsLogLine(const QPlainTextEdit& field, const std::function<void(QStringView)>& take,
+                           Progress& progress) {
     const LogRows rows(field);
-    QStringList lines;
-    const auto addRows = [&rows, &lines](const QString& text) {
+    // Each row waits for the next: the empty row after the last line break
+    // is not a line.
+    std::optional<QString> waiting;
+    const auto add = [&take, &waiting](QStringView row) {
+        if (waiting) {
+            take(*waiting);
+        }
+        waiting = row.toString();
+    };
+    const auto addRows = [&rows, &add](QStringView text) {
         qsizetype rowStart = 0;
         for (const qsizetype rowEnd : rows.breaks(text)) {
-            lines << text.mid(rowStart, rowEnd - rowStart);
+            add(text.mid(rowStart, rowEnd - rowStart));
             rowStart = rowEnd;
         }
-        lines << (rowStart == 0 ? text : text.mid(rowStart));
+        add(text.mid(rowStart));
     };
     const QTextDocument& document = *field.document();
+    const double blocks = document.blockCount();
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (!progress.carryOn(block.blockNumber() / blocks)) {
+            return false;
+        }
         const QString text = block.text();
         if (KindOf(block) == LineAsItStands) {
             addRows(text);
             continue;
         }
         for (const QStringView line : QStringView(text).split(LineSeparator)) {
-            addRows(line.toString());
+            addRows(line);
         }
     }
-    if (!lines.isEmpty() && lines.constLast().isEmpty()) {
-        lines.removeLast();
+    if (waiting && !waiting->isEmpty()) {
+        take(*waiting);
     }
-    return lines;
+    return true;
 }
 
-QString WholeText(const QTextDocument& document) {
-    // toPlainText() would turn no-break spaces, a common group separator,
-    // into plain ones.
-    QString text;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        if (block != document.begin()) {
-            text += QLatin1Char('\n');
-        }
-        text += block.text();
-    }
-    return text;
+QStringList ResultsLogLines(const QPlainTextEdit& field) {
+    struct NoWatcher final : Progress {
+        bool carryOn(double) override { return true; }
+    } unwatched;
+    QStringList lines;
+    ForEachResultsLogLine(
+        field, [&lines](QStringView line) { lines << line.toString(); }, unwatched);
+    return lines;
 }
 
 QString ResultsLogText(const QPlainTextEdit& field) {
@@ -246,10 +125,13 @@ void AppendResultsLogText(QPlainTextEdit& field, const QString& text) {
     field.ensureCursorVisible();
 }
 
-void SetResultsLogText(QPlainTextEdit& field, const QString& text) {
+void ReplaceResultsLog(QPlainTextEdit& field,
+                       const std::function<void(const std::function<void(QStringView)>&)>& runs) {
     field.clear();
     field.document()->firstBlock().setUserState(Lines);
-    InsertAtEnd(field, text);
+    const LogRows rows(field);
+    BlockWriter writer{QTextCursor(field.document())};
+    runs([&writer, &rows](QStringView run) { WriteLines(writer, run, PiecesOf(rows)); });
 }
 
 void RemoveSelectedLogText(QPlainTextEdit& field) {
@@ -271,7 +153,7 @@ void RemoveSelectedLogText(QPlainTextEdit& field) {
     selection.setPosition(last.position() + last.length() - 1, QTextCursor::KeepAnchor);
     selection.removeSelectedText();
     BlockWriter writer(selection);
-    WriteText(writer, rows, left, lastKind == PiecesGoingOn);
+    WriteLines(writer, left, PiecesOf(rows), lastKind == PiecesGoingOn);
     field.setTextCursor(selection);
 }
 

@@ -2,52 +2,126 @@
 
 #include "AtomicSave.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QTextBlock>
-#include <QTextDocument>
 #include <QTextLayout>
 #include <QTextOption>
-
-#include <algorithm>
-#include <vector>
 
 namespace tavrix {
 
 namespace {
 
-// One row of text and where it goes on its page.
-struct PlacedLine {
-    QTextLine line;
-    QPointF position;
-};
-using Page = std::vector<PlacedLine>;
+// Progress over one of several passes: each copy walks the lines again.
+class PassProgress final : public Progress {
+public:
+    PassProgress(Progress& whole, int pass, int passes) : whole_(whole), pass_(pass), passes_(passes) {}
+    bool carryOn(double done) override { return whole_.carryOn((pass_ + done) / passes_); }
 
-// Splits the laid-out document into pages of `pageHeight`: a row that does
-// not fit below the last one starts the next page. Each row lands on exactly
-// one page; drawing a page through the document layout would also put the
-// rows next to it, clipped away, into the printout, where they show up
-// twice in a PDF's text.
-std::vector<Page> Paginate(const QTextDocument& document, qreal pageHeight) {
-    std::vector<Page> pages(1);
-    qreal pageTop = 0;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        const QTextLayout* rows = block.layout();
-        for (int row = 0; row < rows->lineCount(); ++row) {
-            const QTextLine line = rows->lineAt(row);
-            const qreal top = rows->position().y() + line.y();
-            if (top + line.height() - pageTop > pageHeight && !pages.back().empty()) {
-                pages.emplace_back();
-                pageTop = top;
+private:
+    Progress& whole_;
+    int pass_;
+    int passes_;
+};
+
+// Lays out each line at the page's width and puts its rows on the pages,
+// one after the other: a row that does not fit below the last one starts
+// the next page. Only the chosen pages are drawn.
+class PageFiller {
+public:
+    PageFiller(QPainter& painter, QPagedPaintDevice& device, const QFont& font, qreal pageWidth,
+               qreal pageHeight, const QPageRanges& chosen, bool& pageStarted)
+        : painter_(painter), device_(device), font_(font), pageWidth_(pageWidth), pageHeight_(pageHeight),
+          chosen_(chosen), pageStarted_(pageStarted) {
+        // A word wider than the page is broken too, rather than cut off at its edge.
+        option_.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    }
+
+    void add(QStringView line) {
+        QTextLayout layout(line.toString(), font_, &device_);
+        layout.setTextOption(option_);
+        layout.setCacheEnabled(false);
+        layout.beginLayout();
+        for (QTextLine row = layout.createLine(); row.isValid(); row = layout.createLine()) {
+            row.setLeadingIncluded(true);
+            row.setLineWidth(pageWidth_);
+        }
+        layout.endLayout();
+        for (int index = 0; index < layout.lineCount(); ++index) {
+            const QTextLine row = layout.lineAt(index);
+            if (top_ + row.height() > pageHeight_ && rowsOnPage_ > 0) {
+                ++page_;
+                top_ = 0;
+                rowsOnPage_ = 0;
             }
-            pages.back().push_back({line, QPointF(rows->position().x(), rows->position().y() - pageTop)});
+            if (chosen_.isEmpty() || chosen_.contains(page_)) {
+                drawOnPage(row);
+            }
+            top_ += row.height();
+            ++rowsOnPage_;
         }
     }
-    return pages;
+    bool failed() const { return failed_; }
+
+private:
+    void drawOnPage(const QTextLine& row) {
+        if (page_ != drawnPage_) {
+            // Every page drawn after the first of the job starts a new sheet.
+            if (pageStarted_ && !device_.newPage()) {
+                failed_ = true;
+            }
+            pageStarted_ = true;
+            drawnPage_ = page_;
+        }
+        row.draw(&painter_, QPointF(0, top_ - row.y()));
+    }
+
+    QPainter& painter_;
+    QPagedPaintDevice& device_;
+    const QFont& font_;
+    QTextOption option_;
+    qreal pageWidth_;
+    qreal pageHeight_;
+    const QPageRanges& chosen_;
+    bool& pageStarted_;
+    int page_ = 1;
+    int drawnPage_ = 0;
+    qreal top_ = 0;
+    int rowsOnPage_ = 0;
+    bool failed_ = false;
+};
+
+enum class Outcome { Printed, Refused, Cancelled };
+
+// The chosen pages, as many times as asked, on `device`, laid out for
+// `printer`'s page.
+Outcome PaintPages(const PrintedLines& lines, const QFont& font, const QPrinter& printer,
+                   QPagedPaintDevice& device, Progress& progress) {
+    const QPageRanges chosen =
+        printer.printRange() == QPrinter::PageRange ? printer.pageRanges() : QPageRanges();
+    // As many times as asked where the printer does not make the copies itself.
+    const int copies = printer.supportsMultipleCopies() ? 1 : printer.copyCount();
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        return Outcome::Refused;
+    }
+    painter.setPen(Qt::black);
+    bool pageStarted = false;
+    for (int copy = 0; copy < copies; ++copy) {
+        PageFiller pages(painter, device, font, printer.width(), printer.height(), chosen, pageStarted);
+        PassProgress pass(progress, copy, copies);
+        if (!lines([&pages](QStringView line) { pages.add(line); }, pass)) {
+            painter.end();
+            return Outcome::Cancelled;
+        }
+        if (pages.failed()) {
+            painter.end();
+            return Outcome::Refused;
+        }
+    }
+    return painter.end() ? Outcome::Printed : Outcome::Refused;
 }
 
 // Qt's printing layer only tells that a job failed, not why: name what
@@ -63,48 +137,23 @@ QString FailureText(const QPrinter& printer, const QString& reason = {}) {
         .arg(printer.printerName());
 }
 
-// The chosen pages, as many times as asked, on `device`; false when the
-// device refused a page.
-bool PaintPages(const std::vector<Page>& pages, QPagedPaintDevice& device, const QPageRanges& chosen,
-                int copies) {
-    QPainter painter;
-    if (!painter.begin(&device)) {
-        return false;
-    }
-    painter.setPen(Qt::black);
-    bool firstPage = true;
-    for (int copy = 0; copy < copies; ++copy) {
-        for (std::size_t index = 0; index < pages.size(); ++index) {
-            if (!chosen.isEmpty() && !chosen.contains(static_cast<int>(index) + 1)) {
-                continue;
-            }
-            if (!firstPage && !device.newPage()) {
-                painter.end();
-                return false;
-            }
-            firstPage = false;
-            for (const PlacedLine& placed : pages[index]) {
-                placed.line.draw(&painter, placed.position);
-            }
-        }
-    }
-    return painter.end();
-}
-
 // Qt's PDF writer goes on silently when its writes fail and would leave a
 // file cut short. So a PDF file is written as any file of the program is:
 // beside its place, and put there only whole; the file system's reason
 // comes back when it cannot be. Only a FIFO or a device in the file's place
 // takes the PDF directly.
-std::optional<QString> PrintPdfFile(const std::vector<Page>& pages, QPrinter& printer,
-                                    const QPageRanges& chosen, int copies) {
+std::optional<QString> PrintPdfFile(const PrintedLines& lines, const QFont& font, QPrinter& printer,
+                                    Progress& progress) {
     const QFileInfo target(printer.outputFileName());
     if (target.exists() && !target.isFile()) {
-        if (!PaintPages(pages, printer, chosen, copies) || printer.printerState() == QPrinter::Error) {
+        const Outcome outcome = PaintPages(lines, font, printer, printer, progress);
+        if (outcome == Outcome::Refused ||
+            (outcome == Outcome::Printed && printer.printerState() == QPrinter::Error)) {
             return FailureText(printer);
         }
         return std::nullopt;
     }
+    Outcome outcome = Outcome::Printed;
     const SaveResult saved = SaveFileAtomically(printer.outputFileName(), [&](QIODevice& device) {
         QPdfWriter writer(&device);
         writer.setTitle(printer.docName());
@@ -112,8 +161,13 @@ std::optional<QString> PrintPdfFile(const std::vector<Page>& pages, QPrinter& pr
         writer.setPdfVersion(printer.pdfVersion());
         writer.setResolution(printer.resolution());
         writer.setPageLayout(printer.pageLayout());
-        return PaintPages(pages, writer, chosen, copies);
+        outcome = PaintPages(lines, font, printer, writer, progress);
+        // Cancelled, nothing is put in the file's place.
+        return outcome == Outcome::Printed;
     });
+    if (outcome == Outcome::Cancelled) {
+        return std::nullopt;
+    }
     if (!saved) {
         return FailureText(printer, saved.errorMessage);
     }
@@ -122,31 +176,17 @@ std::optional<QString> PrintPdfFile(const std::vector<Page>& pages, QPrinter& pr
 
 } // namespace
 
-std::optional<QString> PrintDocument(QTextDocument& document, QPrinter& printer) {
-    // Laid out in the printer's own resolution at the width of its printable
-    // area, where painting starts; no margin of the document's own.
-    document.documentLayout()->setPaintDevice(&printer);
-    document.setDocumentMargin(0);
-    // A word wider than the page is broken too, rather than cut off at its edge.
-    QTextOption wrapping = document.defaultTextOption();
-    wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    document.setDefaultTextOption(wrapping);
-    document.setTextWidth(printer.width());
-    // The layout goes on in the background past the first screenful; asking
-    // for the whole size makes it finish now.
-    document.documentLayout()->documentSize();
-    const std::vector<Page> pages = Paginate(document, printer.height());
-
-    // The pages the person chose, as many times as asked where the printer
-    // does not make the copies itself.
-    const QPageRanges chosen =
-        printer.printRange() == QPrinter::PageRange ? printer.pageRanges() : QPageRanges();
-    const int copies = printer.supportsMultipleCopies() ? 1 : printer.copyCount();
-
+std::optional<QString> PrintLines(const PrintedLines& lines, const QFont& font, QPrinter& printer,
+                                  Progress& progress) {
     if (printer.outputFormat() == QPrinter::PdfFormat) {
-        return PrintPdfFile(pages, printer, chosen, copies);
+        return PrintPdfFile(lines, font, printer, progress);
     }
-    if (!PaintPages(pages, printer, chosen, copies) || printer.printerState() == QPrinter::Error ||
+    const Outcome outcome = PaintPages(lines, font, printer, printer, progress);
+    if (outcome == Outcome::Cancelled) {
+        printer.abort();
+        return std::nullopt;
+    }
+    if (outcome == Outcome::Refused || printer.printerState() == QPrinter::Error ||
         printer.printerState() == QPrinter::Aborted) {
         return FailureText(printer);
     }

@@ -2,11 +2,15 @@
 
 #include "Desktop.h"
 #include "Fonts.h"
-#include "ResultsLogField.h"
+#include "LogBlocks.h"
 #include "WindowPlacement.h"
 #include "ui_Tavrix_AddLogText.h"
 
+#include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QTextCursor>
+
+#include <algorithm>
 
 namespace tavrix {
 
@@ -37,12 +41,67 @@ TFormOVConvert_LogText::TFormOVConvert_LogText(Desktop& desktop, QWidget* parent
 
 TFormOVConvert_LogText::~TFormOVConvert_LogText() = default;
 
-void TFormOVConvert_LogText::setLogText(const QString& text) {
-    ui->Memo_TextToResultsLog->setPlainText(text);
+void TFormOVConvert_LogText::setLog(const QTextDocument& log) {
+    clearLog();
+    QPlainTextEdit& memo = *ui->Memo_TextToResultsLog;
+    // Undo takes back the person's own changes, not the filling.
+    memo.setUndoRedoEnabled(false);
+    {
+        BlockWriter writer{QTextCursor(memo.document())};
+        // Block for block; the pieces of a long line without their
+        // separators, each block wrapped by the field, and editing goes on
+        // across them as in one line.
+        for (QTextBlock block = log.begin(); block.isValid(); block = block.next()) {
+            const BlockKind kind = KindOf(block);
+            const bool pieces = kind == PiecesGoingOn || kind == LastPieces;
+            writer.add(pieces ? TextOf(block.text(), kind) : block.text(), pieces ? Lines : kind);
+        }
+    }
+    // A mark at the start of each block that goes on with the line before:
+    // typing there, or an Enter, leaves it at the start of what goes on.
+    QTextBlock shown = memo.document()->begin();
+    for (QTextBlock block = log.begin(); block.isValid() && shown.isValid();
+         block = block.next(), shown = shown.next()) {
+        if (KindOf(block) == PiecesGoingOn && shown.next().isValid()) {
+            QTextCursor mark(shown.next());
+            mark.setKeepPositionOnInsert(true);
+            lineGoesOn_.push_back(mark);
+        }
+    }
+    memo.setUndoRedoEnabled(true);
 }
 
-QString TFormOVConvert_LogText::logText() const {
-    return WholeText(*ui->Memo_TextToResultsLog->document());
+void TFormOVConvert_LogText::forEachLineRun(const std::function<void(QStringView)>& take) const {
+    // A text replaced whole (by a paste over everything, say) leaves the
+    // marks at its start, where nothing goes on.
+    std::vector<int> goesOn;
+    for (const QTextCursor& mark : lineGoesOn_) {
+        goesOn.push_back(mark.position());
+    }
+    std::sort(goesOn.begin(), goesOn.end());
+    // Runs of about this many characters: the text is never copied whole.
+    constexpr qsizetype RunLength = 65536;
+    const QTextDocument& document = *ui->Memo_TextToResultsLog->document();
+    QString run;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        run += TextOf(block.text(), KindOf(block));
+        if (!block.next().isValid() ||
+            std::binary_search(goesOn.begin(), goesOn.end(), block.next().position())) {
+            continue;
+        }
+        if (run.size() >= RunLength) {
+            take(run);
+            run.clear();
+        } else {
+            run += QLatin1Char('\n');
+        }
+    }
+    take(run);
+}
+
+void TFormOVConvert_LogText::clearLog() {
+    lineGoesOn_.clear();
+    ui->Memo_TextToResultsLog->clear();
 }
 
 void TFormOVConvert_LogText::ShowAtPosition(int left, int top) {

@@ -4,11 +4,17 @@
 
 #include <QDialog>
 
+#include <QTextCursor>
+
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace Ui {
 class TFormOVConvert_LogText;
 }
+
+class QTextDocument;
 
 namespace tavrix {
 
@@ -21,9 +27,14 @@ public:
     explicit TFormOVConvert_LogText(Desktop& desktop, QWidget* parent = nullptr);
     ~TFormOVConvert_LogText() override;
 
-    // The text the dialog opens with, and what it holds when it closes.
-    void setLogText(const QString& text);
-    QString logText() const;
+    // The results log the dialog opens with: the log field's document, as
+    // LogBlocks.h tells.
+    void setLog(const QTextDocument& log);
+    // What it holds when it closes, handed to `take` in runs of whole lines,
+    // lines separated by "\n" within a run and between one run and the next.
+    void forEachLineRun(const std::function<void(QStringView)>& take) const;
+    // Lets go of the text, which may run to megabytes.
+    void clearLog();
 
     // Opens the dialog modally with its top-left corner at (left, top) on
     // the screen, or centred when `left` is negative; returns when it closes.
@@ -39,6 +50,10 @@ private:
     std::unique_ptr<Ui::TFormOVConvert_LogText> ui;
     Desktop& desktop_;
     bool logTextAccepted_ = false;
+    // A line too long to lay out in one piece is held in several blocks;
+    // these stay at the starts of all but its first, wherever editing moves
+    // them, and tell the block ends that do not end a line.
+    std::vector<QTextCursor> lineGoesOn_;
 };
 
 } // namespace tavrix

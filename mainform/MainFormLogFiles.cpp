@@ -2,6 +2,7 @@
 // writes the log's lines.
 #include "Desktop.h"
 #include "LogFile.h"
+#include "LogFileCodec.h"
 #include "ResultsLogField.h"
 #include "Tavrix_MainForm.h"
 #include "ui_Tavrix_MainForm.h"
@@ -39,7 +40,15 @@ void TFormTavrix::BitBtnSaveLogFileClick() {
     if (path.isEmpty()) {
         return;
     }
-    const QString problem = SaveLogFile(path, resultsLogLines());
+    // Cancelled, nothing is written: the file that was there stays as it was.
+    std::unique_ptr<Progress> progress = desktop_.startProgress(QStringLiteral("Saving the results log..."));
+    LogFileText file;
+    if (!ForEachResultsLogLine(
+            *ui->MemoResultsLog, [&file](QStringView line) { file.addLine(line); }, *progress)) {
+        return;
+    }
+    const QString problem = SaveLogFile(path, file.bytes());
+    progress.reset();
     if (!problem.isEmpty()) {
         desktop_.showError(problem);
         return;

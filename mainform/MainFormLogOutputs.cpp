@@ -1,9 +1,13 @@
 // Passing the results log on: the clipboard and the printer.
 #include "Desktop.h"
-#include "ResultsLogDocument.h"
+#include "PrintedLogTitle.h"
+#include "ResultsLogClipboard.h"
+#include "ResultsLogField.h"
 #include "ResultsLogPrinting.h"
 #include "Tavrix_MainForm.h"
+#include "ui_Tavrix_MainForm.h"
 
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QTextDocument>
 #include <QTime>
@@ -13,25 +17,39 @@ namespace tavrix {
 // One clipboard entry: plain text for editors, rich text in the window's font
 // for word processors and mail editors. An empty log empties the clipboard.
 void TFormTavrix::BitBtnCopyLogToClipboardClick() {
-    const QStringList lines = resultsLogLines();
-    desktop_.setClipboard(lines.join(QLatin1Char('\n')), ResultsLogDocument(lines, font())->toHtml());
+    // Cancelled, the clipboard keeps what it held.
+    const std::unique_ptr<Progress> progress =
+        desktop_.startProgress(QStringLiteral("Copying the results log..."));
+    ResultsLogClipboard clipboard(font());
+    if (ForEachResultsLogLine(
+            *ui->MemoResultsLog, [&clipboard](QStringView line) { clipboard.addLine(line); }, *progress)) {
+        desktop_.setClipboard(clipboard.text(), clipboard.html());
+    }
 }
 
 void TFormTavrix::BitBtnPrintLogClick() {
-    const QStringList lines = resultsLogLines();
-    if (lines.isEmpty()) {
+    QPlainTextEdit& field = *ui->MemoResultsLog;
+    if (field.document()->isEmpty()) {
         return;
     }
     // The time of the click, however long the print dialog stays open.
-    const QString now = PrintedTimeOfDay(QTime::currentTime(), desktop_.locale());
-    // Declared first, so the document laid out for it goes before it does.
+    const QStringList header = PrintedLogHeader(PrintedTimeOfDay(QTime::currentTime(), desktop_.locale()));
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(PrintedLogTitle);
-    const std::unique_ptr<QTextDocument> document = PrintedResultsLogDocument(lines, now, font());
     if (!desktop_.choosePrinter(printer)) {
         return;
     }
-    if (const std::optional<QString> failure = PrintDocument(*document, printer)) {
+    std::unique_ptr<Progress> progress =
+        desktop_.startProgress(QStringLiteral("Printing the results log..."));
+    const auto lines = [&header, &field](const std::function<void(QStringView)>& take, Progress& pass) {
+        for (const QString& line : header) {
+            take(line);
+        }
+        return ForEachResultsLogLine(field, take, pass);
+    };
+    const std::optional<QString> failure = PrintLines(lines, font(), printer, *progress);
+    progress.reset();
+    if (failure) {
         desktop_.showError(*failure);
     }
 }

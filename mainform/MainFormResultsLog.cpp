@@ -67,12 +67,15 @@ void TFormTavrix::BitBtnAddNoteToLogClick() {
     if (logTextDialog_ == nullptr) {
         return;
     }
-    logTextDialog_->setLogText(resultsLogText());
+    logTextDialog_->setLog(*ui->MemoResultsLog->document());
     const QPoint at = frameGeometry().topLeft();
     logTextDialog_->ShowAtPosition(at.x() + 220, at.y() + 310);
     if (logTextDialog_->LogTextAccepted()) {
-        SetResultsLogText(*ui->MemoResultsLog, logTextDialog_->logText());
+        ReplaceResultsLog(*ui->MemoResultsLog,
+                          [this](const auto& take) { logTextDialog_->forEachLineRun(take); });
     }
+    // The dialog keeps no copy of a log that may run to megabytes.
+    logTextDialog_->clearLog();
 }
 
 void TFormTavrix::BitBtnDeleteLogLineClick() {

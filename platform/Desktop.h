@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 class QDialog;
 class QPrinter;
@@ -34,6 +35,15 @@ struct MailLaunch {
     // most that fits, in bytes.
     qsizetype size = 0;
     qsizetype limit = 0;
+};
+
+// Work that may take a while, such as saving a log of half a million lines.
+class Progress {
+public:
+    virtual ~Progress() = default;
+    // How far the work has come, from 0 to 1. Keeps the windows painting;
+    // false once the person has cancelled, and from then on.
+    virtual bool carryOn(double done) = 0;
 };
 
 class Desktop {
@@ -66,8 +76,15 @@ public:
     // Returns at once; `finished` is called exactly once, later, from the
     // event loop, when the hand-over has succeeded or failed.
     virtual void startMail(const MailMessage& message, std::function<void(const MailLaunch&)> finished) = 0;
-    // Puts plain and rich text on the clipboard as one entry.
-    virtual void setClipboard(const QString& text, const QString& html) = 0;
+    // Puts plain and rich text, both in UTF-8, on the clipboard as one
+    // entry. Bytes rather than strings: a log's text and rich text can run
+    // to tens of megabytes, half as much in UTF-8.
+    virtual void setClipboard(const QByteArray& text, const QByteArray& html) = 0;
+
+    // Starts watching work that `label` names: once it has run half a
+    // second, a progress window with Cancel shows until the returned object
+    // goes. Call its carryOn() often, at least every few milliseconds.
+    virtual std::unique_ptr<Progress> startProgress(const QString& label) = 0;
 
     // Runs one of the program's own modal windows to its end; returns its result code.
     virtual int execModal(QDialog& dialog) = 0;

@@ -3,6 +3,7 @@
 #include "FileDialogs.h"
 #include "HelperProcess.h"
 #include "MailtoAddress.h"
+#include "ProgressWindow.h"
 #include "XdgEmailArguments.h"
 
 #include <QClipboard>
@@ -133,11 +134,16 @@ void QtDesktop::startMail(const MailMessage& message, std::function<void(const M
                 [finished = std::move(finished)](const HelperRun& run) { finished({MailOutcome(run)}); });
 }
 
-void QtDesktop::setClipboard(const QString& text, const QString& html) {
+void QtDesktop::setClipboard(const QByteArray& text, const QByteArray& html) {
     auto* mime = new QMimeData;
-    mime->setText(text);
-    mime->setHtml(html);
+    // Read back as UTF-8: plain text always is, rich text by its charset.
+    mime->setData(QStringLiteral("text/plain"), text);
+    mime->setData(QStringLiteral("text/html"), html);
     QGuiApplication::clipboard()->setMimeData(mime); // the clipboard takes ownership
+}
+
+std::unique_ptr<Progress> QtDesktop::startProgress(const QString& label) {
+    return std::make_unique<ProgressWindow>(label, parentWindow_);
 }
 
 int QtDesktop::execModal(QDialog& dialog) {

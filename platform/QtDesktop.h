@@ -41,8 +41,10 @@ public:
     void showHelp(HelpView view) override;
     // Through xdg-email, started without a shell and never waited on.
     void startMail(const MailMessage& message, std::function<void(const MailLaunch&)> finished) override;
-    void setClipboard(const QString& text, const QString& html) override;
+    void setClipboard(const QByteArray& text, const QByteArray& html) override;
 
+    // A progress dialog over the main window, which takes no input while it shows.
+    std::unique_ptr<Progress> startProgress(const QString& label) override;
     int execModal(QDialog& dialog) override;
     QLocale locale() const override;
 

@@ -19,25 +19,6 @@ const QByteArray ConversionLineBytes = "1.000 cm/sec\xB2 = 0.010000 m/sec\xB2";
 
 class LogFiles : public ResultsLogTest {
 protected:
-    QString pathOf(const QString& name) const { return folder.filePath(name); }
-
-    // Saves to `answerPath` through the save dialog; `error` is the error box expected.
-    void save(const QString& answerPath, const QString& error = {}) {
-        desktop.expectSaveFile(answerPath);
-        if (!error.isEmpty()) {
-            desktop.expectError(error);
-        }
-        click("BitBtnSaveLogFile");
-        desktop.verify();
-    }
-    void open(const QString& answerPath, const QString& error = {}) {
-        desktop.expectOpenFile(answerPath);
-        if (!error.isEmpty()) {
-            desktop.expectError(error);
-        }
-        click("BitBtnOpenLogFile");
-        desktop.verify();
-    }
     // The call the code made of `kind`, the last one.
     ScriptedDesktop::Call lastCall(ScriptedDesktop::Kind kind) const {
         for (auto call = desktop.calls().rbegin(); call != desktop.calls().rend(); ++call) {

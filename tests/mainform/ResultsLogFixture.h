@@ -35,6 +35,26 @@ protected:
         click("BitBtnAddNoteToLog");
         desktop.verify();
     }
+    // A file in the test's data folder.
+    QString pathOf(const QString& name) const { return folder.filePath(name); }
+
+    // Saves to `answerPath` through the save dialog; `error` is the error box expected.
+    void save(const QString& answerPath, const QString& error = {}) {
+        desktop.expectSaveFile(answerPath);
+        if (!error.isEmpty()) {
+            desktop.expectError(error);
+        }
+        click("BitBtnSaveLogFile");
+        desktop.verify();
+    }
+    void open(const QString& answerPath, const QString& error = {}) {
+        desktop.expectOpenFile(answerPath);
+        if (!error.isEmpty()) {
+            desktop.expectError(error);
+        }
+        click("BitBtnOpenLogFile");
+        desktop.verify();
+    }
     // A log of the given lines, each ended as lines added to the log are.
     void setLogLines(const QStringList& lines) {
         amendLogTo(lines.isEmpty() ? QString() : lines.join('\n') + '\n');

@@ -4,11 +4,16 @@
 #include "HelperProcess.h"
 
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTest>
+#include <QThread>
 #include <QUrl>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -19,12 +24,51 @@ namespace {
 
 TEST(QtDesktop, PutsPlainAndRichTextOnTheClipboardAsOneEntry) {
     QtDesktop desktop;
-    desktop.setClipboard("1 m = 100 cm\n2 m = 200 cm", "<p style=\"font-family:Tahoma\">1 m = 100 cm</p>");
+    // Both handed over in UTF-8, and read back as the same characters.
+    const QString text = QStringLiteral("1 m\u00B2 = 10.764 ft\u00B2\n2\u202F000 m = 2 km");
+    const QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"></head>"
+                                        "<body><p style=\"font-family:Tahoma\">1 m\u00B2</p></body></html>");
+    desktop.setClipboard(text.toUtf8(), html.toUtf8());
     const QMimeData* held = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(held, nullptr);
-    EXPECT_EQ(held->text(), "1 m = 100 cm\n2 m = 200 cm");
+    EXPECT_EQ(held->text(), text);
     EXPECT_TRUE(held->hasHtml());
-    EXPECT_TRUE(held->html().contains("font-family:Tahoma"));
+    EXPECT_EQ(held->html(), html);
+}
+
+// Long work shows nothing at first; once it has run half a second, a
+// progress window over the main window, which takes no input meanwhile;
+// its Cancel stops the work.
+TEST(QtDesktop, ShowsProgressOfLongWorkWithCancel) {
+    QWidget mainWindow;
+    mainWindow.show();
+    QtDesktop desktop(&mainWindow);
+    std::unique_ptr<Progress> progress = desktop.startProgress("Saving the results log...");
+    const auto shown = [&mainWindow] {
+        QProgressDialog* dialog = mainWindow.findChild<QProgressDialog*>();
+        return dialog != nullptr && dialog->isVisible() ? dialog : nullptr;
+    };
+    EXPECT_TRUE(progress->carryOn(0.1));
+    EXPECT_EQ(shown(), nullptr) << "nothing to see for short work";
+    QElapsedTimer working;
+    working.start();
+    while (shown() == nullptr && working.elapsed() < 5000) {
+        ASSERT_TRUE(progress->carryOn(0.5));
+        QThread::msleep(5);
+    }
+    QProgressDialog* dialog = shown();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_GE(working.elapsed(), 400);
+    EXPECT_EQ(dialog->labelText(), "Saving the results log...");
+    EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(dialog->value(), dialog->maximum() / 2);
+
+    QTest::mouseClick(dialog->findChild<QPushButton*>(), Qt::LeftButton);
+    QThread::msleep(40);
+    EXPECT_FALSE(progress->carryOn(0.6));
+    EXPECT_FALSE(progress->carryOn(0.7)) << "cancelled for good";
+    progress.reset();
+    EXPECT_EQ(mainWindow.findChild<QProgressDialog*>(), nullptr) << "gone with the work";
 }
 
 // Starts opening `url` and waits, processing events, until the desktop answers.

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace tavrix {
 
 namespace {
@@ -223,9 +225,37 @@ void ScriptedDesktop::startMail(const MailMessage& message, std::function<void(c
     QTimer::singleShot(0, [answer, finished = std::move(finished)] { finished(answer); });
 }
 
-void ScriptedDesktop::setClipboard(const QString& text, const QString& html) {
-    calls_.push_back({Kind::Clipboard, text, html});
+void ScriptedDesktop::setClipboard(const QByteArray& text, const QByteArray& html) {
+    calls_.push_back({Kind::Clipboard, QString::fromUtf8(text), QString::fromUtf8(html)});
     realDesktop_.setClipboard(text, html);
+}
+
+namespace {
+
+// Work the scripted person watches: cancelled at the call the test chose.
+class ScriptedProgress final : public Progress {
+public:
+    explicit ScriptedProgress(int cancelAtCall) : cancelAtCall_(cancelAtCall) {}
+    bool carryOn(double done) override {
+        EXPECT_GE(done, lastDone_) << "progress goes forward";
+        EXPECT_LE(done, 1.0);
+        lastDone_ = done;
+        cancelled_ = cancelled_ || ++calls_ == cancelAtCall_;
+        return !cancelled_;
+    }
+
+private:
+    int cancelAtCall_;
+    int calls_ = 0;
+    double lastDone_ = 0;
+    bool cancelled_ = false;
+};
+
+} // namespace
+
+std::unique_ptr<Progress> ScriptedDesktop::startProgress(const QString& label) {
+    progressLabels_ << label;
+    return std::make_unique<ScriptedProgress>(std::exchange(cancelAtCall_, 0));
 }
 
 int ScriptedDesktop::execModal(QDialog& dialog) {

@@ -42,6 +42,7 @@
 #include "QtDesktop.h"
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include <deque>
@@ -112,6 +113,12 @@ public:
     // `script` is any callable taking QDialog&; see the header comment.
     template <typename Script> void expectModal(Script script);
 
+    // The person cancels the next long work at its `call`th carryOn() (from
+    // 1); until then every piece of work carries on.
+    void cancelProgressAt(int call) { cancelAtCall_ = call; }
+    // The labels of every piece of long work started, in order.
+    const QStringList& progressLabels() const { return progressLabels_; }
+
     // Fails the test for every expectation not yet used, and forgets them.
     void verify();
     // Whether every expectation has been used; answers that come from the
@@ -133,7 +140,8 @@ public:
     void openUrl(const QUrl& url, std::function<void(bool opened)> finished) override;
     void showHelp(HelpView view) override;
     void startMail(const MailMessage& message, std::function<void(const MailLaunch&)> finished) override;
-    void setClipboard(const QString& text, const QString& html) override;
+    void setClipboard(const QByteArray& text, const QByteArray& html) override;
+    std::unique_ptr<Progress> startProgress(const QString& label) override;
     int execModal(QDialog& dialog) override;
     QLocale locale() const override { return locale_; }
     // English as written in the United Kingdom unless a test needs another.
@@ -182,6 +190,8 @@ private:
     std::deque<Expectation> expected_;
     std::vector<Call> calls_;
     std::vector<MailMessage> mails_;
+    QStringList progressLabels_;
+    int cancelAtCall_ = 0;
     QLocale locale_{QLocale::English, QLocale::UnitedKingdom};
     // Writes the clipboard; nothing else of the real desktop is ever used.
     QtDesktop realDesktop_;

@@ -1,13 +1,10 @@
-// The document the printer takes from the results log.
+// The lines the printed results log begins with.
 // pdftotext drops a leading empty line and runs of spaces in a proportional
-// font, so the printed document's exact lines are checked here, before
+// font, so the printed title's exact lines are checked here, before
 // printing; the printed pages are checked with the main window.
-#include "ResultsLogDocument.h"
+#include "PrintedLogTitle.h"
 
-#include <QFont>
 #include <QLocale>
-#include <QTextBlock>
-#include <QTextDocument>
 #include <QTime>
 
 #include <gtest/gtest.h>
@@ -15,22 +12,10 @@
 namespace tavrix {
 namespace {
 
-QStringList Paragraphs(const QTextDocument& document) {
-    QStringList texts;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        texts << block.text();
-    }
-    return texts;
-}
-
-const QStringList LogLines{"1.000 metre = 3.281 feet", "", "a  <b> & c²",
-                           QStringLiteral("1\u202F000 g = 1 kg")};
-
-TEST(PrintedResultsLogDocument, EmptyLineTitleAndTimeEmptyLineThenEveryLogLine) {
-    const auto document = PrintedResultsLogDocument(LogLines, "09:05:07 UTC", QFont("Tahoma", 9));
+TEST(PrintedLogHeader, EmptyLineTitleAndTimeEmptyLine) {
     const QString title =
         QStringLiteral("TAVRIX Results Log") + QString(25, ' ') + QStringLiteral("09:05:07 UTC");
-    EXPECT_EQ(Paragraphs(*document), QStringList({"", title, ""}) + LogLines);
+    EXPECT_EQ(PrintedLogHeader("09:05:07 UTC"), QStringList({"", title, ""}));
 }
 
 // Hours, minutes and seconds as each region writes them, and no time zone

@@ -1,9 +1,6 @@
-#include "ResultsLogDocument.h"
+#include "PrintedLogTitle.h"
 
-#include <QFont>
 #include <QLocale>
-#include <QTextCursor>
-#include <QTextDocument>
 #include <QTime>
 
 namespace tavrix {
@@ -45,25 +42,8 @@ QString PrintedTimeOfDay(const QTime& time, const QLocale& locale) {
     return locale.toString(time, WithoutTimeZone(locale.timeFormat(QLocale::LongFormat)));
 }
 
-std::unique_ptr<QTextDocument> ResultsLogDocument(const QStringList& lines, const QFont& font) {
-    auto document = std::make_unique<QTextDocument>();
-    document->setDefaultFont(font);
-    // Inserted as plain text, line by line: markup-like text such as "<"
-    // stays text, and runs of spaces stay as typed.
-    QTextCursor cursor(document.get());
-    for (qsizetype index = 0; index < lines.size(); ++index) {
-        if (index > 0) {
-            cursor.insertBlock();
-        }
-        cursor.insertText(lines.at(index));
-    }
-    return document;
-}
-
-std::unique_ptr<QTextDocument> PrintedResultsLogDocument(const QStringList& lines, const QString& timeText,
-                                                         const QFont& font) {
-    const QString title = PrintedLogTitle + QString(SpacesAfterTitle, QLatin1Char(' ')) + timeText;
-    return ResultsLogDocument(QStringList{QString(), title, QString()} + lines, font);
+QStringList PrintedLogHeader(const QString& timeText) {
+    return {QString(), PrintedLogTitle + QString(SpacesAfterTitle, QLatin1Char(' ')) + timeText, QString()};
 }
 
 } // namespace tavrix
