@@ -52,7 +52,12 @@ void BlockWriter::add(const QString& text, BlockKind kind) {
     }
     newBlock_ = true;
     at_.insertText(text);
-    at_.block().setUserState(kind);
+    QTextBlock block = at_.block();
+    block.setUserState(kind);
+    // The rows the block will take once laid out, about: a field lays out
+    // only the blocks it shows and counts one row for each other, and its
+    // scroll bar goes by these counts.
+    block.setLineCount(static_cast<int>(text.count(LineSeparator)) + 1);
 }
 
 void BlockFiller::add(QStringView text) {
