@@ -19,6 +19,12 @@ QPixmap RenderSvg(const QString& svgFile, QSize size);
 // `svgFile` drawn into `size` logical pixels at pixel ratio `ratio`.
 QPixmap RenderSvgAt(const QString& svgFile, QSize size, qreal ratio);
 
+// `svgFile` drawn to fill `pixelSize` device pixels; a null image when the
+// file cannot be read. It goes through Qt's SVG image format plug-in, which
+// is loaded only when a drawing is first needed: most starts never load it,
+// since the pictures the windows show at start were drawn by the build.
+QImage DrawSvg(const QString& svgFile, QSize pixelSize);
+
 // Where the build puts a compiled-in picture or icon (":/branding/...",
 // ":/icons/...") drawn ahead into `pixelSize` device pixels:
 // ":/prerendered/banner-1156x162.rgba" for ":/branding/banner.svg" at twice
