@@ -27,7 +27,7 @@ DataPaths DataPaths::forExecutableIn(const QString& executableFolder) {
     // made shows up as a failed save, which the callers already handle.
     QDir().mkpath(configFolder);
     return DataPaths(configFolder, installedData + QStringLiteral("/Help"),
-                     prefix + QStringLiteral("/lib/tavrix/" TAVRIX_HELP_MODULE_FILE));
+                     prefix + QStringLiteral("/" TAVRIX_HELP_MODULE_PATH));
 }
 
 DataPaths::DataPaths(QString folder, QString helpFolder, QString helpModule)

@@ -3,7 +3,7 @@
 // program keeps them beside its executable; an installed one (<prefix>/bin
 // with <prefix>/share/tavrix) keeps its files in the person's configuration
 // folder, since the program folder is not theirs to write, and finds the
-// module in <prefix>/lib/tavrix.
+// module in <prefix>/lib/tavrix/plugins.
 #pragma once
 
 #include <QString>

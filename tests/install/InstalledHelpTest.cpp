@@ -22,7 +22,7 @@ TEST(InstalledHelp, TheInstalledProgramReadsItsManualFromThePrefix) {
     const DataPaths paths = DataPaths::forExecutableIn(StagingRoot + "/usr/bin");
     const QString installedHelp = StagingRoot + "/usr/share/tavrix/Help";
     ASSERT_EQ(paths.helpFolder(), installedHelp);
-    ASSERT_EQ(paths.helpModule(), StagingRoot + "/usr/lib/tavrix/tavrix-help.so");
+    ASSERT_EQ(paths.helpModule(), StagingRoot + "/usr/lib/tavrix/plugins/tavrix-help.so");
     QLibrary viewer(paths.helpModule());
     EXPECT_NE(viewer.resolve(ShowHelpSymbol), nullptr) << viewer.errorString().toStdString();
 

@@ -54,7 +54,7 @@ TEST_F(DataPathsLayout, AnInstalledProgramKeepsItsFilesWithTheUser) {
     EXPECT_TRUE(QFileInfo(configFolder).isDir());
     EXPECT_EQ(paths.settingsFile(), configFolder + "/Tavrix.ini");
     EXPECT_EQ(paths.helpFolder(), root_.filePath("usr/share/tavrix/Help"));
-    EXPECT_EQ(paths.helpModule(), root_.filePath("usr/lib/tavrix/tavrix-help.so"));
+    EXPECT_EQ(paths.helpModule(), root_.filePath("usr/lib/tavrix/plugins/tavrix-help.so"));
 }
 
 } // namespace
