@@ -29,9 +29,11 @@ QImage DrawSvg(const QString& svgFile, QSize pixelSize);
 // ":/icons/...") drawn ahead into `pixelSize` device pixels:
 // ":/prerendered/banner-1156x162.rgba" for ":/branding/banner.svg" at twice
 // its 578x81; empty for any other file. The file holds the pixels row by
-// row in PrerenderedFormat, nothing else.
+// row in PrerenderedFormat, nothing else: the format pixmaps keep, so that
+// making one copies the pixels rather than converting each. Its byte order
+// is the machine's, which for pictures drawn by the build is the program's.
 QString PrerenderedName(const QString& svgFile, QSize pixelSize);
-inline constexpr QImage::Format PrerenderedFormat = QImage::Format_RGBA8888_Premultiplied;
+inline constexpr QImage::Format PrerenderedFormat = QImage::Format_ARGB32_Premultiplied;
 inline constexpr int PrerenderedBytesPerPixel = 4;
 
 // The pixels the build drew ahead for `svgFile` at `pixelSize`, used where
