@@ -1,7 +1,7 @@
 #include "ProgramWindows.h"
 
 #include "DataPaths.h"
-#include "HelpWindow.h"
+#include "HelpOnDemand.h"
 #include "QtDesktop.h"
 
 #include <QEvent>
@@ -16,7 +16,7 @@ ProgramWindows::ProgramWindows(QtDesktop& desktop, const DataPaths& paths)
     // The desktop's boxes and help belong to the main window; the windows
     // only keep the desktop until they first use it.
     desktop.setParentWindow(&mainWindow);
-    desktop.setHelpViewer(HelpViewerFor(paths.helpFolder() + '/' + HelpCollectionFile, mainWindow));
+    desktop.setHelpViewer(HelpViewerFromModule(paths, mainWindow));
     mainWindow.attachSplash(splash);
     mainWindow.attachBranding(branding);
     mainWindow.attachHiddenWindowsMaker([this] { makeHiddenWindows(); });

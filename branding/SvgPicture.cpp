@@ -3,10 +3,9 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
 #include <QLabel>
-#include <QPainter>
 #include <QResource>
-#include <QSvgRenderer>
 
 namespace tavrix {
 
@@ -46,15 +45,15 @@ QPixmap RenderSvg(const QString& svgFile, QSize size) {
 }
 
 QPixmap RenderSvgAt(const QString& svgFile, QSize size, qreal ratio) {
-    QSvgRenderer renderer(svgFile);
-    if (!renderer.isValid())
-        return {};
-    QPixmap picture(size * ratio);
+    QPixmap picture = QPixmap::fromImage(DrawSvg(svgFile, size * ratio));
     picture.setDevicePixelRatio(ratio);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     return picture;
+}
+
+QImage DrawSvg(const QString& svgFile, QSize pixelSize) {
+    QImageReader reader(svgFile, QByteArrayLiteral("svg"));
+    reader.setScaledSize(pixelSize);
+    return reader.read();
 }
 
 void ShowPicture(QLabel& label, const QPixmap& picture) {

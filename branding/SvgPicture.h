@@ -19,13 +19,21 @@ QPixmap RenderSvg(const QString& svgFile, QSize size);
 // `svgFile` drawn into `size` logical pixels at pixel ratio `ratio`.
 QPixmap RenderSvgAt(const QString& svgFile, QSize size, qreal ratio);
 
+// `svgFile` drawn to fill `pixelSize` device pixels; a null image when the
+// file cannot be read. It goes through Qt's SVG image format plug-in, which
+// is loaded only when a drawing is first needed: most starts never load it,
+// since the pictures the windows show at start were drawn by the build.
+QImage DrawSvg(const QString& svgFile, QSize pixelSize);
+
 // Where the build puts a compiled-in picture or icon (":/branding/...",
 // ":/icons/...") drawn ahead into `pixelSize` device pixels:
 // ":/prerendered/banner-1156x162.rgba" for ":/branding/banner.svg" at twice
 // its 578x81; empty for any other file. The file holds the pixels row by
-// row in PrerenderedFormat, nothing else.
+// row in PrerenderedFormat, nothing else: the format pixmaps keep, so that
+// making one copies the pixels rather than converting each. Its byte order
+// is the machine's, which for pictures drawn by the build is the program's.
 QString PrerenderedName(const QString& svgFile, QSize pixelSize);
-inline constexpr QImage::Format PrerenderedFormat = QImage::Format_RGBA8888_Premultiplied;
+inline constexpr QImage::Format PrerenderedFormat = QImage::Format_ARGB32_Premultiplied;
 inline constexpr int PrerenderedBytesPerPixel = 4;
 
 // The pixels the build drew ahead for `svgFile` at `pixelSize`, used where

@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
-#include <QSvgRenderer>
 
 #include <map>
 #include <tuple>
@@ -52,15 +51,7 @@ private:
         // Read for each size afresh rather than kept: an icon is mostly
         // drawn at one size, and a parsed document costs more memory than
         // its pixmap.
-        QSvgRenderer renderer(file_);
-        if (!renderer.isValid())
-            return {};
-        QImage image(size, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
-        painter.end();
-        return QPixmap::fromImage(image);
+        return QPixmap::fromImage(DrawSvg(file_, size));
     }
 
     // Disabled and selected icons look as the style draws them.

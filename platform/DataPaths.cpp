@@ -26,12 +26,15 @@ DataPaths DataPaths::forExecutableIn(const QString& executableFolder) {
     // A missing folder would make every later save fail; one that cannot be
     // made shows up as a failed save, which the callers already handle.
     QDir().mkpath(configFolder);
-    return DataPaths(configFolder, installedData + QStringLiteral("/Help"));
+    return DataPaths(configFolder, installedData + QStringLiteral("/Help"),
+                     prefix + QStringLiteral("/" TAVRIX_HELP_MODULE_PATH));
 }
 
-DataPaths::DataPaths(QString folder, QString helpFolder)
+DataPaths::DataPaths(QString folder, QString helpFolder, QString helpModule)
     : folder_(std::move(folder)),
-      helpFolder_(helpFolder.isEmpty() ? folder_ + QStringLiteral("/Help") : std::move(helpFolder)) {}
+      helpFolder_(helpFolder.isEmpty() ? folder_ + QStringLiteral("/Help") : std::move(helpFolder)),
+      helpModule_(helpModule.isEmpty() ? folder_ + QStringLiteral("/" TAVRIX_HELP_MODULE_FILE)
+                                       : std::move(helpModule)) {}
 
 QString DataPaths::memoryFile() const {
     return folder_ + QStringLiteral("/mem.dat");

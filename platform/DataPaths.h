@@ -1,8 +1,9 @@
 // Where the program keeps its own files ("Tavrix.ini", "mem.dat") and finds
-// its help. An unpacked or freshly built program keeps them beside its
-// executable; an installed one (<prefix>/bin with <prefix>/share/tavrix)
-// keeps them in the person's configuration folder, since the program folder
-// is not theirs to write.
+// its help and the help viewer's module. An unpacked or freshly built
+// program keeps them beside its executable; an installed one (<prefix>/bin
+// with <prefix>/share/tavrix) keeps its files in the person's configuration
+// folder, since the program folder is not theirs to write, and finds the
+// module in <prefix>/lib/tavrix/plugins.
 #pragma once
 
 #include <QString>
@@ -17,16 +18,18 @@ public:
     static DataPaths forExecutableIn(const QString& executableFolder);
 
     // Everything in `folder`, help in its "Help" subfolder unless given.
-    explicit DataPaths(QString folder, QString helpFolder = {});
+    explicit DataPaths(QString folder, QString helpFolder = {}, QString helpModule = {});
 
     const QString& folder() const { return folder_; }
     const QString& helpFolder() const { return helpFolder_; }
+    const QString& helpModule() const { return helpModule_; }
     QString memoryFile() const;
     QString settingsFile() const;
 
 private:
     QString folder_;
     QString helpFolder_;
+    QString helpModule_;
 };
 
 } // namespace tavrix

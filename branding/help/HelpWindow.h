@@ -3,23 +3,17 @@
 // the asked view.
 #pragma once
 
-#include "Desktop.h"
+#include "HelpFrame.h"
 
 #include <QHelpLink>
-#include <QWidget>
-
-#include <functional>
 
 class QHelpEngine;
-class QLineEdit;
-class QTabWidget;
-class QTextBrowser;
 
 namespace tavrix {
 
 inline const QString HelpCollectionFile = QStringLiteral("Tavrix_Help.qhc");
 
-class HelpWindow : public QWidget {
+class HelpWindow : public HelpFrame {
     Q_OBJECT
 
 public:
@@ -28,13 +22,11 @@ public:
     // that says so.
     explicit HelpWindow(const QString& collectionFile, QWidget* parent = nullptr);
 
-    void showView(HelpView view);
     // Null when the collection could not be opened.
     QHelpEngine* engine() const { return engine_; }
 
 private:
     void buildEngineViews();
-    void showNoHelp(const QString& reason);
     // The reason for the person, given the engine's `problem` (empty: damaged).
     QString cannotBeRead(const QString& problem) const;
     bool manualReadable() const;
@@ -43,16 +35,10 @@ private:
 
     QString collectionFile_;
     QHelpEngine* engine_ = nullptr;
-    QTabWidget* tabs_;
-    QWidget* contentsTab_;
-    QWidget* indexTab_;
-    QLineEdit* indexFilter_ = nullptr;
-    QTextBrowser* browser_;
 };
 
-// The viewer the desktop calls for help: it makes the help window the first
-// time it is asked (owned by `owner`, so it goes when the program ends) and
-// shows it on the asked view.
-std::function<void(HelpView)> HelpViewerFor(QString collectionFile, QWidget& owner);
+// Shows `owner`'s help window on `view`, making it the first time (owned by
+// `owner`, so it goes when the program ends).
+void ShowHelpWindow(QWidget& owner, const QString& collectionFile, HelpView view);
 
 } // namespace tavrix

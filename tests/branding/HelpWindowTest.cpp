@@ -327,9 +327,8 @@ TEST_F(BuiltManual, APageThatCannotBeReadSaysSo) {
 
 TEST(HelpViewer, KeepsOneWindowForEveryCall) {
     QWidget owner;
-    const auto showHelp = HelpViewerFor(BuiltHelpFolder + '/' + HelpCollectionFile, owner);
-    showHelp(HelpView::Contents);
-    showHelp(HelpView::Index);
+    ShowHelpWindow(owner, BuiltHelpFolder + '/' + HelpCollectionFile, HelpView::Contents);
+    ShowHelpWindow(owner, BuiltHelpFolder + '/' + HelpCollectionFile, HelpView::Index);
     const QList<HelpWindow*> windows = owner.findChildren<HelpWindow*>();
     ASSERT_EQ(windows.size(), 1);
     EXPECT_TRUE(windows.front()->isVisible());

@@ -1,11 +1,14 @@
-// The installed program looks for its manual where its executable's layout
-// says (the same decision main() takes), and the collection there leads to
-// the manual installed beside it, not to the build's copy.
+// The installed program looks for its manual and its help viewer where its
+// executable's layout says (the same decision main() takes), the viewer
+// loads, and the collection there leads to the manual installed beside it,
+// not to the build's copy.
 #include "DataPaths.h"
+#include "HelpOnDemand.h"
 #include "HelpWindow.h"
 
 #include <QHelpContentModel>
 #include <QHelpEngine>
+#include <QLibrary>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -19,6 +22,9 @@ TEST(InstalledHelp, TheInstalledProgramReadsItsManualFromThePrefix) {
     const DataPaths paths = DataPaths::forExecutableIn(StagingRoot + "/usr/bin");
     const QString installedHelp = StagingRoot + "/usr/share/tavrix/Help";
     ASSERT_EQ(paths.helpFolder(), installedHelp);
+    ASSERT_EQ(paths.helpModule(), StagingRoot + "/usr/lib/tavrix/plugins/tavrix-help.so");
+    QLibrary viewer(paths.helpModule());
+    EXPECT_NE(viewer.resolve(ShowHelpSymbol), nullptr) << viewer.errorString().toStdString();
 
     HelpWindow help(paths.helpFolder() + '/' + HelpCollectionFile);
     ASSERT_NE(help.engine(), nullptr) << "the installed collection does not open";

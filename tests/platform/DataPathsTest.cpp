@@ -16,6 +16,7 @@ TEST(DataPaths, KeepsItsFilesInTheGivenFolder) {
     EXPECT_EQ(paths.settingsFile(), "/data/tavrix/Tavrix.ini");
     EXPECT_EQ(paths.memoryFile(), "/data/tavrix/mem.dat");
     EXPECT_EQ(paths.helpFolder(), "/data/tavrix/Help");
+    EXPECT_EQ(paths.helpModule(), "/data/tavrix/tavrix-help.so");
 }
 
 class DataPathsLayout : public testing::Test {
@@ -33,6 +34,7 @@ TEST_F(DataPathsLayout, AnUnpackedProgramKeepsEverythingBesideItself) {
     const DataPaths paths = DataPaths::forExecutableIn(executableFolder);
     EXPECT_EQ(paths.folder(), executableFolder);
     EXPECT_EQ(paths.helpFolder(), executableFolder + "/Help");
+    EXPECT_EQ(paths.helpModule(), executableFolder + "/tavrix-help.so");
 }
 
 TEST_F(DataPathsLayout, ABinFolderWithoutInstalledDataIsStillPortable) {
@@ -52,6 +54,7 @@ TEST_F(DataPathsLayout, AnInstalledProgramKeepsItsFilesWithTheUser) {
     EXPECT_TRUE(QFileInfo(configFolder).isDir());
     EXPECT_EQ(paths.settingsFile(), configFolder + "/Tavrix.ini");
     EXPECT_EQ(paths.helpFolder(), root_.filePath("usr/share/tavrix/Help"));
+    EXPECT_EQ(paths.helpModule(), root_.filePath("usr/lib/tavrix/plugins/tavrix-help.so"));
 }
 
 } // namespace
