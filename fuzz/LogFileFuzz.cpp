@@ -18,18 +18,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const tavrix::LogFileReading reading = tavrix::ReadLogFile(tavrix::FileOfBytes(data, size), limit);
 
     const bool refused = static_cast<qint64>(size) > limit || std::memchr(data, 0, size) != nullptr;
-    if (refused != !reading.problem.isEmpty() || (refused && !reading.text.isEmpty())) {
+    if (refused != !reading.problem.isEmpty() || (refused && !reading.bytes.isEmpty())) {
         std::abort();
     }
     if (refused) {
         return 0;
     }
-    // The text as lines, each ended by "\n", and every line read back the same.
-    if (!reading.text.isEmpty() && !reading.text.endsWith('\n')) {
+    // The runs the log takes are the file's lines, and written back they
+    // read as the same lines.
+    const QStringList lines = tavrix::ReadLogFileBytes(reading.bytes);
+    QStringList runs;
+    tavrix::ForEachLogLineRun(reading.bytes, [&runs](QStringView run) { runs << run.toString(); });
+    if (runs.join('\n') != lines.join('\n') || runs.isEmpty() != lines.isEmpty()) {
         std::abort();
     }
-    QStringList lines = reading.text.split('\n');
-    lines.removeLast();
     if (tavrix::ReadLogFileBytes(tavrix::LogFileBytes(lines)) != lines) {
         std::abort();
     }

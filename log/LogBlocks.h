@@ -68,6 +68,12 @@ private:
 // block after the last one written.
 using LongLineWriter = std::function<void(BlockWriter& writer, QStringView line, bool goesOn)>;
 
+// Takes a log's text in runs: lines separated by "\n" within a run; the
+// last line of a run goes on in the next when `lineGoesOn`, and ends there
+// otherwise. A long line may come in several runs, so that nothing holds
+// the text whole once more.
+using TakeLineRun = std::function<void(QStringView run, bool lineGoesOn)>;
+
 // Writes `text`, lines separated by "\n", as blocks. Its last line gets a
 // block of its own, so that the log's last block is its last line, the
 // empty line where the next one goes; or, when `goesOn`, it goes to

@@ -1,7 +1,6 @@
 #include "LogFile.h"
 
 #include "AtomicSave.h"
-#include "LogFileCodec.h"
 #include "ReadFile.h"
 
 #include <QDir>
@@ -36,7 +35,7 @@ LogFileReading ReadLogFile(const QString& path, qint64 maxBytes) {
     if (file.bytes.contains('\0')) {
         return {{}, CannotRead(path, QStringLiteral("It holds binary data, not a results log."))};
     }
-    return {ReadLogFileText(file.bytes), {}};
+    return {file.bytes, {}};
 }
 
 QString SaveLogFile(const QString& path, const QByteArray& bytes) {

@@ -11,13 +11,13 @@ namespace tavrix {
 constexpr qint64 MaxLogFileBytes = 16 * 1024 * 1024;
 
 struct LogFileReading {
-    // The file's lines, each followed by "\n" (see ReadLogFileText).
-    QString text;
+    // The file's bytes, to read with ForEachLogLineRun.
+    QByteArray bytes;
     // Why the file could not be read, fit to show the person; empty on success.
     QString problem;
 };
 
-// The text of the file at `path`; a file larger than `maxBytes` or holding
+// The file at `path`; a file larger than `maxBytes` or holding
 // NUL bytes is refused.
 LogFileReading ReadLogFile(const QString& path, qint64 maxBytes = MaxLogFileBytes);
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace tavrix {
@@ -84,46 +85,64 @@ QStringList SplitLines(const QString& text) {
 
 namespace {
 
-QString DecodedText(QByteArrayView bytes) {
+// The text of `bytes` in runs of whole lines of about 64 KB: the file read
+// as UTF-8 if it is valid UTF-8 as a whole, as the code page otherwise. A
+// run ends after a CR (and the LF after it), never part of a UTF-8
+// sequence, so each run decodes alone as the whole file would.
+void ForEachDecodedRun(QByteArrayView bytes, const std::function<void(QString)>& take) {
     const auto* end = std::find(bytes.begin(), bytes.end(), EndOfFile);
     const QByteArrayView content = bytes.first(end - bytes.begin());
-    // A byte-order mark is kept as a character, so that text beginning with
-    // one reads back unchanged.
-    QStringDecoder utf8(QStringDecoder::Utf8,
-                        QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(content);
-    if (utf8.hasError()) {
-        text = FromCodePage(content);
+    const bool utf8 = content.isValidUtf8();
+    constexpr qsizetype RunBytes = 65536;
+    qsizetype start = 0;
+    while (start < content.size()) {
+        qsizetype stop = content.size();
+        if (content.size() - start > RunBytes) {
+            if (const qsizetype lineEnd = content.indexOf(char(CarriageReturn), start + RunBytes);
+                lineEnd >= 0) {
+                stop = lineEnd + 1;
+                if (stop < content.size() && content[stop] == char(LineFeed)) {
+                    ++stop;
+                }
+            }
+        }
+        const QByteArrayView run = content.sliced(start, stop - start);
+        // A byte-order mark is kept as a character, so that text beginning
+        // with one reads back unchanged.
+        QStringDecoder decoder(QStringDecoder::Utf8,
+                               QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless);
+        take(utf8 ? QString(decoder.decode(run)) : FromCodePage(run));
+        start = stop;
     }
-    return text;
 }
 
 } // namespace
 
 QStringList ReadLogFileBytes(QByteArrayView bytes) {
-    return SplitLines(DecodedText(bytes));
+    QStringList lines;
+    ForEachDecodedRun(bytes, [&lines](const QString& text) { lines += SplitLines(text); });
+    return lines;
 }
 
-QString ReadLogFileText(QByteArrayView bytes) {
-    QString text = DecodedText(bytes);
-    // In place: each line end becomes one "\n", the text only shrinks.
-    char16_t* const begin = reinterpret_cast<char16_t*>(text.data());
-    char16_t* out = begin;
-    for (const char16_t* in = begin; in != begin + text.size(); ++in) {
-        if (*in == CarriageReturn) {
-            *out++ = LineFeed;
-            if (in + 1 != begin + text.size() && in[1] == LineFeed) {
+void ForEachLogLineRun(QByteArrayView bytes, const std::function<void(QStringView)>& take) {
+    ForEachDecodedRun(bytes, [&take](QString text) {
+        // In place, for a run may be one line of megabytes: each line end
+        // becomes one "\n", the text only shrinks; the run's last line ends
+        // with the run.
+        char16_t* const begin = reinterpret_cast<char16_t*>(text.data());
+        const char16_t* const end = begin + text.size();
+        char16_t* out = begin;
+        bool endsALine = false;
+        for (const char16_t* in = begin; in != end; ++in) {
+            endsALine = *in == CarriageReturn;
+            *out++ = endsALine ? LineFeed : *in;
+            if (endsALine && in + 1 != end && in[1] == LineFeed) {
                 ++in;
             }
-        } else {
-            *out++ = *in;
         }
-    }
-    text.truncate(out - begin);
-    if (!text.isEmpty() && !text.endsWith(LineFeed)) {
-        text += LineFeed;
-    }
-    return text;
+        text.truncate((out - begin) - (endsALine ? 1 : 0));
+        take(text);
+    });
 }
 
 void LogFileText::addLine(QStringView line) {

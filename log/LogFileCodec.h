@@ -13,6 +13,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace tavrix {
 
 // A line ends at a CR, and an LF right after that CR belongs to the line
@@ -20,11 +22,12 @@ namespace tavrix {
 // A last line without a line end counts too.
 QStringList ReadLogFileBytes(QByteArrayView bytes);
 
-// The same lines as one text, each followed by "\n", as the log field takes
-// them: a lone LF, a character of its line in the file, ends a line there.
-// For files of hundreds of thousands of lines, one text takes a fraction of
-// the memory of as many strings.
-QString ReadLogFileText(QByteArrayView bytes);
+// The same lines handed to `take` in runs of whole lines of about 64 KB,
+// lines separated by "\n", as the log field takes them; no run for an
+// empty file. A lone LF, a character of its line in the file, ends a line
+// here. Read in runs, a file of hundreds of thousands of lines is never
+// held as text whole.
+void ForEachLogLineRun(QByteArrayView bytes, const std::function<void(QStringView)>& take);
 
 // Every line followed by CR LF; an empty log gives no bytes at all.
 QByteArray LogFileBytes(const QStringList& lines);

@@ -29,17 +29,6 @@ LongLineWriter PiecesOf(const LogRows& rows) {
     };
 }
 
-// Adds `text` at the end of the field; it starts a new block unless the
-// last one is empty, so after a line break when the log's last line has
-// none yet.
-void InsertAtEnd(QPlainTextEdit& field, QStringView text) {
-    QTextCursor end(field.document());
-    end.movePosition(QTextCursor::End);
-    const LogRows rows(field);
-    BlockWriter writer(end);
-    WriteLines(writer, text, PiecesOf(rows));
-}
-
 } // namespace
 
 void PrepareResultsLogField(QPlainTextEdit& field) {
@@ -112,26 +101,42 @@ QString ResultsLogText(const QPlainTextEdit& field) {
 
 void AppendResultsLogLines(QPlainTextEdit& field, const QStringList& lines) {
     if (!lines.isEmpty()) {
-        AppendResultsLogText(field, lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+        const QString run = lines.join(QLatin1Char('\n'));
+        AppendResultsLogRuns(field, [&run](const auto& take) { take(run); });
     }
 }
 
-void AppendResultsLogText(QPlainTextEdit& field, const QString& text) {
-    if (text.isEmpty()) {
-        return;
+void AppendResultsLogRuns(QPlainTextEdit& field,
+                          const std::function<void(const std::function<void(QStringView)>&)>& runs) {
+    const LogRows rows(field);
+    QTextCursor end(field.document());
+    end.movePosition(QTextCursor::End);
+    bool appended = false;
+    {
+        BlockWriter writer(end);
+        runs([&writer, &rows, &appended](QStringView run) {
+            WriteLines(writer, run, PiecesOf(rows));
+            appended = true;
+        });
+        // The empty line where the next one goes.
+        if (appended) {
+            writer.add(QString(), Lines);
+        }
     }
-    InsertAtEnd(field, text);
-    field.moveCursor(QTextCursor::End);
-    field.ensureCursorVisible();
+    if (appended) {
+        field.moveCursor(QTextCursor::End);
+        field.ensureCursorVisible();
+    }
 }
 
-void ReplaceResultsLog(QPlainTextEdit& field,
-                       const std::function<void(const std::function<void(QStringView)>&)>& runs) {
+void ReplaceResultsLog(QPlainTextEdit& field, const std::function<void(const TakeLineRun&)>& runs) {
     field.clear();
     field.document()->firstBlock().setUserState(Lines);
     const LogRows rows(field);
     BlockWriter writer{QTextCursor(field.document())};
-    runs([&writer, &rows](QStringView run) { WriteLines(writer, run, PiecesOf(rows)); });
+    runs([&writer, &rows](QStringView run, bool lineGoesOn) {
+        WriteLines(writer, run, PiecesOf(rows), lineGoesOn);
+    });
 }
 
 void RemoveSelectedLogText(QPlainTextEdit& field) {

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "Desktop.h"
+#include "LogBlocks.h"
 
 #include <QString>
 #include <QStringList>
@@ -41,14 +42,13 @@ QString ResultsLogText(const QPlainTextEdit& field);
 // Appends each of `lines` as a line of its own, after a line break when the
 // log's last line has none yet, and scrolls to the end.
 void AppendResultsLogLines(QPlainTextEdit& field, const QStringList& lines);
-// The same for lines given as one text, each followed by "\n".
-void AppendResultsLogText(QPlainTextEdit& field, const QString& text);
+// The same for lines `runs` hands to the function it is given, in runs of
+// whole lines separated by "\n"; nothing when it hands none.
+void AppendResultsLogRuns(QPlainTextEdit& field,
+                          const std::function<void(const std::function<void(QStringView)>&)>& runs);
 
-// Replaces the log by the lines `runs` hands to the function it is given:
-// runs of whole lines, lines separated by "\n" within a run and between
-// one run and the next.
-void ReplaceResultsLog(QPlainTextEdit& field,
-                       const std::function<void(const std::function<void(QStringView)>&)>& runs);
+// Replaces the log by the text `runs` hands over, run by run, to the function it is given.
+void ReplaceResultsLog(QPlainTextEdit& field, const std::function<void(const TakeLineRun&)>& runs);
 
 // Removes the text selected in the field.
 void RemoveSelectedLogText(QPlainTextEdit& field);

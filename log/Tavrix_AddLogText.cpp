@@ -71,7 +71,7 @@ void TFormOVConvert_LogText::setLog(const QTextDocument& log) {
     memo.setUndoRedoEnabled(true);
 }
 
-void TFormOVConvert_LogText::forEachLineRun(const std::function<void(QStringView)>& take) const {
+void TFormOVConvert_LogText::forEachLineRun(const TakeLineRun& take) const {
     // A text replaced whole (by a paste over everything, say) leaves the
     // marks at its start, where nothing goes on.
     std::vector<int> goesOn;
@@ -85,18 +85,18 @@ void TFormOVConvert_LogText::forEachLineRun(const std::function<void(QStringView
     QString run;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         run += TextOf(block.text(), KindOf(block));
-        if (!block.next().isValid() ||
-            std::binary_search(goesOn.begin(), goesOn.end(), block.next().position())) {
-            continue;
+        if (!block.next().isValid()) {
+            break;
         }
+        const bool lineGoesOn = std::binary_search(goesOn.begin(), goesOn.end(), block.next().position());
         if (run.size() >= RunLength) {
-            take(run);
+            take(run, lineGoesOn);
             run.clear();
-        } else {
+        } else if (!lineGoesOn) {
             run += QLatin1Char('\n');
         }
     }
-    take(run);
+    take(run, false);
 }
 
 void TFormOVConvert_LogText::clearLog() {

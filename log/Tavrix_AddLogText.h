@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include "LogBlocks.h"
+
 #include <QTextCursor>
 
 #include <functional>
@@ -30,9 +32,8 @@ public:
     // The results log the dialog opens with: the log field's document, as
     // LogBlocks.h tells.
     void setLog(const QTextDocument& log);
-    // What it holds when it closes, handed to `take` in runs of whole lines,
-    // lines separated by "\n" within a run and between one run and the next.
-    void forEachLineRun(const std::function<void(QStringView)>& take) const;
+    // What it holds when it closes, handed to `take` run by run.
+    void forEachLineRun(const TakeLineRun& take) const;
     // Lets go of the text, which may run to megabytes.
     void clearLog();
 

@@ -31,7 +31,8 @@ void TFormTavrix::BitBtnOpenLogFileClick() {
         return;
     }
     logFileFolder_ = QFileInfo(path).absolutePath();
-    AppendResultsLogText(*ui->MemoResultsLog, reading.text);
+    AppendResultsLogRuns(*ui->MemoResultsLog,
+                         [&reading](const auto& take) { ForEachLogLineRun(reading.bytes, take); });
 }
 
 void TFormTavrix::BitBtnSaveLogFileClick() {

@@ -28,8 +28,19 @@ void PrintTo(const Reading& reading, std::ostream* out) {
 
 class ReadingRule : public ::testing::TestWithParam<Reading> {};
 
+// The runs the log field takes.
+QStringList RunsOf(const QByteArray& bytes) {
+    QStringList runs;
+    ForEachLogLineRun(bytes, [&runs](QStringView run) { runs << run.toString(); });
+    return runs;
+}
+
 TEST_P(ReadingRule, GivesTheLines) {
     EXPECT_EQ(ReadLogFileBytes(GetParam().bytes), GetParam().lines);
+    // In the field a lone LF ends a line too, so the lines joined are the text.
+    const QStringList runs = RunsOf(GetParam().bytes);
+    EXPECT_EQ(runs.join('\n'), GetParam().lines.join('\n'));
+    EXPECT_EQ(runs.isEmpty(), GetParam().lines.isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -104,6 +115,23 @@ TEST(LogFileReading, TakesAFileThatIsNotUtf8AsWindows1252) {
     EXPECT_EQ(ReadLogFileBytes("\xC2\r\n\xB2\r\n"),
               QStringList({QString::fromUtf8("\u00C2"), QString::fromUtf8("\u00B2")}));
     EXPECT_EQ(ReadLogFileBytes("caf\xE9\r\n"), QStringList({QString::fromUtf8("caf\u00E9")}));
+}
+
+// A large file comes in runs of whole lines, cut wherever they fall: after
+// a CR, between a CR and its LF, in the middle of a character's bytes.
+TEST(LogFileRuns, AreTheFilesLinesWhereverTheyAreCut) {
+    for (const bool utf8 : {true, false}) {
+        QStringList lines;
+        QByteArray bytes;
+        for (int line = 0; line < 20'000; ++line) {
+            lines << QString::fromUtf8("12 m\u00B2 = 129.17 ft\u00B2 #") + QString::number(line);
+            bytes += (utf8 ? lines.constLast().toUtf8() : lines.constLast().toLatin1()) +
+                     (line % 3 == 0 ? "\r" : "\r\n");
+        }
+        const QStringList runs = RunsOf(bytes);
+        EXPECT_GT(runs.size(), 3) << "runs of about 64 KB";
+        EXPECT_TRUE(runs.join('\n') == lines.join('\n')) << (utf8 ? "UTF-8" : "code page");
+    }
 }
 
 } // namespace
