@@ -46,6 +46,11 @@ BlockWriter::~BlockWriter() {
     at_.endEditBlock();
 }
 
+void BlockWriter::settle() {
+    at_.endEditBlock();
+    at_.beginEditBlock();
+}
+
 void BlockWriter::add(const QString& text, BlockKind kind) {
     if (newBlock_) {
         at_.insertBlock();

@@ -56,6 +56,8 @@ public:
     BlockWriter& operator=(const BlockWriter&) = delete;
 
     void add(const QString& text, BlockKind kind);
+    // Lets the field take in what has been added so far, before it paints.
+    void settle();
     // At the end of the block added last.
     const QTextCursor& end() const { return at_; }
 

@@ -17,7 +17,8 @@ public:
     void addLine(QStringView line);
     // Lines separated by "\n", every character as given; both in UTF-8.
     const QByteArray& text() const { return text_; }
-    QByteArray html() const;
+    // The rich text, ended; once it is taken only text() is left.
+    QByteArray takeHtml();
 
 private:
     QByteArray text_;

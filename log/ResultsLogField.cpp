@@ -7,6 +7,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
+#include <algorithm>
 #include <optional>
 
 namespace tavrix {
@@ -28,6 +29,11 @@ LongLineWriter PiecesOf(const LogRows& rows) {
         pieces.flush(goesOn ? PiecesGoingOn : LastPieces);
     };
 }
+
+// Work no one watches.
+struct Unwatched final : Progress {
+    bool carryOn(double) override { return true; }
+};
 
 } // namespace
 
@@ -77,9 +83,7 @@ bool ForEachResultsLogLine(const QPlainTextEdit& field, const std::function<void
 }
 
 QStringList ResultsLogLines(const QPlainTextEdit& field) {
-    struct NoWatcher final : Progress {
-        bool carryOn(double) override { return true; }
-    } unwatched;
+    Unwatched unwatched;
     QStringList lines;
     ForEachResultsLogLine(
         field, [&lines](QStringView line) { lines << line.toString(); }, unwatched);
@@ -102,31 +106,55 @@ QString ResultsLogText(const QPlainTextEdit& field) {
 void AppendResultsLogLines(QPlainTextEdit& field, const QStringList& lines) {
     if (!lines.isEmpty()) {
         const QString run = lines.join(QLatin1Char('\n'));
-        AppendResultsLogRuns(field, [&run](const auto& take) { take(run); });
+        Unwatched unwatched;
+        AppendResultsLogRuns(
+            field, [&run](const auto& take) { take(run); }, unwatched, run.size());
     }
 }
 
-void AppendResultsLogRuns(QPlainTextEdit& field,
-                          const std::function<void(const std::function<void(QStringView)>&)>& runs) {
+bool AppendResultsLogRuns(QPlainTextEdit& field,
+                          const std::function<void(const std::function<void(QStringView)>&)>& runs,
+                          Progress& progress, qsizetype size) {
+    QTextDocument& document = *field.document();
+    // What to go back to when the person cancels.
+    const int oldEnd = document.characterCount() - 1;
+    const int oldLastState = document.lastBlock().userState();
     const LogRows rows(field);
-    QTextCursor end(field.document());
+    QTextCursor end(&document);
     end.movePosition(QTextCursor::End);
     bool appended = false;
+    bool cancelled = false;
+    qsizetype done = 0;
     {
         BlockWriter writer(end);
-        runs([&writer, &rows, &appended](QStringView run) {
+        runs([&](QStringView run) {
+            if (cancelled) {
+                return;
+            }
             WriteLines(writer, run, PiecesOf(rows));
             appended = true;
+            done += run.size() + 1;
+            writer.settle();
+            cancelled = !progress.carryOn(std::min(1.0, double(done) / double(std::max<qsizetype>(size, 1))));
         });
         // The empty line where the next one goes.
-        if (appended) {
+        if (appended && !cancelled) {
             writer.add(QString(), Lines);
         }
+    }
+    if (cancelled) {
+        QTextCursor added(&document);
+        added.setPosition(oldEnd);
+        added.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        added.removeSelectedText();
+        document.lastBlock().setUserState(oldLastState);
+        return false;
     }
     if (appended) {
         field.moveCursor(QTextCursor::End);
         field.ensureCursorVisible();
     }
+    return true;
 }
 
 void ReplaceResultsLog(QPlainTextEdit& field, const std::function<void(const TakeLineRun&)>& runs) {

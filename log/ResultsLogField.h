@@ -43,9 +43,12 @@ QString ResultsLogText(const QPlainTextEdit& field);
 // log's last line has none yet, and scrolls to the end.
 void AppendResultsLogLines(QPlainTextEdit& field, const QStringList& lines);
 // The same for lines `runs` hands to the function it is given, in runs of
-// whole lines separated by "\n"; nothing when it hands none.
-void AppendResultsLogRuns(QPlainTextEdit& field,
-                          const std::function<void(const std::function<void(QStringView)>&)>& runs);
+// whole lines separated by "\n", about `size` characters in all; nothing
+// when it hands none. Tells `progress` along the way; when the person
+// cancels, the log is left as it was and the answer is false.
+bool AppendResultsLogRuns(QPlainTextEdit& field,
+                          const std::function<void(const std::function<void(QStringView)>&)>& runs,
+                          Progress& progress, qsizetype size);
 
 // Replaces the log by the text `runs` hands over, run by run, to the function it is given.
 void ReplaceResultsLog(QPlainTextEdit& field, const std::function<void(const TakeLineRun&)>& runs);

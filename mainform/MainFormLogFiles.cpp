@@ -31,8 +31,12 @@ void TFormTavrix::BitBtnOpenLogFileClick() {
         return;
     }
     logFileFolder_ = QFileInfo(path).absolutePath();
-    AppendResultsLogRuns(*ui->MemoResultsLog,
-                         [&reading](const auto& take) { ForEachLogLineRun(reading.bytes, take); });
+    // Cancelled, the log is as it was.
+    const std::unique_ptr<Progress> progress =
+        desktop_.startProgress(QStringLiteral("Opening the results log file..."));
+    AppendResultsLogRuns(
+        *ui->MemoResultsLog, [&reading](const auto& take) { ForEachLogLineRun(reading.bytes, take); },
+        *progress, reading.bytes.size());
 }
 
 void TFormTavrix::BitBtnSaveLogFileClick() {

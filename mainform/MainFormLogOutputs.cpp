@@ -23,7 +23,7 @@ void TFormTavrix::BitBtnCopyLogToClipboardClick() {
     ResultsLogClipboard clipboard(font());
     if (ForEachResultsLogLine(
             *ui->MemoResultsLog, [&clipboard](QStringView line) { clipboard.addLine(line); }, *progress)) {
-        desktop_.setClipboard(clipboard.text(), clipboard.html());
+        desktop_.setClipboard(clipboard.text(), clipboard.takeHtml());
     }
 }
 

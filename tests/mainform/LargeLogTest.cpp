@@ -196,7 +196,7 @@ TEST_F(LargeLog, AmendingALongLineKeepsItOneLineWhereverItIsTyped) {
     }
 }
 
-// The person cancels the work at once: nothing written, copied or printed.
+// The person cancels the work: nothing written, copied, printed or opened.
 TEST_F(LargeLog, CancelledWorkLeavesTheLogAndTheFilesAsTheyWere) {
     const QStringList lines{"1 m = 100 cm", "2 m = 200 cm"};
     setLogLines(lines);
@@ -217,10 +217,27 @@ TEST_F(LargeLog, CancelledWorkLeavesTheLogAndTheFilesAsTheyWere) {
     desktop.verify();
     EXPECT_FALSE(QFile::exists(pathOf("log.pdf")));
 
-    EXPECT_EQ(desktop.progressLabels(),
-              QStringList({"Saving the results log...", "Copying the results log...",
-                           "Printing the results log..."}));
-    EXPECT_EQ(logLines(), lines);
+    // Opening, into this log and into an empty one: what was there stays.
+    QByteArray many;
+    for (int line = 0; line < 100'000; ++line) {
+        many += "3 m = 300 cm\r\n";
+    }
+    WriteFile(pathOf("many.TVRX"), many);
+    desktop.cancelProgressAt(2);
+    open(pathOf("many.TVRX"));
+    EXPECT_EQ(logText(), lines.join('\n') + '\n');
+    setLogLines({});
+    desktop.cancelProgressAt(2);
+    open(pathOf("many.TVRX"));
+    EXPECT_EQ(logText(), "");
+
+    EXPECT_EQ(
+        desktop.progressLabels(),
+        QStringList({"Saving the results log...", "Copying the results log...", "Printing the results log...",
+                     "Opening the results log file...", "Opening the results log file..."}));
+    setLogLines(lines);
+    open(pathOf("many.TVRX"));
+    EXPECT_EQ(logLines().size(), 2 + 100'000) << "opened whole when not cancelled";
 }
 
 } // namespace
