@@ -38,21 +38,21 @@ protected:
     // A file in the test's data folder.
     QString pathOf(const QString& name) const { return folder.filePath(name); }
 
-    // Saves to `answerPath` through the save dialog; `error` is the error box expected.
+    // Saves to `answerPath` through the save dialog, or opens it through the
+    // open dialog; `error` is the error box expected.
     void save(const QString& answerPath, const QString& error = {}) {
         desktop.expectSaveFile(answerPath);
-        if (!error.isEmpty()) {
-            desktop.expectError(error);
-        }
-        click("BitBtnSaveLogFile");
-        desktop.verify();
+        clickExpectingError("BitBtnSaveLogFile", error);
     }
     void open(const QString& answerPath, const QString& error = {}) {
         desktop.expectOpenFile(answerPath);
+        clickExpectingError("BitBtnOpenLogFile", error);
+    }
+    void clickExpectingError(const char* button, const QString& error) {
         if (!error.isEmpty()) {
             desktop.expectError(error);
         }
-        click("BitBtnOpenLogFile");
+        click(button);
         desktop.verify();
     }
     // A log of the given lines, each ended as lines added to the log are.
