@@ -59,7 +59,16 @@ void TFormFindUnit::ShowOver(const QRect& area, Spelling spelling, int rowHeight
 
 void TFormFindUnit::EditFindUnitChange() {
     ListBoxFoundUnits->clear();
-    for (const UnitIndex unit : SearchUnits(EditFindUnit->text().toStdString(), spelling_)) {
+    const QString typed = EditFindUnit->text();
+    const std::vector<UnitIndex> found = SearchUnits(typed.toStdString(), spelling_);
+    if (found.empty() && !typed.trimmed().isEmpty()) {
+        // Said in the list, where the person looks; it can't be chosen.
+        auto* nothing = new QListWidgetItem(QStringLiteral("No unit matches"));
+        nothing->setFlags(Qt::NoItemFlags);
+        ListBoxFoundUnits->addItem(nothing);
+        return;
+    }
+    for (const UnitIndex unit : found) {
         const std::string_view category = CategoryNames.at(static_cast<std::size_t>(CategoryOfUnit(unit)));
         auto* item = new QListWidgetItem(FromUtf8(VisibleName(unit, spelling_)) + QStringLiteral(" \u2014 ") +
                                          FromUtf8(category));
@@ -71,14 +80,14 @@ void TFormFindUnit::EditFindUnitChange() {
 
 void TFormFindUnit::moveInList(int rows) {
     const int count = ListBoxFoundUnits->count();
-    if (count > 0) {
+    if (count > 0 && ListBoxFoundUnits->item(0)->data(UnitRole).isValid()) {
         ListBoxFoundUnits->setCurrentRow(std::clamp(ListBoxFoundUnits->currentRow() + rows, 0, count - 1));
     }
 }
 
 void TFormFindUnit::chooseCurrentUnit(bool asTarget) {
     const QListWidgetItem* item = ListBoxFoundUnits->currentItem();
-    if (item == nullptr) {
+    if (item == nullptr || !item->data(UnitRole).isValid()) {
         return;
     }
     const auto unit = static_cast<UnitIndex>(item->data(UnitRole).toUInt());

@@ -1,8 +1,12 @@
 #include "UnitSearch.h"
 
+#include "UnitSymbols.h"
+
 #include <algorithm>
 #include <array>
-#include <string>
+#include <numeric>
+#include <optional>
+#include <set>
 
 namespace tavrix {
 
@@ -40,6 +44,12 @@ char AsciiLower(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+const StandIn* StandInAt(std::string_view text) {
+    const auto found = std::find_if(StandIns.begin(), StandIns.end(),
+                                    [&](const StandIn& s) { return text.starts_with(s.sign); });
+    return found == StandIns.end() ? nullptr : &*found;
+}
+
 Words WordsOf(std::string_view text) {
     Words words;
     bool inWord = false;
@@ -57,10 +67,7 @@ Words WordsOf(std::string_view text) {
             ++at;
             continue;
         }
-        const auto standIn = std::find_if(StandIns.begin(), StandIns.end(), [&](const StandIn& s) {
-            return text.substr(at).starts_with(s.sign);
-        });
-        if (standIn != StandIns.end()) {
+        if (const StandIn* standIn = StandInAt(text.substr(at))) {
             add(standIn->ascii, standIn->ownWord);
             at += standIn->sign.size();
             continue;
@@ -72,37 +79,71 @@ Words WordsOf(std::string_view text) {
     return words;
 }
 
-// The forms a query must equal to be an exact match of a name: the whole
-// name, the part before its first bracket, and each bracketed part.
-std::vector<std::string> ExactFormsOf(std::string_view name) {
-    std::vector<std::string> forms{WordsOf(name).joined};
-    const std::size_t open = name.find('(');
-    if (open != std::string_view::npos) {
-        forms.push_back(WordsOf(name.substr(0, open)).joined);
-    }
-    for (std::size_t from = open; from != std::string_view::npos; from = name.find('(', from + 1)) {
-        const std::size_t close = name.find(')', from);
-        forms.push_back(
-            WordsOf(name.substr(from + 1, close == std::string_view::npos ? close : close - from - 1))
+// How closely a query names a unit; the lower, the closer.
+enum Closeness : int {
+    ByName = 0,     // the whole name, or a symbol of the unit
+    ByNamePart = 1, // the name beside its brackets, or a bracketed part
+    ByWords = 2,    // every typed word starts a word of the name
+    NoMatch = 3,
+};
+
+// The name with its bracketed parts taken out, and each bracketed part.
+std::vector<std::string> NamePartsOf(std::string_view name) {
+    std::vector<std::string> parts;
+    std::string outside;
+    for (std::size_t at = 0; at < name.size();) {
+        const std::size_t open = name.find('(', at);
+        outside += name.substr(at, open == std::string_view::npos ? open : open - at);
+        if (open == std::string_view::npos) {
+            break;
+        }
+        const std::size_t close = name.find(')', open);
+        parts.push_back(
+            WordsOf(name.substr(open + 1, close == std::string_view::npos ? close : close - open - 1))
                 .joined);
+        at = close == std::string_view::npos ? name.size() : close + 1;
     }
-    std::erase(forms, std::string());
-    return forms;
+    if (outside.size() != name.size()) {
+        parts.push_back(WordsOf(outside).joined);
+    }
+    std::erase(parts, std::string());
+    return parts;
 }
 
 struct SearchableName {
     Words words;
-    std::vector<std::string> exactForms;
+    std::vector<std::string> parts; // empty for a name without brackets
 };
 
 struct SearchableUnit {
     std::array<SearchableName, 2> spellings;  // European, USA
     std::array<std::size_t, 2> visibleLength; // in characters, by spelling
+    // The symbols' keys, by the spelling they belong to (European, USA).
+    std::array<std::vector<std::string>, 2> symbols;
 };
 
 std::size_t CharacterCount(std::string_view utf8) {
     return static_cast<std::size_t>(std::count_if(
         utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+void AddSymbols(std::vector<SearchableUnit>& units) {
+    for (const UnitSymbol& symbol : UnitSymbols()) {
+        for (int unit = 0; unit < UnitCount; ++unit) {
+            if (VisibleName(static_cast<UnitIndex>(unit), Spelling::European) != symbol.unitName) {
+                continue;
+            }
+            for (const Spelling spelling : {Spelling::European, Spelling::USA}) {
+                const bool applies = symbol.spelling == SymbolSpelling::Any ||
+                                     (symbol.spelling == SymbolSpelling::USA) == (spelling == Spelling::USA);
+                if (applies) {
+                    units[static_cast<std::size_t>(unit)]
+                        .symbols[static_cast<std::size_t>(spelling)]
+                        .push_back(SymbolKey(symbol.symbol));
+                }
+            }
+        }
+    }
 }
 
 // Made once: every keystroke of the finder searches all units again.
@@ -114,10 +155,11 @@ const std::vector<SearchableUnit>& SearchableUnits() {
                 const auto which = static_cast<std::size_t>(spelling);
                 const std::string_view name = VisibleName(static_cast<UnitIndex>(unit), spelling);
                 auto& entry = made[static_cast<std::size_t>(unit)];
-                entry.spellings[which] = {WordsOf(name), ExactFormsOf(name)};
+                entry.spellings[which] = {WordsOf(name), NamePartsOf(name)};
                 entry.visibleLength[which] = CharacterCount(name);
             }
         }
+        AddSymbols(made);
         return made;
     }();
     return units;
@@ -129,52 +171,74 @@ bool StartsSomeWord(const Words& name, std::string_view typed) {
     });
 }
 
-bool Matches(const SearchableName& name, const Words& query) {
+std::string_view WordAt(const Words& words, std::size_t word) {
+    const std::size_t begin = words.starts[word];
+    const std::size_t end = word + 1 < words.starts.size() ? words.starts[word + 1] : words.joined.size();
+    return std::string_view(words.joined).substr(begin, end - begin);
+}
+
+bool Matches(const Words& name, const Words& query) {
     for (std::size_t word = 0; word < query.starts.size(); ++word) {
-        const std::size_t begin = query.starts[word];
-        const std::size_t end = word + 1 < query.starts.size() ? query.starts[word + 1] : query.joined.size();
-        if (!StartsSomeWord(name.words, std::string_view(query.joined).substr(begin, end - begin))) {
+        if (!StartsSomeWord(name, WordAt(query, word))) {
             return false;
         }
     }
     return true;
 }
 
-bool IsExact(const SearchableName& name, const Words& query) {
-    return std::find(name.exactForms.begin(), name.exactForms.end(), query.joined) != name.exactForms.end();
+// What a person typed, in the forms it is compared in.
+struct Query {
+    Words words;
+    std::string symbolKey;
+    Spelling shown;
+};
+
+Closeness ClosenessOf(const SearchableUnit& unit, const Query& query) {
+    const auto& symbols = unit.symbols[static_cast<std::size_t>(query.shown)];
+    if (std::find(symbols.begin(), symbols.end(), query.symbolKey) != symbols.end()) {
+        return ByName;
+    }
+    Closeness best = NoMatch;
+    if (query.words.starts.empty()) {
+        return best; // a sign or punctuation alone is no name's words
+    }
+    for (const SearchableName& name : unit.spellings) {
+        if (!Matches(name.words, query.words)) {
+            continue;
+        }
+        if (name.words.joined == query.words.joined) {
+            return ByName;
+        }
+        const bool byPart =
+            std::find(name.parts.begin(), name.parts.end(), query.words.joined) != name.parts.end();
+        best = std::min(best, byPart ? ByNamePart : ByWords);
+    }
+    return best;
 }
 
 struct Candidate {
     UnitIndex unit;
-    bool exact;
+    Closeness closeness;
     std::size_t length;
 };
 
-std::vector<Candidate> RankedCandidates(std::string_view query, Spelling shown) {
-    const Words typed = WordsOf(query);
+std::vector<Candidate> RankedCandidates(std::string_view typed, Spelling shown) {
+    const Query query{WordsOf(typed), SymbolKey(typed), shown};
     std::vector<Candidate> found;
-    if (typed.starts.empty()) {
+    if (query.words.starts.empty() && query.symbolKey.empty()) {
         return found;
     }
     const auto& units = SearchableUnits();
     for (std::size_t unit = 0; unit < units.size(); ++unit) {
-        const SearchableUnit& entry = units[unit];
-        bool matches = false;
-        bool exact = false;
-        for (const SearchableName& name : entry.spellings) {
-            if (Matches(name, typed)) {
-                matches = true;
-                exact = exact || IsExact(name, typed);
-            }
-        }
-        if (matches) {
-            found.push_back(
-                {static_cast<UnitIndex>(unit), exact, entry.visibleLength[static_cast<std::size_t>(shown)]});
+        const Closeness closeness = ClosenessOf(units[unit], query);
+        if (closeness != NoMatch) {
+            found.push_back({static_cast<UnitIndex>(unit), closeness,
+                             units[unit].visibleLength[static_cast<std::size_t>(shown)]});
         }
     }
     std::stable_sort(found.begin(), found.end(), [](const Candidate& a, const Candidate& b) {
-        if (a.exact != b.exact) {
-            return a.exact;
+        if (a.closeness != b.closeness) {
+            return a.closeness < b.closeness;
         }
         return a.length < b.length;
     });
@@ -190,14 +254,116 @@ std::vector<UnitIndex> UnitsOf(const std::vector<Candidate>& candidates) {
     return units;
 }
 
-// True when every unit is called the same, in whichever categories.
-bool OneName(const std::vector<UnitIndex>& units, Spelling shown) {
-    return std::all_of(units.begin(), units.end(), [&](UnitIndex unit) {
-        return VisibleName(unit, shown) == VisibleName(units.front(), shown);
+std::vector<UnitIndex> UnitsAt(const std::vector<Candidate>& candidates, Closeness closeness) {
+    std::vector<UnitIndex> units;
+    for (const Candidate& candidate : candidates) {
+        if (candidate.closeness == closeness) {
+            units.push_back(candidate.unit);
+        }
+    }
+    return units;
+}
+
+// The letters to change, add or drop to make one word the other.
+std::size_t EditDistance(std::string_view a, std::string_view b) {
+    std::vector<std::size_t> row(b.size() + 1);
+    std::iota(row.begin(), row.end(), std::size_t{0});
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t above = row[j];
+            row[j] = std::min({above + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+// How far a name is from a typed text that matches no unit, or nothing when
+// it is too far to offer: the fewest letters to change, add or drop to make
+// the text the name, or a name beside its brackets ("metre" for "metres",
+// "kcal" for "cal"); a name with only one word that close comes after those.
+std::optional<std::size_t> DistanceOf(const SearchableName& name, std::string_view typed,
+                                      std::size_t farthest) {
+    // Words of lengths further apart than that are further apart in letters too.
+    const auto distance = [&](std::string_view word) {
+        const std::size_t apart =
+            word.size() > typed.size() ? word.size() - typed.size() : typed.size() - word.size();
+        return apart > farthest ? farthest + 1 : EditDistance(word, typed);
+    };
+    std::size_t whole = distance(name.words.joined);
+    for (const std::string& part : name.parts) {
+        whole = std::min(whole, distance(part));
+    }
+    if (whole <= farthest) {
+        return whole;
+    }
+    std::size_t word = farthest + 1;
+    for (std::size_t at = 0; at < name.words.starts.size(); ++at) {
+        word = std::min(word, distance(WordAt(name.words, at)));
+    }
+    return word <= farthest ? std::optional(word + 1) : std::nullopt;
+}
+
+// The categories of `units`, each once, in the order of first appearance.
+std::vector<int> CategoriesOf(const std::vector<UnitIndex>& units) {
+    std::vector<int> categories;
+    for (const UnitIndex unit : units) {
+        const int category = CategoryOfUnit(unit);
+        if (std::find(categories.begin(), categories.end(), category) == categories.end()) {
+            categories.push_back(category);
+        }
+    }
+    return categories;
+}
+
+// True when no category holds two of `units`: then they are one name (or
+// one symbol) in several categories, not several meanings.
+bool OnePerCategory(const std::vector<UnitIndex>& units) {
+    return CategoriesOf(units).size() == units.size();
+}
+
+UnitIndex UnitOfCategory(const std::vector<UnitIndex>& units, int category) {
+    const auto found = std::find_if(units.begin(), units.end(),
+                                    [&](UnitIndex unit) { return CategoryOfUnit(unit) == category; });
+    return found == units.end() ? NoUnit : *found;
+}
+
+// The units of `units` that some unit of `others` shares a category with.
+std::vector<UnitIndex> WithPartners(const std::vector<UnitIndex>& units,
+                                    const std::vector<UnitIndex>& others) {
+    const std::vector<int> otherCategories = CategoriesOf(others);
+    std::vector<UnitIndex> kept;
+    std::copy_if(units.begin(), units.end(), std::back_inserter(kept), [&](UnitIndex unit) {
+        return std::find(otherCategories.begin(), otherCategories.end(), CategoryOfUnit(unit)) !=
+               otherCategories.end();
     });
+    return kept;
+}
+
+// The closeness of the best candidates, or NoMatch for none.
+Closeness BestCloseness(const std::vector<Candidate>& candidates) {
+    return candidates.empty() ? NoMatch : candidates.front().closeness;
 }
 
 } // namespace
+
+std::string SymbolKey(std::string_view text) {
+    std::string key;
+    for (std::size_t at = 0; at < text.size();) {
+        if (const StandIn* standIn = StandInAt(text.substr(at))) {
+            key += standIn->ascii;
+            at += standIn->sign.size();
+        } else {
+            if (text[at] != ' ' && text[at] != '.' && text[at] != '\t') {
+                key += AsciiLower(text[at]);
+            }
+            ++at;
+        }
+    }
+    return key;
+}
 
 std::string_view VisibleName(UnitIndex unit, Spelling spelling) {
     std::string_view name = UnitNames(spelling).at(unit);
@@ -212,60 +378,129 @@ std::vector<UnitIndex> SearchUnits(std::string_view query, Spelling shown) {
 }
 
 std::vector<UnitIndex> UnitsNamedBy(std::string_view query, Spelling shown) {
-    std::vector<Candidate> candidates = RankedCandidates(query, shown);
-    if (!candidates.empty() && candidates.front().exact) {
-        std::erase_if(candidates, [](const Candidate& candidate) { return !candidate.exact; });
+    const std::vector<Candidate> candidates = RankedCandidates(query, shown);
+    return UnitsAt(candidates, BestCloseness(candidates));
+}
+
+std::vector<UnitIndex> UnitsCloseTo(std::string_view query, Spelling shown, std::size_t count) {
+    const std::string typed = WordsOf(query).joined;
+    if (typed.empty()) {
+        return {};
     }
-    return UnitsOf(candidates);
+    // Two letters off, a short word is another word.
+    const std::size_t farthest = typed.size() <= 4 ? 1 : 2;
+    struct Near {
+        std::size_t distance;
+        UnitIndex unit;
+    };
+    std::vector<Near> near;
+    const auto& units = SearchableUnits();
+    for (std::size_t unit = 0; unit < units.size(); ++unit) {
+        std::optional<std::size_t> distance;
+        for (const SearchableName& name : units[unit].spellings) {
+            const std::optional<std::size_t> each = DistanceOf(name, typed, farthest);
+            if (each && (!distance || *each < *distance)) {
+                distance = each;
+            }
+        }
+        if (distance) {
+            near.push_back({*distance, static_cast<UnitIndex>(unit)});
+        }
+    }
+    std::stable_sort(near.begin(), near.end(),
+                     [](const Near& a, const Near& b) { return a.distance < b.distance; });
+    std::vector<UnitIndex> closest;
+    std::set<std::string_view> names;
+    for (const Near& each : near) {
+        // Only the closest: a name a letter away outshines those that hold it as one word of several.
+        if (each.distance == near.front().distance && closest.size() < count &&
+            names.insert(VisibleName(each.unit, shown)).second) {
+            closest.push_back(each.unit);
+        }
+    }
+    return closest;
 }
 
 std::vector<int> CategoriesNamedBy(std::string_view query) {
     const Words typed = WordsOf(query);
     std::vector<int> found;
+    std::vector<int> beginning;
     if (typed.starts.empty()) {
         return found;
     }
     for (int category = 0; category < CategoryCount; ++category) {
-        const std::string_view name = CategoryNames.at(static_cast<std::size_t>(category));
         // A category's brackets hold no other name for it: "volume" alone is
         // not "Flow Rate (volume)".
-        const Words words = WordsOf(name);
-        const SearchableName searchable{words, {words.joined}};
-        if (IsExact(searchable, typed)) {
+        const Words name = WordsOf(CategoryNames.at(static_cast<std::size_t>(category)));
+        if (name.joined == typed.joined) {
             return {category};
         }
-        if (Matches(searchable, typed)) {
+        if (Matches(name, typed)) {
             found.push_back(category);
+            if (name.joined.starts_with(WordAt(typed, 0))) {
+                beginning.push_back(category);
+            }
         }
     }
-    return found;
+    return beginning.size() == 1 ? beginning : found;
 }
 
 UnitPair FindUnitPair(std::string_view from, std::string_view to, Spelling shown) {
-    std::vector<UnitIndex> fromUnits = UnitsNamedBy(from, shown);
-    std::vector<UnitIndex> toUnits = UnitsNamedBy(to, shown);
-    if (fromUnits.empty()) {
-        return {PairVerdict::FromUnknown};
+    const std::vector<Candidate> fromCandidates = RankedCandidates(from, shown);
+    const std::vector<Candidate> toCandidates = RankedCandidates(to, shown);
+    if (fromCandidates.empty()) {
+        return {PairVerdict::FromUnknown, NoUnit, NoUnit, {}};
     }
-    if (toUnits.empty()) {
-        return {PairVerdict::ToUnknown};
+    if (toCandidates.empty()) {
+        return {PairVerdict::ToUnknown, NoUnit, NoUnit, {}};
     }
-    if (!OneName(fromUnits, shown)) {
-        return {PairVerdict::FromAmbiguous};
-    }
-    if (!OneName(toUnits, shown)) {
-        return {PairVerdict::ToAmbiguous};
-    }
-    std::sort(fromUnits.begin(), fromUnits.end());
-    for (const UnitIndex fromUnit : fromUnits) {
-        const auto sameCategory = std::find_if(toUnits.begin(), toUnits.end(), [&](UnitIndex toUnit) {
-            return CategoryOfUnit(toUnit) == CategoryOfUnit(fromUnit);
-        });
-        if (sameCategory != toUnits.end()) {
-            return {PairVerdict::Found, fromUnit, *sameCategory};
+    // The closest names of both that some category holds together: both
+    // exact first, then one exact and the other by a name's part, and so on.
+    for (int sum = ByName + ByName; sum <= ByWords + ByWords; ++sum) {
+        for (int fromCloseness = std::max(0, sum - ByWords); fromCloseness <= std::min(sum, int{ByWords});
+             ++fromCloseness) {
+            std::vector<UnitIndex> fromUnits = UnitsAt(fromCandidates, Closeness(fromCloseness));
+            const std::vector<UnitIndex> toUnits = UnitsAt(toCandidates, Closeness(sum - fromCloseness));
+            fromUnits = WithPartners(fromUnits, toUnits);
+            if (fromUnits.empty()) {
+                continue;
+            }
+            const std::vector<UnitIndex> toPartners = WithPartners(toUnits, fromUnits);
+            if (!OnePerCategory(fromUnits)) {
+                return {PairVerdict::FromAmbiguous, NoUnit, NoUnit, fromUnits};
+            }
+            if (!OnePerCategory(toPartners)) {
+                return {PairVerdict::ToAmbiguous, NoUnit, NoUnit, toPartners};
+            }
+            std::sort(fromUnits.begin(), fromUnits.end());
+            for (const UnitIndex fromUnit : fromUnits) {
+                const UnitIndex toUnit = UnitOfCategory(toPartners, CategoryOfUnit(fromUnit));
+                if (toUnit != NoUnit) {
+                    return {PairVerdict::Found, fromUnit, toUnit, {}};
+                }
+            }
         }
     }
-    return {PairVerdict::DifferentCategories, fromUnits.front(), toUnits.front()};
+    const std::vector<UnitIndex> fromUnits = UnitsAt(fromCandidates, BestCloseness(fromCandidates));
+    const std::vector<UnitIndex> toUnits = UnitsAt(toCandidates, BestCloseness(toCandidates));
+    if (!OnePerCategory(fromUnits)) {
+        return {PairVerdict::FromAmbiguous, NoUnit, NoUnit, fromUnits};
+    }
+    if (!OnePerCategory(toUnits)) {
+        return {PairVerdict::ToAmbiguous, NoUnit, NoUnit, toUnits};
+    }
+    return {PairVerdict::DifferentCategories, fromUnits.front(), toUnits.front(), {}};
+}
+
+std::vector<int> CategoriesOfFromUnit(std::string_view from, Spelling shown) {
+    const std::vector<Candidate> candidates = RankedCandidates(from, shown);
+    std::vector<UnitIndex> units;
+    for (const Candidate& candidate : candidates) {
+        if (candidate.closeness <= ByNamePart || candidate.closeness == BestCloseness(candidates)) {
+            units.push_back(candidate.unit);
+        }
+    }
+    return CategoriesOf(units);
 }
 
 } // namespace tavrix

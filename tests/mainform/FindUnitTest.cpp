@@ -106,13 +106,33 @@ TEST_F(FindUnit, UpStopsAtTheTopAndEscapeClosesWithoutAChoice) {
     EXPECT_EQ(field(finder).selectedText(), "mm");
 }
 
-TEST_F(FindUnit, EnterWithNothingFoundChangesNothing) {
+TEST_F(FindUnit, NothingFoundIsSaidAndEnterThenChangesNothing) {
     TFormFindUnit& finder = openFinder();
+    EXPECT_TRUE(found(finder).isEmpty()); // nothing typed, nothing said
     QTest::keyClicks(&field(finder), "furlongs per fortnight");
-    EXPECT_TRUE(found(finder).isEmpty());
+    EXPECT_EQ(found(finder), QStringList{"No unit matches"});
+    press(finder, Qt::Key_Down);
     press(finder, Qt::Key_Return);
+    press(finder, Qt::Key_Enter, Qt::ShiftModifier);
     EXPECT_TRUE(finder.isVisible());
     EXPECT_EQ(categories().currentItem()->text(), "Acceleration");
+    EXPECT_TRUE(desktop.calls().empty()); // no box
+}
+
+// The symbols people type find the unit they mean first.
+TEST_F(FindUnit, SymbolsFindTheUnitPeopleMean) {
+    struct Case {
+        const char* typed;
+        const char* first;
+    };
+    TFormFindUnit& finder = openFinder();
+    for (const Case& c :
+         {Case{"g", "gram — Mass / Weight"}, Case{"l", "litre — Liquid measure"}, Case{"in", "inch — Length"},
+          Case{"K", "°Kelvin — Temperature"}, Case{"mph", "mile/hour — Velocity"}}) {
+        field(finder).setText(QString::fromUtf8(c.typed));
+        ASSERT_FALSE(found(finder).isEmpty()) << c.typed;
+        EXPECT_EQ(found(finder).front(), QString::fromUtf8(c.first));
+    }
 }
 
 } // namespace

@@ -2,9 +2,11 @@
 // how two typed names settle on one category's pair of units. Units are
 // named by their catalogue names, so a table reads as a person would.
 #include "UnitSearch.h"
+#include "UnitSymbols.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -71,7 +73,25 @@ INSTANTIATE_TEST_SUITE_P(
         FirstFoundCase{"m", EU, {"m (metre)", "m²", "m³"}},
         FirstFoundCase{"mm", EU, {"mm (millimetre)", "mm²", "mm³"}},
         FirstFoundCase{"Pascal", EU, {"Pa (Pascal)", "Pascal-sec"}},
-        FirstFoundCase{"gallon usa", EU, {"gallon USA", "gallon USA", "km/gallon USA", "gallon USA/km"}}));
+        FirstFoundCase{"gallon usa", EU, {"gallon USA", "gallon USA", "km/gallon USA", "gallon USA/km"}},
+        // What a person means comes first: symbols, then a name beside its
+        // brackets, before names that only hold the typed words.
+        FirstFoundCase{"g", EU, {"gram", "g (acc. due to gravity)"}},
+        FirstFoundCase{"l", EU, {"litre", "litre", "l/hr"}}, FirstFoundCase{"L", US, {"liter", "liter"}},
+        FirstFoundCase{"in", EU, {"inch"}}, FirstFoundCase{"K", EU, {"°Kelvin"}},
+        FirstFoundCase{"C", EU, {"°Celsius"}}, FirstFoundCase{"deg C", EU, {"°Celsius"}},
+        FirstFoundCase{"mph", EU, {"mile/hour"}}, FirstFoundCase{"km/h", EU, {"km/hour"}},
+        FirstFoundCase{"m/s", EU, {"m/sec"}}, FirstFoundCase{"mmHg", EU, {"mm.Hg (Torr)"}},
+        FirstFoundCase{"fl oz", US, {"fluid ounce USA", "fluid ounce USA"}},
+        FirstFoundCase{"fl. oz", EU, {"fluid ounce UK", "fluid ounce UK"}},
+        // The spelling shown decides what a word means on either side of the Atlantic.
+        FirstFoundCase{"ton", EU, {"ton (long) UK"}}, FirstFoundCase{"ton", US, {"ton (short) USA"}},
+        FirstFoundCase{"gallon", US, {"gallon USA", "gallon USA"}},
+        // "u" stands for "µ".
+        FirstFoundCase{"µm", EU, {"micron"}}, FirstFoundCase{"um", EU, {"micron"}},
+        // A whole name beats another name's bracketed part.
+        FirstFoundCase{"cm³", EU, {"cm³", "millilitre (cm³)"}},
+        FirstFoundCase{"cm²/sec", EU, {"cm²/sec", "Stokes (cm²/sec)"}}));
 
 struct FindsNothingCase {
     const char* typed;
@@ -105,8 +125,9 @@ TEST(FindUnits, ExactNamesAloneNameAUnit) {
     const std::vector<UnitIndex> litres = UnitsNamedBy("litre", EU);
     EXPECT_EQ(Names(litres, EU), (std::vector<std::string>{"litre", "litre"}));
     EXPECT_EQ(CategoriesOf(litres), (std::vector<std::string>{"Liquid measure", "Volume / Capacity"}));
-    // Without an exact match, every match stays.
-    EXPECT_EQ(UnitsNamedBy("gallon", EU).size(), 12U);
+    // Without a closer match, every match stays.
+    EXPECT_EQ(Names(UnitsNamedBy("cycles", EU), EU),
+              (std::vector<std::string>{"cycles/sec", "cycles/min", "cycles/hour"}));
 }
 
 struct PairCase {
@@ -145,11 +166,89 @@ INSTANTIATE_TEST_SUITE_P(
         PairCase{"litre", "m3", PairVerdict::Found, "litre", "m³", "Volume / Capacity"},
         PairCase{"N-m", "lb-foot", PairVerdict::Found, "N-m", "lb-foot", "Torque"},
         PairCase{"N-m", "Btu", PairVerdict::Found, "N-m", "Btu", "Energy"},
+        PairCase{"ml", "gallon", PairVerdict::Found, "millilitre (cm³)", "gallon UK", "Liquid measure"},
+        PairCase{"cc", "m3", PairVerdict::Found, "cm³", "m³", "Volume / Capacity"},
+        // Symbols and the names people mean.
+        PairCase{"g", "kg", PairVerdict::Found, "gram", "kg (kilogram)", "Mass / Weight"},
+        PairCase{"in", "cm", PairVerdict::Found, "inch", "cm (centimetre)", "Length"},
+        PairCase{"K", "C", PairVerdict::Found, "°Kelvin", "°Celsius", "Temperature"},
+        PairCase{"ton", "kg", PairVerdict::Found, "ton (long) UK", "kg (kilogram)", "Mass / Weight"},
+        PairCase{"mph", "kph", PairVerdict::Found, "mile/hour", "km/hour", "Velocity"},
+        PairCase{"cm³", "litre", PairVerdict::Found, "cm³", "litre", "Volume / Capacity"},
+        PairCase{"cm²/sec", "m²/sec", PairVerdict::Found, "cm²/sec", "m²/sec", "Viscosity Kinematic"},
+        // Where the closest meaning has no partner, the other unit decides.
+        PairCase{"g", "m/sec²", PairVerdict::Found, "g (acc. due to gravity)", "m/sec²", "Acceleration"},
+        PairCase{"lb", "N", PairVerdict::Found, "lb-force", "Newton", "Force"},
         PairCase{"knot", "kg", PairVerdict::DifferentCategories, "knot", "kg (kilogram)", "Velocity"},
         PairCase{"furlongs fortnight", "m", PairVerdict::FromUnknown, "", "", ""},
         PairCase{"m", "furlongs fortnight", PairVerdict::ToUnknown, "", "", ""},
-        PairCase{"gallon", "litre", PairVerdict::FromAmbiguous, "", "", ""},
-        PairCase{"litre", "gallon", PairVerdict::ToAmbiguous, "", "", ""}));
+        PairCase{"cycles", "Hz", PairVerdict::FromAmbiguous, "", "", ""},
+        PairCase{"Hz", "cycles", PairVerdict::ToAmbiguous, "", "", ""}));
+
+TEST(FindUnitPairs, AnAmbiguousNameListsWhatItCouldMean) {
+    const UnitPair pair = FindUnitPair("cycles", "Hz", EU);
+    EXPECT_EQ(Names(pair.candidates, EU),
+              (std::vector<std::string>{"cycles/sec", "cycles/min", "cycles/hour"}));
+}
+
+// Suggestions when nothing matches: the names a letter or two away, each once.
+TEST(FindUnits, CloseNamesForATextThatMatchesNothing) {
+    const auto close = [](const char* typed) { return Names(UnitsCloseTo(typed, EU, 3), EU); };
+    EXPECT_EQ(close("cal"), std::vector<std::string>{"kcal (kilocalorie)"});
+    EXPECT_EQ(close("kcals"), (std::vector<std::string>{"kcal (kilocalorie)"}));
+    // A bracketed part is a name of its own.
+    EXPECT_EQ(close("steem"),
+              (std::vector<std::string>{"kcal/sec (steam)", "kcal/min (steam)", "kcal/hour (steam)"}));
+    EXPECT_EQ(close("metres"), std::vector<std::string>{"m (metre)"});
+    EXPECT_EQ(close("furlongs"), std::vector<std::string>{"furlong"});
+    EXPECT_EQ(close("liters"), (std::vector<std::string>{"litre"}));
+    EXPECT_TRUE(close("qqq").empty());
+}
+
+// Every symbol names units that exist, finds one of them first in each
+// spelling it belongs to, and no symbol means two units of one category.
+TEST(UnitSymbolTable, EverySymbolFindsItsUnitAndNoneFight) {
+    const auto unitsNamed = [](std::string_view name) {
+        std::vector<UnitIndex> units;
+        for (int unit = 0; unit < UnitCount; ++unit) {
+            if (VisibleName(static_cast<UnitIndex>(unit), EU) == name) {
+                units.push_back(static_cast<UnitIndex>(unit));
+            }
+        }
+        return units;
+    };
+    const auto belongsTo = [](const UnitSymbol& symbol, Spelling spelling) {
+        return symbol.spelling == SymbolSpelling::Any ||
+               (symbol.spelling == SymbolSpelling::USA) == (spelling == Spelling::USA);
+    };
+    for (const UnitSymbol& symbol : UnitSymbols()) {
+        const std::vector<UnitIndex> units = unitsNamed(symbol.unitName);
+        ASSERT_FALSE(units.empty()) << symbol.symbol << ": no unit is named \"" << symbol.unitName << '"';
+        for (const Spelling spelling : {EU, US}) {
+            if (!belongsTo(symbol, spelling)) {
+                continue;
+            }
+            // What else the symbol means in this spelling: one unit a category at most.
+            std::vector<UnitIndex> meant;
+            for (const UnitSymbol& other : UnitSymbols()) {
+                if (SymbolKey(other.symbol) == SymbolKey(symbol.symbol) && belongsTo(other, spelling)) {
+                    const std::vector<UnitIndex> its = unitsNamed(other.unitName);
+                    meant.insert(meant.end(), its.begin(), its.end());
+                }
+            }
+            std::sort(meant.begin(), meant.end());
+            meant.erase(std::unique(meant.begin(), meant.end()), meant.end());
+            std::vector<std::string> categories = CategoriesOf(meant);
+            std::sort(categories.begin(), categories.end());
+            EXPECT_EQ(std::adjacent_find(categories.begin(), categories.end()), categories.end())
+                << symbol.symbol << " means two units of one category";
+            const std::vector<UnitIndex> found = SearchUnits(symbol.symbol, spelling);
+            ASSERT_FALSE(found.empty()) << symbol.symbol;
+            EXPECT_NE(std::find(meant.begin(), meant.end(), found.front()), meant.end())
+                << symbol.symbol << " finds " << VisibleName(found.front(), spelling) << " first";
+        }
+    }
+}
 
 TEST(FindCategories, ByTheSameRulesWithAWholeNameWinning) {
     const auto named = [](const char* typed) {
@@ -161,7 +260,10 @@ TEST(FindCategories, ByTheSameRulesWithAWholeNameWinning) {
     };
     EXPECT_EQ(named("temperature"), std::vector<std::string>{"Temperature"});
     EXPECT_EQ(named("flow mass"), std::vector<std::string>{"Flow Rate (mass)"});
-    EXPECT_EQ(named("volume"), (std::vector<std::string>{"Flow Rate (volume)", "Volume / Capacity"}));
+    // The one name that begins with the word wins.
+    EXPECT_EQ(named("volume"), std::vector<std::string>{"Volume / Capacity"});
+    EXPECT_EQ(named("mass"), std::vector<std::string>{"Mass / Weight"});
+    EXPECT_EQ(named("flow"), (std::vector<std::string>{"Flow Rate (volume)", "Flow Rate (mass)"}));
     EXPECT_EQ(named("Area"), std::vector<std::string>{"Area"});
     EXPECT_TRUE(named("weight mass kg").empty());
 }

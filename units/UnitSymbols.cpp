@@ -1,0 +1,125 @@
+#include "UnitSymbols.h"
+
+#include <array>
+
+namespace tavrix {
+
+namespace {
+
+constexpr SymbolSpelling Any = SymbolSpelling::Any;
+constexpr SymbolSpelling European = SymbolSpelling::European;
+constexpr SymbolSpelling USA = SymbolSpelling::USA;
+
+// clang-format off
+constexpr std::array Table = std::to_array<UnitSymbol>({
+    // symbol     unit (European name)           spelling
+    // Angles
+    {"rad",       "radians",                     Any},
+    {"°",         "degrees (angle)",             Any},
+    // Area
+    {"ha",        "hectare",                     Any},
+    {"ac",        "acre",                        Any},
+    {"km²",       "sq km",                       Any},
+    {"mi²",       "sq mile",                     Any},
+    // Energy
+    {"J",         "Joule",                       Any},
+    {"kJ",        "kJ (kilojoule)",              Any},
+    // Force
+    {"N",         "Newton",                      Any},
+    {"lbf",       "lb-force",                    Any},
+    {"kgf",       "kg-force",                    Any},
+    // Frequency
+    {"Hz",        "Hz (Hertz)",                  Any},
+    {"kHz",       "kHz (kilohertz)",             Any},
+    {"MHz",       "MHz (Megahertz)",             Any},
+    {"rpm",       "revolutions/min (RPM)",       Any},
+    // Length
+    {"mm",        "mm (millimetre)",             Any},
+    {"cm",        "cm (centimetre)",             Any},
+    {"m",         "m (metre)",                   Any},
+    {"km",        "km (kilometre)",              Any},
+    {"in",        "inch",                        Any},
+    {"ft",        "ft (feet)",                   Any},
+    {"yd",        "yd (yard)",                   Any},
+    {"mi",        "mile",                        Any},
+    {"nmi",       "nautical mile",               Any},
+    {"µm",        "micron",                      Any},
+    {"Å",         "angstrom",                    Any},
+    {"au",        "Astronomical unit",           Any},
+    {"ly",        "lightyear",                   Any},
+    // Lighting
+    {"lx",        "Lumen/m² (Lux)",              Any},
+    // Liquid measure, and Volume / Capacity where the unit is there too
+    {"l",         "litre",                       Any},
+    {"L",         "litre",                       Any},
+    {"ml",        "millilitre (cm³)",            Any},
+    {"ml",        "millilitre",                  Any},
+    {"mL",        "millilitre (cm³)",            Any},
+    {"mL",        "millilitre",                  Any},
+    {"cc",        "millilitre (cm³)",            Any},
+    {"cc",        "cm³",                         Any},
+    {"gal",       "gallon USA",                  USA},
+    {"gal",       "gallon UK",                   European},
+    {"gallon",    "gallon USA",                  USA},
+    {"gallon",    "gallon UK",                   European},
+    {"pint",      "pint USA",                    USA},
+    {"pint",      "pint UK",                     European},
+    {"quart",     "quart USA",                   USA},
+    {"quart",     "quart UK",                    European},
+    {"fl oz",     "fluid ounce USA",             USA},
+    {"fl oz",     "fluid ounce UK",              European},
+    {"fluid ounce", "fluid ounce USA",           USA},
+    {"fluid ounce", "fluid ounce UK",            European},
+    // Mass / Weight
+    {"mg",        "milligram",                   Any},
+    {"g",         "gram",                        Any},
+    {"kg",        "kg (kilogram)",               Any},
+    {"t",         "tonne (metric ton)",          Any},
+    {"oz",        "oz (ounce)",                  Any},
+    {"lb",        "lb (pound)",                  Any},
+    {"cwt",       "cwt (short) USA",             USA},
+    {"cwt",       "cwt (long) UK",               European},
+    {"ton",       "ton (short) USA",             USA},
+    {"ton",       "ton (long) UK",               European},
+    // Power
+    {"W",         "Watt",                        Any},
+    {"kW",        "kW (kilowatt)",               Any},
+    {"MW",        "MW (Megawatt)",               Any},
+    {"hp",        "HP (Horse power)",            Any},
+    // Pressure
+    {"Pa",        "Pa (Pascal)",                 Any},
+    {"kPa",       "kPa (kilopascal)",            Any},
+    {"mbar",      "millibar",                    Any},
+    {"atm",       "Atmosphere",                  Any},
+    {"mmHg",      "mm.Hg (Torr)",                Any},
+    {"Torr",      "mm.Hg (Torr)",                Any},
+    {"inHg",      "in.Hg",                       Any},
+    {"psi",       "lbf/in² (psi)",               Any},
+    // Temperature
+    {"°C",        "°Celsius",                    Any},
+    {"C",         "°Celsius",                    Any},
+    {"°F",        "°Fahrenheit",                 Any},
+    {"F",         "°Fahrenheit",                 Any},
+    {"K",         "°Kelvin",                     Any},
+    {"°R",        "°Rankine",                    Any},
+    // Time
+    {"s",         "sec",                         Any},
+    {"h",         "hour",                        Any},
+    {"hr",        "hour",                        Any},
+    {"d",         "day",                         Any},
+    // Velocity
+    {"m/s",       "m/sec",                       Any},
+    {"km/h",      "km/hour",                     Any},
+    {"kph",       "km/hour",                     Any},
+    {"mph",       "mile/hour",                   Any},
+    {"kn",        "knot",                        Any},
+});
+// clang-format on
+
+} // namespace
+
+std::span<const UnitSymbol> UnitSymbols() {
+    return Table;
+}
+
+} // namespace tavrix
