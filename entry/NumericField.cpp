@@ -138,6 +138,9 @@ bool NumericKeyFilter::paste(const QString& text, std::optional<int> caret) {
                          DecimalSeparatorOf(desktop_.locale()));
     if (verdict.limitReached != DigitLimit::None)
         desktop_.showInformation(DigitLimitMessage(verdict.limitReached));
+    if (verdict.foreignSeparator)
+        desktop_.showInformation(
+            ForeignSeparatorMessage(text.trimmed(), DecimalSeparatorOf(desktop_.locale())));
     if (!verdict.accepted())
         return false;
     field_.insert(verdict.inserted);

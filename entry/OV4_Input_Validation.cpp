@@ -4,6 +4,7 @@
 #include <charconv>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 namespace tavrix {
@@ -14,6 +15,10 @@ constexpr QChar Backspace{8};
 constexpr QChar Tab{9};
 constexpr QChar CarriageReturn{13};
 constexpr QChar Minus{u'-'};
+
+// What people write between the digits of a number in one place or another:
+// decimal separators, and thousands separators (apostrophes and spaces too).
+constexpr std::u16string_view Separators = u".,'\u2019 \u00A0\u2009\u202F\u066B\u066C";
 
 // Only the ASCII digits: other scripts' digits are no part of a number here.
 bool IsDigit(QChar c) {
@@ -107,18 +112,28 @@ KeyVerdict FilterNumericKey(const QString& text, int caret, QChar key, bool allo
 PasteVerdict FilterPastedText(const QString& text, int selectionStart, int selectionLength,
                               const QString& pasted, bool allowMinus, int maxPreDecimal, int maxPostDecimal,
                               QChar separator) {
-    QString inserted = pasted.trimmed();
-    NormaliseDecimalSeparator(inserted, separator);
+    const QString inserted = pasted.trimmed();
     if (inserted.isEmpty())
         return {};
     const qsizetype start = std::clamp<qsizetype>(selectionStart, 0, text.size());
     const qsizetype length = std::clamp<qsizetype>(selectionLength, 0, text.size() - start);
     const QString result = QString(text).replace(start, length, inserted);
 
-    const bool onlyNumberCharacters = std::all_of(result.begin(), result.end(), [&](QChar c) {
+    const auto isNumberCharacter = [&](QChar c) {
         return IsDigit(c) || c == separator || (c == Minus && allowMinus);
-    });
-    if (!onlyNumberCharacters || result.count(separator) > 1 || result.count(Minus) > 1)
+    };
+    if (!std::all_of(result.begin(), result.end(), isNumberCharacter)) {
+        const auto isForeignSeparator = [&](QChar c) {
+            return c != separator && Separators.find(c.unicode()) != std::u16string_view::npos;
+        };
+        const bool numberButForSeparators = std::all_of(result.begin(), result.end(), [&](QChar c) {
+            return isNumberCharacter(c) || isForeignSeparator(c);
+        });
+        return {{},
+                DigitLimit::None,
+                numberButForSeparators && std::any_of(result.begin(), result.end(), IsDigit)};
+    }
+    if (result.count(separator) > 1 || result.count(Minus) > 1)
         return {};
     const qsizetype separatorAt = result.indexOf(separator);
     const qsizetype preDecimal = separatorAt < 0 ? result.size() : separatorAt;
@@ -128,6 +143,12 @@ PasteVerdict FilterPastedText(const QString& text, int selectionStart, int selec
     if (postDecimal > maxPostDecimal)
         return {{}, DigitLimit::PostDecimal};
     return {inserted};
+}
+
+QString ForeignSeparatorMessage(const QString& number, QChar separator) {
+    return QStringLiteral("\"%1\" is not a number here: numbers are written with \"%2\" as the decimal "
+                          "separator and without thousands separators.")
+        .arg(number, separator);
 }
 
 void NormaliseDecimalSeparator(QString& text, QChar separator) {

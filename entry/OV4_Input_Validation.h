@@ -50,11 +50,16 @@ KeyVerdict FilterNumericKey(const QString& text, int caret, QChar key, bool allo
 
 struct PasteVerdict {
     // What goes into the field in place of the selection: the pasted text
-    // with blanks around it dropped and its separator normalised; empty
-    // when the paste is refused.
+    // with blanks around it dropped; empty when the paste is refused.
     QString inserted;
     // The digit limit the paste ran into; the caller shows its message.
     DigitLimit limitReached = DigitLimit::None;
+    // The text would be a number but for a separator that numbers are not
+    // written with here: a thousands separator, or the decimal separator of
+    // other regional settings ("1,234" where the separator is "."). Which
+    // was meant can't be told, so it is refused rather than misread; the
+    // caller shows ForeignSeparatorMessage.
+    bool foreignSeparator = false;
 
     bool accepted() const { return !inserted.isEmpty(); }
 };
@@ -64,12 +69,14 @@ struct PasteVerdict {
 // accepted exactly when the text it makes could have been typed: only
 // digits, one decimal separator and, when `allowMinus`, one minus sign; at
 // most `maxPreDecimal` characters in front of the separator (a minus sign
-// counts) and `maxPostDecimal` behind it. A number with a group separator
-// ("1,234.5") holds two separators once normalised, so it is refused
-// rather than misread.
+// counts) and `maxPostDecimal` behind it.
 PasteVerdict FilterPastedText(const QString& text, int selectionStart, int selectionLength,
                               const QString& pasted, bool allowMinus, int maxPreDecimal, int maxPostDecimal,
                               QChar separator);
+
+// Why a number holding a foreign separator is refused, naming the separator
+// that numbers are written with here.
+QString ForeignSeparatorMessage(const QString& number, QChar separator);
 
 // Turns the first "," into "." where `separator` is ".", and the first "."
 // into "," where it is ","; other separators leave the text alone.

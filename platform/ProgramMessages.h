@@ -23,6 +23,9 @@ inline const std::array ProgramMessages{
     ProgramMessage{"tangent", "Error"},
     ProgramMessage{"pre-decimal", "Maximum number of pre-decimal digits reached. *"},
     ProgramMessage{"post-decimal", "Maximum number of post-decimal digits reached. *"},
+    ProgramMessage{"separator",
+                   R"("*" is not a number here: numbers are written with "*" as the decimal separator and )"
+                   "without thousands separators."},
     ProgramMessage{"circle-fraction", "Do you wish to use a value equal to a *?"},
     ProgramMessage{"division-by-zero", "Floating point division by zero"},
     ProgramMessage{"routine", "Conversions failed : routine does not exist"},

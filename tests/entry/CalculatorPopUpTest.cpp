@@ -198,7 +198,7 @@ TEST_F(CalculatorWindow, APastedNumberIsAnEntryLikeATypedOne) {
             QTest::keyClick(&field, Qt::Key_V, Qt::ControlModifier);
         };
         TypeText(calculator, "2*");
-        paste(QStringLiteral("1,5"));
+        paste(QStringLiteral("1.5"));
         EXPECT_EQ(display(), "1.5");
         TypeText(calculator, "0");
         EXPECT_EQ(display(), "1.50");

@@ -260,16 +260,25 @@ TEST_F(InputRules, PasteIsAcceptedExactlyWhenItsResultCouldHaveBeenTyped) {
         bool allowMinus;
         QString inserted; // empty: refused
         DigitLimit limit;
+        bool foreignSeparator = false;
     };
     const QString elevenDigits = QStringLiteral("12345678901");
     const Case cases[] = {
         {".", "", 0, 0, "12.5", false, "12.5", DigitLimit::None},
         {".", "", 0, 0, "  12.5\n", false, "12.5", DigitLimit::None}, // copied with its line end
-        {".", "", 0, 0, "12,5", false, "12.5", DigitLimit::None},     // the other separator
-        {",", "", 0, 0, "12.5", false, "12,5", DigitLimit::None},
-        {".", "", 0, 0, "1,234.5", false, "", DigitLimit::None}, // grouped: never misread
-        {",", "", 0, 0, "1.234,5", false, "", DigitLimit::None},
-        {".", "", 0, 0, "1 234,5", false, "", DigitLimit::None},
+        // A separator that numbers are not written with here is refused: it
+        // may be another locale's decimal separator or a thousands separator.
+        {".", "", 0, 0, "12,5", false, "", DigitLimit::None, true},
+        {",", "", 0, 0, "12.5", false, "", DigitLimit::None, true},
+        {".", "", 0, 0, "1,234", false, "", DigitLimit::None, true},
+        {".", "", 0, 0, "1,234.5", false, "", DigitLimit::None, true},
+        {",", "", 0, 0, "1.234,5", false, "", DigitLimit::None, true},
+        {".", "", 0, 0, "1 234.5", false, "", DigitLimit::None, true},
+        {",", "", 0, 0, "1\u202F234,5", false, "", DigitLimit::None, true},
+        {".", "", 0, 0, "1'234", false, "", DigitLimit::None, true},
+        {".", "", 0, 0, "-1,5", true, "", DigitLimit::None, true},
+        {".", "", 0, 0, "a,5", false, "", DigitLimit::None},
+        {".", "", 0, 0, ",", false, "", DigitLimit::None},
         {".", "", 0, 0, "1e5", false, "", DigitLimit::None},
         {".", "", 0, 0, "+5", false, "", DigitLimit::None},
         {".", "", 0, 0, "-5", false, "", DigitLimit::None}, // no minus outside temperatures
@@ -290,6 +299,8 @@ TEST_F(InputRules, PasteIsAcceptedExactlyWhenItsResultCouldHaveBeenTyped) {
                                                       c.allowMinus, 12, 10, separator);
         EXPECT_EQ(verdict.inserted, c.inserted) << c.text.toStdString() << " + " << c.pasted.toStdString();
         EXPECT_EQ(verdict.limitReached, c.limit) << c.text.toStdString() << " + " << c.pasted.toStdString();
+        EXPECT_EQ(verdict.foreignSeparator, c.foreignSeparator)
+            << c.text.toStdString() << " + " << c.pasted.toStdString();
     }
     // The calculator's display keeps 8 behind the separator.
     useSeparator(".");

@@ -155,17 +155,24 @@ TEST_F(NumericFieldTest, PastingByKeyMenuOrDropFollowsTheTypingRules) {
          }},
         {"drop", drop},
     };
+    // A separator that numbers are not written with here is never taken for
+    // another: the paste is refused, and the message says which one is.
+    const QString foreign = QStringLiteral(
+        "\"1,234\" is not a number here: numbers are written with \".\" as the decimal separator and "
+        "without thousands separators.");
     for (const Route& route : routes) {
         field.setText(QStringLiteral("12"));
         field.end(false);
-        route.paste(QStringLiteral("1,234.5"));
-        EXPECT_EQ(field.text(), QStringLiteral("12")) << route.name;
         route.paste(QStringLiteral("abc"));
         EXPECT_EQ(field.text(), QStringLiteral("12")) << route.name;
-        route.paste(QStringLiteral(",75"));
+        route.paste(QStringLiteral(".75"));
         EXPECT_EQ(field.text(), QStringLiteral("12.75")) << route.name;
+        field.clear();
+        desktop.expectInformation(foreign);
+        route.paste(QStringLiteral("1,234"));
+        desktop.verify();
+        EXPECT_EQ(field.text(), QString()) << route.name;
     }
-    EXPECT_TRUE(desktop.calls().empty());
 
     // Over the digit limit: the limit's message, and nothing pasted.
     field.setText(QStringLiteral("12"));
