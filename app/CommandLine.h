@@ -3,7 +3,10 @@
 // needs no display and touches no settings file.
 #pragma once
 
+#include <QStringList>
+
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,14 +14,23 @@ class QLocale;
 
 namespace tavrix {
 
-// True when `arguments` (without the program's name) name any of the
-// command line's options; otherwise the window starts.
-bool AsksForCommandLine(const std::vector<std::string>& arguments);
+// What the window is started with.
+struct WindowStart {
+    // Qt's own options with their values, as Qt is to see them.
+    std::vector<std::string> qtOptions;
+    // The results log files to read into the log, in order.
+    QStringList logFiles;
+};
 
-// Runs what `arguments` ask for, writing its output to `out` and its errors
-// to `err`, and gives the exit status. `locale` gives the separators and the
-// default spelling.
-int RunCommandLine(const std::vector<std::string>& arguments, const QLocale& locale, std::FILE* out,
-                   std::FILE* err);
+// The window's start when `arguments` (without the program's name) ask for
+// the window; nothing when they ask for the command line, or are mistaken
+// (RunCommandLine then says so).
+std::optional<WindowStart> WindowStartOf(const std::vector<std::string>& arguments);
+
+// Runs what `arguments` ask for, reading values from `in` where asked,
+// writing its output to `out` and its errors to `err`, and gives the exit
+// status. `locale` gives the separators and the default spelling.
+int RunCommandLine(const std::vector<std::string>& arguments, const QLocale& locale, std::FILE* in,
+                   std::FILE* out, std::FILE* err);
 
 } // namespace tavrix

@@ -6,20 +6,34 @@
 #include "Fonts.h"
 #include "ProgramWindows.h"
 #include "QtDesktop.h"
+#include "StandardStreams.h"
 #include "SvgIcon.h"
 #include "TerminationSignal.h"
 
 #include <QApplication>
 #include <QLocale>
 
+#include <optional>
+
 int main(int argc, char* argv[]) {
+    tavrix::HoldClosedStandardStreams();
     // Before any window system is asked for: a conversion from a terminal
-    // works over ssh, with no display at all.
+    // works over ssh, with no display at all, and a mistyped option is
+    // refused with or without one.
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    if (tavrix::AsksForCommandLine(arguments)) {
-        return tavrix::RunCommandLine(arguments, QLocale::system(), stdout, stderr);
+    std::optional<tavrix::WindowStart> start = tavrix::WindowStartOf(arguments);
+    if (!start) {
+        return tavrix::RunCommandLine(arguments, QLocale::system(), stdin, stdout, stderr);
     }
-    QApplication application(argc, argv);
+    // Qt sees its own options only, so that a results log file is never
+    // taken for one of them.
+    std::vector<char*> qtArguments{argv[0]};
+    for (std::string& option : start->qtOptions) {
+        qtArguments.push_back(option.data());
+    }
+    int qtArgumentCount = static_cast<int>(qtArguments.size());
+    qtArguments.push_back(nullptr);
+    QApplication application(qtArgumentCount, qtArguments.data());
     QApplication::setApplicationName("Tavrix");
     // Lets the desktop match the windows with the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(TAVRIX_APP_ID));

@@ -98,7 +98,31 @@ INSTANTIATE_TEST_SUITE_P(
                     "1 m (meter) = 3.2808 ft (feet)\n"},
         ConvertCase{"en_GB.UTF-8",
                     {"1", "meter", "ft", "--log", "--decimals", "4"},
-                    "1 m (metre) = 3.2808 ft (feet)\n"}));
+                    "1 m (metre) = 3.2808 ft (feet)\n"},
+        // Symbols: 1 g = 0.001 kg; 60 mph = 60 * 1.609344 km/h; 0 K = -273.15 °C;
+        // a long ton is 2240 lb and a short one 2000 lb of 0.45359237 kg.
+        ConvertCase{"C", {"1", "g", "kg"}, "0.001000\n"},
+        ConvertCase{"C", {"60", "mph", "kph"}, "96.560640\n"},
+        ConvertCase{"C", {"1", "in", "cm"}, "2.540000\n"}, ConvertCase{"C", {"0", "K", "C"}, "-273.150000\n"},
+        ConvertCase{"C", {"1", "ton", "kg"}, "1016.046909\n"},
+        ConvertCase{"C", {"1", "ton", "kg", "--spelling", "usa"}, "907.184740\n"},
+        ConvertCase{"C", {"1", "um", "mm"}, "0.001000\n"},
+        ConvertCase{"C", {"100", "cm³", "l"}, "0.100000\n"},
+        // "g" beside an acceleration is the standard gravity, 9.80665 m/sec².
+        ConvertCase{"C", {"1", "g", "m/sec²", "--decimals", "5"}, "9.80665\n"},
+        // Options after the operands, and before them.
+        ConvertCase{"C", {"1", "inch", "mm", "--decimals", "1"}, "25.4\n"},
+        ConvertCase{"C", {"-40", "°F", "C", "--decimals", "1"}, "-40.0\n"}));
+
+// Options may come first and the job last.
+TEST_F(CommandLine, OptionsComeInAnyOrder) {
+    for (const QStringList& arguments : {QStringList{"--decimals", "2", "--convert", "1", "inch", "mm"},
+                                         QStringList{"1", "inch", "--decimals=2", "mm", "--convert"}}) {
+        const Outcome result = run(arguments);
+        EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+        EXPECT_EQ(result.out, "25.40\n");
+    }
+}
 
 struct RefusalCase {
     QStringList arguments;
@@ -138,14 +162,25 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{{"--convert", "1", "knot", "kg"},
                     2,
                     {"\"knot\" is a unit of Velocity and \"kg (kilogram)\" one of Mass / Weight"}},
-        RefusalCase{{"--convert", "1", "gallon", "litre"},
+        RefusalCase{{"--convert", "1", "cycles", "Hz"},
                     2,
-                    {"\"gallon\" could be any of these units:", "gallon UK \u2014 Liquid measure",
-                     "gallon USA \u2014 Volume / Capacity", "... and 2 more"}},
-        RefusalCase{{"--convert", "1", "m", "metres"}, 2, {"no unit matches \"metres\""}},
+                    {"\"cycles\" could be any of these units:", "cycles/sec \u2014 Frequency",
+                     "cycles/hour \u2014 Frequency"}},
+        RefusalCase{{"--convert", "1", "Hz", "cycles"}, 2, {"\"cycles\" could be any of these units:"}},
+        RefusalCase{{"--convert", "1", "m", "metres"},
+                    2,
+                    {"no unit matches \"metres\"; close names:\n  m (metre) \u2014 Length\n"}},
+        RefusalCase{{"--convert", "1", "cal", "J"},
+                    2,
+                    {"no unit matches \"cal\"; close names:\n  kcal (kilocalorie) \u2014 Energy\n"}},
         RefusalCase{{"--convert", "abc", "m", "ft"}, 2, {"\"abc\" is not a number"}},
         RefusalCase{{"--convert", "1-", "m", "ft"}, 2, {"\"1-\" is not a number"}},
-        RefusalCase{{"--convert", "1,000.5", "m", "ft"}, 2, {"\"1,000.5\" is not a number"}},
+        // Only the regional decimal separator, and no thousands separator.
+        RefusalCase{{"--convert", "1,000.5", "m", "ft"},
+                    2,
+                    {"\"1,000.5\" is not a number here: numbers are written with \".\" as the decimal "
+                     "separator and without thousands separators."}},
+        RefusalCase{{"--convert", "1,234", "m", "mm"}, 2, {"\"1,234\" is not a number here"}},
         RefusalCase{{"--convert", "1234567890123", "m", "ft"}, 2, {"too many digits"}},
         RefusalCase{{"--convert", "1.12345678901", "m", "ft"}, 2, {"too many digits"}},
         RefusalCase{{"--convert", "1", "m", "ft", "--decimals", "17"}, 2, {"0 to 16"}},
@@ -153,17 +188,25 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{{"--convert", "1", "m", "ft", "--format", "pretty"}, 2, {"fixed, grouped or scientific"}},
         RefusalCase{{"--convert", "1", "m", "ft", "--spelling", "uk"}, 2, {"europe or usa"}},
         RefusalCase{{"--convert", "1", "m"}, 2, {"--convert needs a value"}},
-        RefusalCase{{"--convert", "1", "m", "ft", "extra"}, 2, {"unknown argument \"extra\""}},
-        RefusalCase{{"--decimals", "3"}, 2, {"say --convert or --list"}},
-        RefusalCase{{"--list", "--log"}, 2, {"--log go with --convert"}},
+        RefusalCase{{"--convert", "1", "m", "ft", "extra"}, 2, {"unexpected argument \"extra\""}},
+        // A mistyped option is refused, never taken for a file to open.
+        RefusalCase{
+            {"--covnert", "1", "m", "ft"}, 2, {"unknown option \"--covnert\"", "Try \"tavrix --help\""}},
+        RefusalCase{{"-v"}, 2, {"unknown option \"-v\""}},
+        RefusalCase{{"--bogus"}, 2, {"unknown option \"--bogus\""}},
+        RefusalCase{
+            {"--convert", "1", "m", "ft", "-style", "fusion"}, 2, {"\"-style\" is an option of the window"}},
+        RefusalCase{{"--decimals", "3"}, 2, {"--decimals goes with --convert"}},
+        RefusalCase{{"--list", "--log"}, 2, {"--log goes with --convert"}},
         RefusalCase{{"--list", "--version"}, 2, {"go alone"}},
-        RefusalCase{{"--list", "volume"}, 2, {"Flow Rate (volume)", "Volume / Capacity"}},
+        RefusalCase{{"--list", "flow"}, 2, {"Flow Rate (volume)", "Flow Rate (mass)"}},
+        RefusalCase{{"--list", "--", "--spelling"}, 2, {"no category matches \"--spelling\""}},
         RefusalCase{{"--list", "colour"}, 2, {"no category matches \"colour\""}}));
 
 // An argument as long as the shell allows is refused without being repeated whole.
 TEST_F(CommandLine, AnEnormousArgumentIsQuotedCutShort) {
     const QString digits(100000, '9');
-    const QString words = QStringLiteral("ft min ").repeated(10000);
+    const QString words = QStringLiteral("ft min ").repeated(10000) + "qqq";
     for (const QStringList& arguments :
          {QStringList{"--convert", digits, "m", "ft"}, QStringList{"--convert", "1", words, "m"},
           QStringList{"--list", words}}) {
@@ -196,7 +239,11 @@ TEST_F(CommandLine, HelpAndVersion) {
     const Outcome help = run({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains("--convert VALUE FROM TO"));
+    EXPECT_TRUE(help.out.contains("-h, --help"));
+    EXPECT_TRUE(help.out.contains("0 to 16 (default 6)"));
+    EXPECT_TRUE(help.out.contains("at most 12 digits\nbefore the separator and 10 after it"));
     EXPECT_TRUE(help.out.contains("Exit status"));
+    EXPECT_TRUE(help.out.contains("3 when the output cannot be written"));
     EXPECT_EQ(run({"-h"}).out, help.out);
     const Outcome version = run({"--version"});
     EXPECT_EQ(version.exitCode, 0);
@@ -214,6 +261,143 @@ TEST_F(CommandLine, TouchesNoSettingsFile) {
     QFileInfo after(besideProgram.filePath());
     EXPECT_EQ(after.exists(), existedBefore);
     EXPECT_EQ(after.lastModified(), modifiedBefore);
+}
+
+// The regional decimal separator only: a value is never read as another
+// number than the window would read from the same keys.
+TEST_F(CommandLine, AValueWithAnotherSeparatorIsRefusedNamingTheRegionalOne) {
+    struct Case {
+        const char* locale;
+        const char* value;
+        const char* separator;
+    };
+    for (const Case& c : {Case{"C", "1,234", "."}, Case{"en_US.UTF-8", "1,234", "."},
+                          Case{"de_DE.UTF-8", "1.234", ","}, Case{"de_DE.UTF-8", "1.234,5", ","}}) {
+        const Outcome result = run({"--convert", c.value, "m", "mm"}, QString::fromLatin1(c.locale));
+        EXPECT_EQ(result.exitCode, 2) << c.locale << ' ' << c.value;
+        EXPECT_EQ(result.out, QString());
+        EXPECT_TRUE(
+            result.err.contains(QStringLiteral("\"%1\" is not a number here: numbers are written with \"%2\"")
+                                    .arg(QString::fromLatin1(c.value), QString::fromLatin1(c.separator))))
+            << result.err.toStdString();
+    }
+    EXPECT_EQ(run({"--convert", "1,5", "m", "mm"}, "de_DE.UTF-8").out, "1500,000000\n");
+}
+
+// What a shell runs: for closed streams, bytes that are not UTF-8, and a
+// reader that has gone away.
+Outcome RunInShell(const QString& script, const QString& home) {
+    QProcess shell;
+    shell.setProcessEnvironment(TerminalEnvironment("C", home));
+    shell.start("sh", {"-c", script, QStringLiteral(TAVRIX_EXECUTABLE)});
+    EXPECT_TRUE(shell.waitForFinished(60000));
+    return {shell.exitCode(), QString::fromUtf8(shell.readAllStandardOutput()),
+            QString::fromUtf8(shell.readAllStandardError())};
+}
+
+// Output that cannot be written is an error with its reason, never a silent success.
+TEST_F(CommandLine, OutputThatCannotBeWrittenIsAnError) {
+    for (const char* arguments : {"--convert 1 m ft", "--list", "--list length", "--help", "--version"}) {
+        const QString command = QStringLiteral("\"$0\" ") + QString::fromLatin1(arguments);
+        const Outcome full = RunInShell(command + " >/dev/full", home.path());
+        EXPECT_EQ(full.exitCode, 3) << arguments;
+        EXPECT_EQ(full.err, "tavrix: write error: No space left on device\n") << arguments;
+        const Outcome closed = RunInShell(command + " >&-", home.path());
+        EXPECT_EQ(closed.exitCode, 3) << arguments;
+        EXPECT_EQ(closed.err, "tavrix: write error: Bad file descriptor\n") << arguments;
+        // The reader is gone before the program writes; SIGPIPE is ignored,
+        // as a parent may have it.
+        const Outcome piped = RunInShell("trap '' PIPE; exec 3>&1; { sleep 0.3; " + command +
+                                             "; echo \"status $?\" >&3; } | true",
+                                         home.path());
+        EXPECT_EQ(piped.out, "status 3\n") << arguments;
+        EXPECT_EQ(piped.err, "tavrix: write error: Broken pipe\n") << arguments;
+    }
+}
+
+TEST_F(CommandLine, AnArgumentThatIsNotUtf8IsAUsageError) {
+    const Outcome result = RunInShell("\"$0\" --convert 1 \"$(printf 'm\\377')\" ft", home.path());
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.out, QString());
+    EXPECT_TRUE(result.err.contains("argument 3, \"m\\xff\", is not UTF-8 text")) << result.err.toStdString();
+}
+
+// With a display to open the window on, a mistyped option still opens nothing.
+TEST_F(CommandLine, AMistypedOptionOpensNoWindowWhereThereIsADisplay) {
+    QProcess process;
+    QProcessEnvironment environment = TerminalEnvironment("C", home.path());
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(TAVRIX_EXECUTABLE), {"--covnert", "1", "m", "ft"});
+    EXPECT_TRUE(process.waitForFinished(20000));
+    process.kill();
+    EXPECT_EQ(process.exitCode(), 2);
+    EXPECT_TRUE(
+        QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
+}
+
+// A column of values, one result a line, lines kept aligned where a value
+// gives none. 1 km = 1/1.609344 mile = 0.621371192... mile.
+TEST_F(CommandLine, ConvertsAColumnOfValuesFromStandardInput) {
+    struct Case {
+        QStringList options;
+        QByteArray input;
+        int exitCode;
+        const char* out;
+        std::vector<const char*> err; // each line in order
+    };
+    const Case cases[] = {
+        {{}, "1\n2\n3", 0, "0.621371\n1.242742\n1.864114\n", {}},
+        {{"--log", "--decimals", "2"},
+         "1\r\n10\r\n",
+         0,
+         "1 km (kilometre) = 0.62 mile\n10 km (kilometre) = 6.21 mile\n",
+         {}},
+        {{},
+         "1\nabc\n-1\n\n2,5\n" + QByteArray(5000, '1') + "\n3\n",
+         1,
+         "0.621371\n\n\n\n\n\n1.864114\n",
+         {"tavrix: line 2: \"abc\" is not a number",
+          "tavrix: line 3: The \"km (kilometre)\" value is not a valid.",
+          "tavrix: line 4: \"\" is not a number", "tavrix: line 5: \"2,5\" is not a number here",
+          "tavrix: line 6: the line is longer than 4096 bytes"}},
+        {{}, "", 0, "", {}},
+    };
+    for (const Case& c : cases) {
+        QProcess process;
+        process.setProcessEnvironment(TerminalEnvironment("C", home.path()));
+        process.start(QStringLiteral(TAVRIX_EXECUTABLE),
+                      QStringList{"--convert", "-", "km", "mile"} + c.options);
+        process.write(c.input);
+        process.closeWriteChannel();
+        EXPECT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), c.exitCode) << c.input.left(40).toStdString();
+        EXPECT_EQ(QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(c.out));
+        const QStringList err =
+            QString::fromUtf8(process.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
+        ASSERT_EQ(static_cast<std::size_t>(err.size()), c.err.size()) << err.join('\n').toStdString();
+        for (std::size_t line = 0; line < c.err.size(); ++line) {
+            EXPECT_TRUE(err[static_cast<qsizetype>(line)].startsWith(QString::fromUtf8(c.err[line])))
+                << err[static_cast<qsizetype>(line)].toStdString();
+        }
+    }
+}
+
+// Each result is written as soon as its line is read, so a script can talk to it line by line.
+TEST_F(CommandLine, AColumnIsConvertedAsItArrives) {
+    QProcess process;
+    process.setProcessEnvironment(TerminalEnvironment("C", home.path()));
+    process.start(QStringLiteral(TAVRIX_EXECUTABLE), {"--convert", "-", "inch", "mm", "--decimals", "1"});
+    for (const char* value : {"1", "2"}) {
+        process.write(QByteArray(value) + "\n");
+        while (!process.canReadLine()) {
+            ASSERT_TRUE(process.waitForReadyRead(20000)) << "no result for " << value;
+        }
+        EXPECT_EQ(process.readLine(), QByteArray(value) == "1" ? "25.4\n" : "50.8\n");
+    }
+    process.closeWriteChannel();
+    EXPECT_TRUE(process.waitForFinished(20000));
+    EXPECT_EQ(process.exitCode(), 0);
 }
 
 } // namespace

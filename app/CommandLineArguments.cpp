@@ -1,0 +1,339 @@
+#include "CommandLineArguments.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <utility>
+
+namespace tavrix {
+
+namespace {
+
+// How much of a typed text an error message repeats.
+constexpr std::size_t MaxQuotedBytes = 60;
+
+// Qt's own documented options, which go to the window; Qt takes each with
+// one dash or two.
+enum class QtValue { None, Next, NextOrAttached, Attached };
+struct QtOption {
+    std::string_view name;
+    QtValue value;
+};
+constexpr std::array<QtOption, 21> QtOptions{{
+    {"platform", QtValue::Next},
+    {"platformpluginpath", QtValue::Next},
+    {"platformtheme", QtValue::Next},
+    {"plugin", QtValue::Next},
+    {"qwindowgeometry", QtValue::Next},
+    {"qwindowicon", QtValue::Next},
+    {"qwindowtitle", QtValue::Next},
+    {"session", QtValue::Next},
+    {"display", QtValue::Next},
+    {"geometry", QtValue::Next},
+    {"title", QtValue::Next},
+    {"icon", QtValue::Next},
+    {"name", QtValue::Next},
+    {"style", QtValue::NextOrAttached},
+    {"stylesheet", QtValue::NextOrAttached},
+    {"qmljsdebugger", QtValue::Attached},
+    {"reverse", QtValue::None},
+    {"widgetcount", QtValue::None},
+    {"sync", QtValue::None},
+    {"nograb", QtValue::None},
+    {"dograb", QtValue::None},
+}};
+
+// Reads one byte sequence as UTF-8: true when every character is well formed
+// (no stray continuation byte, overlong form, surrogate or value past U+10FFFF).
+bool IsUtf8(std::string_view text) {
+    for (std::size_t at = 0; at < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[at]);
+        const std::size_t length = lead < 0x80           ? 1
+                                   : (lead >> 5) == 0x6  ? 2
+                                   : (lead >> 4) == 0xE  ? 3
+                                   : (lead >> 3) == 0x1E ? 4
+                                                         : 0;
+        if (length == 0 || at + length > text.size()) {
+            return false;
+        }
+        auto code = static_cast<char32_t>(length == 1 ? lead : lead & (0x7F >> length));
+        for (std::size_t next = 1; next < length; ++next) {
+            const auto byte = static_cast<unsigned char>(text[at + next]);
+            if ((byte & 0xC0) != 0x80) {
+                return false;
+            }
+            code = (code << 6) | (byte & 0x3F);
+        }
+        constexpr std::array<char32_t, 5> Smallest{0, 0, 0x80, 0x800, 0x10000};
+        if (code < Smallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+            return false;
+        }
+        at += length;
+    }
+    return true;
+}
+
+// Bytes that are not UTF-8 shown as \xNN, so that the message itself is text.
+std::string Escaped(std::string_view bytes) {
+    std::string shown;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte >= 0x80) {
+            constexpr std::string_view Hex = "0123456789abcdef";
+            shown += "\\x";
+            shown += Hex[byte >> 4];
+            shown += Hex[byte & 0xF];
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
+}
+
+constexpr std::array<std::pair<std::string_view, ResultFormatCode>, 3> Formats{
+    {{"fixed", FormatFixed}, {"grouped", FormatThousands}, {"scientific", FormatScientific}}};
+constexpr std::array<std::pair<std::string_view, Spelling>, 2> Spellings{
+    {{"europe", Spelling::European}, {"usa", Spelling::USA}}};
+
+template <typename Value, std::size_t N>
+std::vector<std::string> NamesOf(const std::array<std::pair<std::string_view, Value>, N>& table) {
+    std::vector<std::string> names;
+    for (const auto& [name, value] : table) {
+        names.emplace_back(name);
+    }
+    return names;
+}
+
+std::vector<std::string> DecimalsValues() {
+    std::vector<std::string> values;
+    for (int decimals = 0; decimals <= MaxDecimals; ++decimals) {
+        values.push_back(std::to_string(decimals));
+    }
+    return values;
+}
+
+int ParseDecimals(std::string_view text) {
+    int decimals = -1;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), decimals);
+    if (error != std::errc() || end != text.data() + text.size() || decimals < 0 || decimals > MaxDecimals) {
+        throw UsageError("--decimals takes a whole number from 0 to " + std::to_string(MaxDecimals) +
+                         ", not " + Quoted(text));
+    }
+    return decimals;
+}
+
+template <typename Value, std::size_t N>
+Value ParseChoice(std::string_view option, const std::array<std::pair<std::string_view, Value>, N>& table,
+                  std::string_view text) {
+    std::string choices;
+    for (std::size_t at = 0; at < N; ++at) {
+        if (table[at].first == text) {
+            return table[at].second;
+        }
+        choices += (at == 0 ? "" : at + 1 == N ? " or " : ", ") + std::string(table[at].first);
+    }
+    throw UsageError(std::string(option) + " takes " + choices + ", not " + Quoted(text));
+}
+
+const QtOption* QtOptionNamed(std::string_view argument) {
+    std::string_view name = argument.substr(argument.starts_with("--") ? 2 : 1);
+    name = name.substr(0, name.find('='));
+    const auto found =
+        std::find_if(QtOptions.begin(), QtOptions.end(), [&](const QtOption& o) { return o.name == name; });
+    return found == QtOptions.end() ? nullptr : &*found;
+}
+
+class Parser {
+public:
+    explicit Parser(const std::vector<std::string>& arguments) : arguments_(arguments) {}
+
+    Arguments parse() {
+        for (std::size_t at = 0; at < arguments_.size(); ++at) {
+            if (!IsUtf8(arguments_[at])) {
+                throw UsageError("argument " + std::to_string(at + 1) + ", \"" + Escaped(arguments_[at]) +
+                                 "\", is not UTF-8 text");
+            }
+        }
+        if (!arguments_.empty() && arguments_.front() == "--complete") {
+            if (arguments_.size() != 3) {
+                throw UsageError("--complete takes the command line and the word to complete");
+            }
+            Arguments complete;
+            complete.mode = Mode::Complete;
+            complete.operands = {arguments_[1], arguments_[2]};
+            return complete;
+        }
+        bool optionsEnded = false;
+        for (at_ = 0; at_ < arguments_.size(); ++at_) {
+            const std::string& argument = arguments_[at_];
+            if (optionsEnded || !IsOptionWord(argument)) {
+                parsed_.operands.push_back(argument);
+            } else if (argument == "--") {
+                optionsEnded = true;
+            } else {
+                takeOption(argument);
+            }
+        }
+        checkOperands();
+        return parsed_;
+    }
+
+private:
+    void setMode(Mode mode) {
+        if (parsed_.mode != Mode::Window) {
+            throw UsageError("--convert, --list, --help and --version go alone");
+        }
+        parsed_.mode = mode;
+    }
+
+    // The value of an option that takes one: after its "=", or the next argument.
+    std::string_view valueOf(std::string_view name, std::string_view argument) {
+        if (argument.size() > name.size()) {
+            return argument.substr(name.size() + 1);
+        }
+        if (at_ + 1 >= arguments_.size()) {
+            throw UsageError(std::string(name) + " needs a value");
+        }
+        return arguments_[++at_];
+    }
+
+    void takeOption(std::string_view argument) {
+        const std::string_view name =
+            argument.starts_with("--") ? argument.substr(0, argument.find('=')) : argument;
+        const OptionSpec* option = OptionNamed(name);
+        if (option == nullptr) {
+            const QtOption* qt = QtOptionNamed(argument);
+            if (qt == nullptr) {
+                throw UsageError("unknown option " + Quoted(argument));
+            }
+            takeQtOption(*qt, argument);
+            return;
+        }
+        given_.push_back(option);
+        if (option->values.empty() && name.size() < argument.size()) {
+            throw UsageError(std::string(name) + " takes no value after \"=\"");
+        }
+        if (option->mode) {
+            setMode(*option->mode);
+        } else if (name == "--log") {
+            parsed_.log = true;
+        } else if (name == "--decimals") {
+            parsed_.decimals = ParseDecimals(valueOf(name, argument));
+        } else if (name == "--format") {
+            parsed_.format = ParseChoice(name, Formats, valueOf(name, argument));
+        } else if (name == "--spelling") {
+            parsed_.spelling = ParseChoice(name, Spellings, valueOf(name, argument));
+        }
+    }
+
+    void takeQtOption(const QtOption& option, std::string_view argument) {
+        const bool attached = argument.find('=') != std::string_view::npos;
+        const bool fits =
+            option.value == QtValue::NextOrAttached || attached == (option.value == QtValue::Attached);
+        if (!fits) {
+            throw UsageError("unknown option " + Quoted(argument));
+        }
+        parsed_.qtOptions.emplace_back(argument);
+        if (!attached && (option.value == QtValue::Next || option.value == QtValue::NextOrAttached)) {
+            if (at_ + 1 >= arguments_.size()) {
+                throw UsageError(std::string(argument) + " needs a value");
+            }
+            parsed_.qtOptions.push_back(arguments_[++at_]);
+        }
+    }
+
+    void checkOperands() const {
+        const std::size_t count = parsed_.operands.size();
+        const auto surplus = [&](std::size_t allowed) {
+            return UsageError("unexpected argument " + Quoted(parsed_.operands.at(allowed)));
+        };
+        if (parsed_.mode != Mode::Window && !parsed_.qtOptions.empty()) {
+            throw UsageError(Quoted(parsed_.qtOptions.front()) + " is an option of the window, not of " +
+                             "--convert, --list, --help or --version");
+        }
+        switch (parsed_.mode) {
+        case Mode::Convert:
+            if (count < 3) {
+                throw UsageError("--convert needs a value, a unit to convert from and one to convert to");
+            }
+            if (count > 3) {
+                throw surplus(3);
+            }
+            break;
+        case Mode::List:
+            if (count > 1) {
+                throw surplus(1);
+            }
+            break;
+        case Mode::Help:
+        case Mode::Version:
+            if (count > 0) {
+                throw surplus(0);
+            }
+            break;
+        case Mode::Window:
+        case Mode::Complete:
+            break;
+        }
+        for (const OptionSpec* option : given_) {
+            const auto& jobs = option->goesWith;
+            if (!option->mode && std::find(jobs.begin(), jobs.end(), parsed_.mode) == jobs.end()) {
+                throw UsageError(std::string(option->name) + (jobs.size() == 1
+                                                                  ? " goes with --convert"
+                                                                  : " goes with --convert or --list"));
+            }
+        }
+    }
+
+    const std::vector<std::string>& arguments_;
+    std::size_t at_ = 0;
+    Arguments parsed_;
+    std::vector<const OptionSpec*> given_;
+};
+
+} // namespace
+
+const std::vector<OptionSpec>& CommandLineOptions() {
+    static const std::vector<OptionSpec> options{
+        {"--convert", Mode::Convert, {}, {}},
+        {"--list", Mode::List, {}, {}},
+        {"-h", Mode::Help, {}, {}},
+        {"--help", Mode::Help, {}, {}},
+        {"--version", Mode::Version, {}, {}},
+        {"--decimals", {}, DecimalsValues(), {Mode::Convert}},
+        {"--format", {}, NamesOf(Formats), {Mode::Convert}},
+        {"--spelling", {}, NamesOf(Spellings), {Mode::Convert, Mode::List}},
+        {"--log", {}, {}, {Mode::Convert}},
+    };
+    return options;
+}
+
+const OptionSpec* OptionNamed(std::string_view name) {
+    const auto& options = CommandLineOptions();
+    const auto found =
+        std::find_if(options.begin(), options.end(), [&](const OptionSpec& o) { return o.name == name; });
+    return found == options.end() ? nullptr : &*found;
+}
+
+bool IsOptionWord(std::string_view argument) {
+    return argument.size() > 1 && argument.starts_with('-') && !(argument[1] >= '0' && argument[1] <= '9') &&
+           argument[1] != '.' && argument[1] != ',';
+}
+
+std::string Quoted(std::string_view text) {
+    if (text.size() > MaxQuotedBytes) {
+        std::size_t cut = MaxQuotedBytes;
+        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
+            --cut;
+        }
+        return "\"" + std::string(text.substr(0, cut)) + "\u2026\" (" + std::to_string(text.size()) +
+               " bytes)";
+    }
+    return "\"" + std::string(text) + "\"";
+}
+
+Arguments ParseArguments(const std::vector<std::string>& arguments) {
+    return Parser(arguments).parse();
+}
+
+} // namespace tavrix

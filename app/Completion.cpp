@@ -1,0 +1,254 @@
+#include "Completion.h"
+
+#include "CommandLineArguments.h"
+#include "DefaultSpelling.h"
+#include "UnitSearch.h"
+
+#include <QLocale>
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+namespace tavrix {
+
+namespace {
+
+// One word of a shell command line: as typed, and as the program receives it.
+struct ShellWord {
+    std::string raw;
+    std::string value;
+    char openQuote = 0; // the quote still open at the end of the line, if any
+};
+
+// Splits a command line as the shell does: blanks part words, quotes and
+// backslashes keep what they hold together. The last word is the one being
+// typed (empty after a blank).
+std::vector<ShellWord> ShellWords(std::string_view line) {
+    std::vector<ShellWord> words(1);
+    char quote = 0;
+    for (std::size_t at = 0; at < line.size(); ++at) {
+        const char c = line[at];
+        ShellWord& word = words.back();
+        if (quote == 0 && (c == ' ' || c == '\t' || c == '\n')) {
+            if (!word.raw.empty()) {
+                words.emplace_back();
+            }
+            continue;
+        }
+        word.raw += c;
+        const bool escapes = c == '\\' && quote != '\'' && at + 1 < line.size();
+        if (escapes &&
+            (quote == 0 || std::string_view("\"\\$`").find(line[at + 1]) != std::string_view::npos)) {
+            word.raw += line[++at];
+            word.value += line[at];
+        } else if (quote == 0 && (c == '\'' || c == '"')) {
+            quote = c;
+        } else if (quote != 0 && c == quote) {
+            quote = 0;
+        } else {
+            word.value += c;
+        }
+    }
+    words.back().openQuote = quote;
+    return words;
+}
+
+// A name written so that the shell reads it back as it is.
+std::string ShellWritten(std::string_view name, char openQuote) {
+    if (openQuote != 0) {
+        return openQuote + std::string(name) + openQuote;
+    }
+    constexpr std::string_view Special = " \t\n'\"\\$`!&|;<>()[]{}*?#~,^";
+    std::string written;
+    for (const char c : name) {
+        if (Special.find(c) != std::string_view::npos) {
+            written += '\\';
+        }
+        written += c;
+    }
+    return written;
+}
+
+bool StartsWithIgnoringCase(std::string_view text, std::string_view start) {
+    return text.size() >= start.size() &&
+           std::equal(start.begin(), start.end(), text.begin(), [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a)) ==
+                      std::tolower(static_cast<unsigned char>(b));
+           });
+}
+
+std::vector<std::string> Starting(std::vector<std::string> names, std::string_view typed) {
+    std::erase_if(names, [&](const std::string& name) { return !name.starts_with(typed); });
+    return names;
+}
+
+// The names of the units matching `typed`, each once: in the spelling that
+// continues what was typed when one does, else in `shown`.
+std::vector<std::string> UnitNamesFor(std::string_view typed, Spelling shown,
+                                      const std::optional<std::vector<int>>& categories) {
+    std::vector<UnitIndex> units;
+    if (typed.empty()) {
+        for (int unit = 0; unit < UnitCount; ++unit) {
+            units.push_back(static_cast<UnitIndex>(unit));
+        }
+    } else {
+        units = SearchUnits(typed, shown);
+    }
+    std::vector<std::string> names;
+    for (const UnitIndex unit : units) {
+        if (categories &&
+            std::find(categories->begin(), categories->end(), CategoryOfUnit(unit)) == categories->end()) {
+            continue;
+        }
+        const Spelling other = shown == Spelling::USA ? Spelling::European : Spelling::USA;
+        const bool otherContinues = !StartsWithIgnoringCase(VisibleName(unit, shown), typed) &&
+                                    StartsWithIgnoringCase(VisibleName(unit, other), typed);
+        std::string name(VisibleName(unit, otherContinues ? other : shown));
+        if (std::find(names.begin(), names.end(), name) == names.end()) {
+            names.push_back(std::move(name));
+        }
+    }
+    // Names that continue what was typed, where there are any, as a Tab
+    // usually offers; otherwise every name found ("kel" is "°Kelvin").
+    if (std::any_of(names.begin(), names.end(),
+                    [&](const std::string& name) { return StartsWithIgnoringCase(name, typed); })) {
+        std::erase_if(names, [&](const std::string& name) { return !StartsWithIgnoringCase(name, typed); });
+    }
+    return names;
+}
+
+std::vector<std::string> CategoryNamesFor(std::string_view typed) {
+    std::vector<std::string> names;
+    const std::vector<int> named = CategoriesNamedBy(typed);
+    for (int category = 0; category < CategoryCount; ++category) {
+        if (typed.empty() || std::find(named.begin(), named.end(), category) != named.end()) {
+            names.emplace_back(CategoryNames.at(static_cast<std::size_t>(category)));
+        }
+    }
+    return names;
+}
+
+// What the words before the one being typed have said.
+struct Said {
+    Mode mode = Mode::Window;
+    std::vector<std::string> operands;
+    std::vector<std::string_view> options;
+    const OptionSpec* awaitingValue = nullptr;
+    bool optionsEnded = false;
+    std::optional<Spelling> spelling;
+};
+
+Said WhatWasSaid(const std::vector<ShellWord>& words) {
+    Said said;
+    for (std::size_t at = 1; at + 1 < words.size(); ++at) {
+        const std::string& word = words[at].value;
+        if (said.awaitingValue != nullptr) {
+            if (said.awaitingValue->name == "--spelling") {
+                said.spelling = word == "usa" ? Spelling::USA : Spelling::European;
+            }
+            said.awaitingValue = nullptr;
+        } else if (said.optionsEnded || !IsOptionWord(word)) {
+            said.operands.push_back(word);
+        } else if (word == "--") {
+            said.optionsEnded = true;
+        } else if (const OptionSpec* option = OptionNamed(word.substr(0, word.find('=')))) {
+            said.options.push_back(option->name);
+            said.mode = option->mode.value_or(said.mode);
+            if (!option->values.empty() && word.find('=') == std::string::npos) {
+                said.awaitingValue = option;
+            } else if (option->name == "--spelling") {
+                said.spelling = word.ends_with("=usa") ? Spelling::USA : Spelling::European;
+            }
+        }
+    }
+    return said;
+}
+
+// The options that may still be given after what was said.
+std::vector<std::string> OptionsStillOpen(const Said& said) {
+    std::vector<std::string> open;
+    for (const OptionSpec& option : CommandLineOptions()) {
+        const bool given =
+            std::find(said.options.begin(), said.options.end(), option.name) != said.options.end();
+        // Before a job is chosen, any option may come first.
+        const bool fits = said.mode == Mode::Window ||
+                          (!option.mode && std::find(option.goesWith.begin(), option.goesWith.end(),
+                                                     said.mode) != option.goesWith.end());
+        if (!given && fits) {
+            open.emplace_back(option.name);
+        }
+    }
+    return open;
+}
+
+// The names that may stand where `typed` is, unescaped.
+std::vector<std::string> Candidates(const Said& said, const ShellWord& current, const QLocale& locale) {
+    const std::string& typed = current.value;
+    if (said.awaitingValue != nullptr) {
+        return Starting(said.awaitingValue->values, typed);
+    }
+    if (!said.optionsEnded && IsOptionWord(typed)) {
+        const std::size_t equals = typed.find('=');
+        if (const OptionSpec* option = OptionNamed(typed.substr(0, equals));
+            option && equals != std::string::npos) {
+            std::vector<std::string> values;
+            for (const std::string& value : option->values) {
+                values.push_back(typed.substr(0, equals + 1) + value);
+            }
+            return Starting(values, typed);
+        }
+        return Starting(OptionsStillOpen(said), typed);
+    }
+    const Spelling spelling = said.spelling.value_or(DefaultSpelling(locale));
+    const std::size_t position = said.operands.size();
+    switch (said.mode) {
+    case Mode::Convert:
+        if (position == 1) {
+            return UnitNamesFor(typed, spelling, std::nullopt);
+        }
+        if (position == 2) {
+            return UnitNamesFor(typed, spelling, CategoriesOfFromUnit(said.operands[1], spelling));
+        }
+        return {};
+    case Mode::List:
+        return position == 0 ? CategoryNamesFor(typed) : std::vector<std::string>{};
+    case Mode::Window:
+        return {std::string(CompleteFiles)};
+    case Mode::Help:
+    case Mode::Version:
+    case Mode::Complete:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+std::vector<std::string> Completions(std::string_view line, std::string_view word, const QLocale& locale) {
+    const std::vector<ShellWord> words = ShellWords(line);
+    const ShellWord& current = words.back();
+    if (words.size() < 2) {
+        return {}; // still typing the program's name
+    }
+    const std::vector<std::string> candidates = Candidates(WhatWasSaid(words), current, locale);
+    if (candidates.size() == 1 && candidates.front() == CompleteFiles) {
+        return candidates;
+    }
+    // Bash replaces only `word`, the end of the shell word after its last
+    // word break ("=" in "--format=fi").
+    const std::string_view before =
+        std::string_view(current.raw).ends_with(word)
+            ? std::string_view(current.raw).substr(0, current.raw.size() - word.size())
+            : std::string_view();
+    std::vector<std::string> replies;
+    for (const std::string& candidate : candidates) {
+        const std::string written = ShellWritten(candidate, current.openQuote);
+        if (written.starts_with(before)) {
+            replies.push_back(written.substr(before.size()));
+        }
+    }
+    return replies;
+}
+
+} // namespace tavrix

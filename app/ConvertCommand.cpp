@@ -1,0 +1,256 @@
+#include "ConvertCommand.h"
+
+#include "ConversionRules.h"
+#include "DefaultSpelling.h"
+#include "ExitStatus.h"
+#include "LocaleNumberFormat.h"
+#include "OV4_Input_Validation.h"
+#include "RefusalTexts.h"
+#include "UnitSearch.h"
+#include "Utf8Text.h"
+#include "ValueFieldLimits.h"
+
+#include <QLocale>
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+namespace tavrix {
+
+namespace {
+
+// As the window starts without settings: 6 decimals, fixed notation.
+constexpr int DefaultDecimals = 6;
+// An ambiguous name lists this many of the units it could mean.
+constexpr std::size_t MaxCandidatesShown = 10;
+// A name that matches nothing suggests this many close ones.
+constexpr std::size_t CloseNamesShown = 3;
+// A line of input longer than this holds no value the field could take.
+constexpr std::size_t MaxValueLineBytes = 4096;
+constexpr std::size_t ReadChunkBytes = 64 * 1024;
+
+std::string CategoryName(int category) {
+    return std::string(CategoryNames.at(static_cast<std::size_t>(category)));
+}
+
+// One "unit — category" a line, as the window's unit finder lists them.
+std::string UnitLines(const std::vector<UnitIndex>& units, Spelling spelling, std::size_t most) {
+    std::string lines;
+    for (std::size_t shown = 0; shown < std::min(units.size(), most); ++shown) {
+        lines += "\n  " + std::string(VisibleName(units[shown], spelling)) + " \u2014 " +
+                 CategoryName(CategoryOfUnit(units[shown]));
+    }
+    if (units.size() > most) {
+        lines += "\n  ... and " + std::to_string(units.size() - most) + " more";
+    }
+    return lines;
+}
+
+UsageError NoUnitMatches(std::string_view typed, Spelling spelling) {
+    std::string message = "no unit matches " + Quoted(typed);
+    const std::vector<UnitIndex> close = UnitsCloseTo(typed, spelling, CloseNamesShown);
+    if (!close.empty()) {
+        message += "; close names:" + UnitLines(close, spelling, CloseNamesShown);
+    }
+    return UsageError(message);
+}
+
+UsageError Ambiguous(std::string_view typed, const std::vector<UnitIndex>& candidates, Spelling spelling) {
+    return UsageError(Quoted(typed) +
+                      " could be any of these units:" + UnitLines(candidates, spelling, MaxCandidatesShown));
+}
+
+UnitPair SettledPair(std::string_view from, std::string_view to, Spelling spelling) {
+    const UnitPair pair = FindUnitPair(from, to, spelling);
+    switch (pair.verdict) {
+    case PairVerdict::Found:
+        return pair;
+    case PairVerdict::FromUnknown:
+        throw NoUnitMatches(from, spelling);
+    case PairVerdict::ToUnknown:
+        throw NoUnitMatches(to, spelling);
+    case PairVerdict::FromAmbiguous:
+        throw Ambiguous(from, pair.candidates, spelling);
+    case PairVerdict::ToAmbiguous:
+        throw Ambiguous(to, pair.candidates, spelling);
+    case PairVerdict::DifferentCategories:
+        break;
+    }
+    throw UsageError(Quoted(VisibleName(pair.from, spelling)) + " is a unit of " +
+                     CategoryName(CategoryOfUnit(pair.from)) + " and " +
+                     Quoted(VisibleName(pair.to, spelling)) + " one of " +
+                     CategoryName(CategoryOfUnit(pair.to)) + ": they do not convert");
+}
+
+// A value as the value field would hold it once typed, and its number; or
+// why it is none.
+struct ValueReading {
+    QString text;
+    double value = 0;
+    std::string problem;
+};
+
+ValueReading ReadValue(std::string_view typed, QChar separator) {
+    const QString text = FromUtf8(typed);
+    const PasteVerdict verdict =
+        FilterPastedText({}, 0, 0, text, true, MaxPreDecimalDigits, MaxPostDecimalDigits, separator);
+    if (verdict.limitReached != DigitLimit::None) {
+        return {{},
+                0,
+                Quoted(typed) + " has too many digits (a value has at most " +
+                    std::to_string(MaxPreDecimalDigits) + " digits before the decimal separator and " +
+                    std::to_string(MaxPostDecimalDigits) + " after it)"};
+    }
+    if (verdict.foreignSeparator) {
+        return {{}, 0, ForeignSeparatorMessage(text, separator).toStdString()};
+    }
+    bool readable = false;
+    const double value = ReadEditValue(verdict.inserted, readable, true, true, separator);
+    if (!verdict.accepted() || !readable) {
+        return {{},
+                0,
+                Quoted(typed) + " is not a number written with \"" + QString(separator).toStdString() +
+                    "\" as its decimal separator"};
+    }
+    return {verdict.inserted, value, {}};
+}
+
+// Everything about the conversion but the value.
+struct Conversion {
+    ConversionRequest request;
+    // The window's labels show the names as the catalogue has them.
+    std::string_view fromName;
+    std::string_view toName;
+    bool log = false;
+};
+
+// The line a converted value prints, or the messages that say why it has none.
+struct Converted {
+    std::string line;
+    std::vector<std::string> problems;
+};
+
+Converted ConvertValue(Conversion conversion, const ValueReading& value) {
+    if (!value.problem.empty()) {
+        return {{}, {value.problem}};
+    }
+    conversion.request.value = value.value;
+    const ConversionOutcome outcome = ConvertForDisplay(conversion.request);
+    if (outcome.refusal != Refusal::None) {
+        std::vector<std::string> problems;
+        const QString fieldText = RefusalFieldText(outcome.refusal);
+        if (!fieldText.isEmpty()) {
+            problems.push_back(fieldText.toStdString());
+        }
+        problems.push_back(RefusalMessage(outcome.refusal, FromUtf8(conversion.fromName)).toStdString());
+        return {{}, problems};
+    }
+    if (conversion.log) {
+        return {value.text.toStdString() + " " + std::string(conversion.fromName) + " = " +
+                    outcome.resultText + " " + std::string(conversion.toName),
+                {}};
+    }
+    return {outcome.resultText, {}};
+}
+
+// Converts each line of `in` as it comes: one output line a line, empty for
+// a value that gives no result, whose message names the line. What is
+// converted reaches the output before the next input is waited for.
+int ConvertLines(const Conversion& conversion, QChar separator, std::FILE* in, CheckedOutput& out,
+                 CheckedOutput& err) {
+    bool allConverted = true;
+    std::size_t lineNumber = 0;
+    const auto convertLine = [&](std::string_view line, bool overlong) {
+        ++lineNumber;
+        if (line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
+        const ValueReading value =
+            overlong ? ValueReading{{},
+                                    0,
+                                    "the line is longer than " + std::to_string(MaxValueLineBytes) + " bytes"}
+                     : ReadValue(line, separator);
+        const Converted converted = ConvertValue(conversion, value);
+        out.line({converted.line});
+        for (const std::string& problem : converted.problems) {
+            err.line({"tavrix: line ", std::to_string(lineNumber), ": ", problem});
+            allConverted = false;
+        }
+    };
+
+    std::string pending; // the line read so far
+    bool tooLong = false;
+    const auto take = [&](std::string_view part) {
+        tooLong = tooLong || pending.size() + part.size() > MaxValueLineBytes;
+        if (!tooLong) {
+            pending += part;
+        }
+    };
+    std::vector<char> chunk(ReadChunkBytes);
+    while (out.flush()) {
+        const ssize_t got = read(fileno(in), chunk.data(), chunk.size());
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            err.line({"tavrix: cannot read the values: ", std::strerror(errno)});
+            return ExitInputOutput;
+        }
+        if (got == 0) {
+            break;
+        }
+        std::string_view rest(chunk.data(), static_cast<std::size_t>(got));
+        for (std::size_t end = rest.find('\n'); end != std::string_view::npos; end = rest.find('\n')) {
+            take(rest.substr(0, end));
+            convertLine(pending, tooLong);
+            pending.clear();
+            tooLong = false;
+            rest.remove_prefix(end + 1);
+        }
+        take(rest);
+    }
+    if (!pending.empty() || tooLong) {
+        convertLine(pending, tooLong);
+    }
+    return allConverted ? ExitDone : ExitRefused;
+}
+
+} // namespace
+
+int RunConvert(const Arguments& arguments, const QLocale& locale, std::FILE* in, CheckedOutput& out,
+               CheckedOutput& err) {
+    const Spelling spelling = arguments.spelling.value_or(DefaultSpelling(locale));
+    const NumberFormat format = NumberFormatOf(locale);
+    const QChar separator = DecimalSeparatorOf(format);
+    const std::string& valueText = arguments.operands.at(0);
+    const bool column = valueText == "-";
+    const ValueReading value = column ? ValueReading{} : ReadValue(valueText, separator);
+    if (!value.problem.empty()) {
+        throw UsageError(value.problem);
+    }
+    const UnitPair pair = SettledPair(arguments.operands.at(1), arguments.operands.at(2), spelling);
+    const Conversion conversion{{pair.from, pair.to, std::nullopt,
+                                 arguments.decimals.value_or(DefaultDecimals),
+                                 arguments.format.value_or(FormatFixed), format},
+                                UnitNames(spelling).at(pair.from),
+                                UnitNames(spelling).at(pair.to),
+                                arguments.log};
+    if (column) {
+        return ConvertLines(conversion, separator, in, out, err);
+    }
+    const Converted converted = ConvertValue(conversion, value);
+    for (const std::string& problem : converted.problems) {
+        err.line({"tavrix: ", problem});
+    }
+    if (!converted.problems.empty()) {
+        return ExitRefused;
+    }
+    out.line({converted.line});
+    return ExitDone;
+}
+
+} // namespace tavrix
