@@ -78,6 +78,15 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view start) {
            });
 }
 
+std::string CommonStart(const std::vector<std::string>& texts) {
+    std::string common = texts.front();
+    for (const std::string& text : texts) {
+        common.resize(static_cast<std::size_t>(
+            std::mismatch(common.begin(), common.end(), text.begin(), text.end()).first - common.begin()));
+    }
+    return common;
+}
+
 std::vector<std::string> Starting(std::vector<std::string> names, std::string_view typed) {
     std::erase_if(names, [&](const std::string& name) { return !name.starts_with(typed); });
     return names;
@@ -247,6 +256,12 @@ std::vector<std::string> Completions(std::string_view line, std::string_view wor
         if (written.starts_with(before)) {
             replies.push_back(written.substr(before.size()));
         }
+    }
+    // Bash puts the replies' common start in place of the word: where that
+    // would cut what was typed ("ft min" to "ft" for "ft/min", "ft³/min"), an
+    // empty reply leaves the word as it is, and the replies are listed.
+    if (replies.size() > 1 && !StartsWithIgnoringCase(CommonStart(replies), word)) {
+        replies.insert(replies.begin(), std::string());
     }
     return replies;
 }

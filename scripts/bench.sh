@@ -14,3 +14,4 @@ for bench in "$build"/bench/bench_*; do
 done
 scripts/startup-time.sh
 scripts/results-log-sizes.sh
+scripts/command-line-time.sh

@@ -57,6 +57,10 @@ expect $'\xc2\xb0Fahrenheit' '--convert 1 fahrenheit'
 expect $'\xc2\xb0Celsius' '--convert 1 deg\ C' 'deg\ C'
 expect $'mile/hour' '--convert 1 mph'
 expect $'kcal\\ \\(kilocalorie\\)' '--convert 1 kcal\ \(ki' 'kcal\ \(ki'
+# Several names that do not continue what was typed: an empty reply keeps it
+# from being cut to what they have in common, and bash lists them.
+expect $'\nft/min\nft\xc2\xb3/min\nft-lb/min' '--convert 1 ft\ min' 'ft\ min'
+expect $'\n\xc2\xb0Kelvin\n\xc2\xb0Celsius\n\xc2\xb0Rankine\n\xc2\xb0Fahrenheit' $'--convert 1 \xc2\xb0F deg'
 # Both spellings: the one typed continues.
 expect $'litre\nlitre/km\nlitre/mile' '--convert 1 litr'
 expect $'liter\nliter/km\nliter/mile' '--convert 1 lite'
