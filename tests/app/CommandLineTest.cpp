@@ -41,7 +41,8 @@ protected:
         QProcess process;
         process.setProcessEnvironment(TerminalEnvironment(locale, home.path()));
         process.start(QStringLiteral(TAVRIX_EXECUTABLE), arguments);
-        EXPECT_TRUE(process.waitForFinished(60000)) << "tavrix " << arguments.join(' ').toStdString();
+        EXPECT_TRUE(process.waitForFinished(60000))
+            << "tavrix " << arguments.join(' ').left(200).toStdString();
         EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
         return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
                 QString::fromUtf8(process.readAllStandardError())};
@@ -79,6 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
         ConvertCase{"C", {"1", "knot", "km/hour"}, "1.852000\n"},
         ConvertCase{"C", {"1", "inch", "mm", "--decimals", "2"}, "25.40\n"},
         ConvertCase{"C", {"1", "inch", "mm", "--decimals=0"}, "25\n"},
+        ConvertCase{"C", {"1", "inch", "mm", "--decimals", "16"}, "25.4000000000000000\n"},
         ConvertCase{"C", {"1", "mile", "m", "--format", "grouped", "--decimals", "0"}, "1,609\n"},
         ConvertCase{"C", {"1", "km", "mm", "--format", "scientific"}, "1.00000000000000E+0006\n"},
         // Temperatures take negative values: -40 is the same in both scales.
@@ -207,12 +209,17 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CommandLine, AnEnormousArgumentIsQuotedCutShort) {
     const QString digits(100000, '9');
     const QString words = QStringLiteral("ft min ").repeated(10000) + "qqq";
+    // Cut where a character starts, whatever its length in bytes: two, three or four.
+    const QString signs = QStringLiteral("\u00B0\u20AC\U0001D400").repeated(10000); // 90,000 bytes
     for (const QStringList& arguments :
          {QStringList{"--convert", digits, "m", "ft"}, QStringList{"--convert", "1", words, "m"},
-          QStringList{"--list", words}}) {
+          QStringList{"--list", words}, QStringList{"--convert", "1", "kg", signs},
+          QStringList{"--convert", "1", "kg", "x" + signs},
+          QStringList{"--convert", "1", "kg", "xy" + signs}}) {
         const Outcome result = run(arguments);
         EXPECT_EQ(result.exitCode, 2);
         EXPECT_LT(result.err.size(), 1000) << result.err.left(200).toStdString();
+        EXPECT_FALSE(result.err.contains(QChar::ReplacementCharacter)) << result.err.left(200).toStdString();
         EXPECT_TRUE(result.err.contains(QStringLiteral("\u2026\" (")) &&
                     result.err.contains(QStringLiteral(" bytes)")))
             << result.err.left(200).toStdString();
