@@ -63,28 +63,6 @@ bool ReadsAsOtherUtf8(const QByteArray& bytes) {
     return !ascii && bytes.isValidUtf8();
 }
 
-QStringList SplitLines(const QString& text) {
-    QStringList lines;
-    qsizetype start = 0;
-    while (start < text.size()) {
-        const qsizetype end = text.indexOf(CarriageReturn, start);
-        if (end < 0) {
-            lines << text.sliced(start);
-            break;
-        }
-        lines << text.sliced(start, end - start);
-        start = end + 1;
-        if (start < text.size() && text.at(start) == LineFeed) {
-            ++start;
-        }
-    }
-    return lines;
-}
-
-} // namespace
-
-namespace {
-
 // The text of `bytes` in runs of whole lines of about 64 KB: the file read
 // as UTF-8 if it is valid UTF-8 as a whole, as the code page otherwise. A
 // run ends after a CR (and the LF after it), never part of a UTF-8
@@ -117,12 +95,6 @@ void ForEachDecodedRun(QByteArrayView bytes, const std::function<void(QString)>&
 }
 
 } // namespace
-
-QStringList ReadLogFileBytes(QByteArrayView bytes) {
-    QStringList lines;
-    ForEachDecodedRun(bytes, [&lines](const QString& text) { lines += SplitLines(text); });
-    return lines;
-}
 
 void ForEachLogLineRun(QByteArrayView bytes, const std::function<void(QStringView)>& take) {
     ForEachDecodedRun(bytes, [&take](QString text) {
@@ -161,14 +133,6 @@ QByteArray LogFileText::bytes() const {
         return *bytes;
     }
     return text_.toUtf8();
-}
-
-QByteArray LogFileBytes(const QStringList& lines) {
-    LogFileText file;
-    for (const QString& line : lines) {
-        file.addLine(line);
-    }
-    return file.bytes();
 }
 
 } // namespace tavrix

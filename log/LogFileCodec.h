@@ -11,28 +11,21 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 
 namespace tavrix {
 
-// A line ends at a CR, and an LF right after that CR belongs to the line
-// end; a lone LF stays a character of its line; the byte 0x1A ends the file.
-// A last line without a line end counts too.
-QStringList ReadLogFileBytes(QByteArrayView bytes);
-
-// The same lines handed to `take` in runs of whole lines of about 64 KB,
+// The file's lines handed to `take` in runs of whole lines of about 64 KB,
 // lines separated by "\n", as the log field takes them; no run for an
-// empty file. A lone LF, a character of its line in the file, ends a line
-// here. Read in runs, a file of hundreds of thousands of lines is never
-// held as text whole.
+// empty file. A line ends at a CR, and an LF right after that CR belongs to
+// the line end; a lone LF ends a line in the field too; the byte 0x1A ends
+// the file; a last line without a line end counts. Read in runs, a file of
+// hundreds of thousands of lines is never held as text whole.
 void ForEachLogLineRun(QByteArrayView bytes, const std::function<void(QStringView)>& take);
 
-// Every line followed by CR LF; an empty log gives no bytes at all.
-QByteArray LogFileBytes(const QStringList& lines);
-
-// The same, line by line, for logs too long to list first.
+// A file's bytes, written line by line: every line followed by CR LF; an
+// empty log gives no bytes at all.
 class LogFileText {
 public:
     void addLine(QStringView line);
