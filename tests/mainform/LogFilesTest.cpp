@@ -119,6 +119,13 @@ TEST_F(LogFiles, CancelledDialogsDoNothing) {
     EXPECT_EQ(logLines(), QStringList({"kept"}));
 }
 
+// A file of `size` zero bytes that takes no room on the disk.
+void MakeSparseFile(const QString& path, qint64 size) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(size));
+}
+
 struct UnreadableFile {
     const char* name;
     const char* reason;
@@ -142,24 +149,21 @@ TEST_P(UnreadableLogFile, GivesTheErrorBoxAndLeavesTheLogAlone) {
 
 INSTANTIATE_TEST_SUITE_P(
     LogFiles, UnreadableLogFile,
-    ::testing::Values(UnreadableFile{"Missing", "No such file or directory", [](const QString&) {}},
-                      UnreadableFile{"Folder", "Not a regular file",
-                                     [](const QString& path) { ASSERT_TRUE(QDir().mkdir(path)); }},
-                      UnreadableFile{"Fifo", "Not a regular file",
-                                     [](const QString& path) {
-                                         ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-                                     }},
-                      UnreadableFile{"Binary", "It holds binary data, not a results log.",
-                                     [](const QString& path) {
-                                         WriteFile(path, QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
-                                     }},
-                      UnreadableFile{"Huge", "It holds 200 MB; a results log file may hold at most 16 MB.",
-                                     [](const QString& path) {
-                                         QFile file(path);
-                                         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-                                         ASSERT_TRUE(
-                                             file.resize(200LL * 1024 * 1024)); // sparse: no disk used
-                                     }}),
+    ::testing::Values(
+        UnreadableFile{"Missing", "No such file or directory", [](const QString&) {}},
+        UnreadableFile{"Folder", "Not a regular file",
+                       [](const QString& path) { ASSERT_TRUE(QDir().mkdir(path)); }},
+        UnreadableFile{
+            "Fifo", "Not a regular file",
+            [](const QString& path) { ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0); }},
+        UnreadableFile{
+            "Binary", "It holds binary data, not a results log.",
+            [](const QString& path) { WriteFile(path, QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)); }},
+        UnreadableFile{"Huge", "It holds more than 16 MB; a results log file may hold at most 16 MB.",
+                       [](const QString& path) { MakeSparseFile(path, 200LL * 1024 * 1024); }},
+        UnreadableFile{"OneByteOverTheLimit",
+                       "It holds more than 16 MB; a results log file may hold at most 16 MB.",
+                       [](const QString& path) { MakeSparseFile(path, 16LL * 1024 * 1024 + 1); }}),
     [](const ::testing::TestParamInfo<UnreadableFile>& test) { return std::string(test.param.name); });
 
 TEST_F(LogFiles, UnwritableFolderKeepsTheOldFile) {
