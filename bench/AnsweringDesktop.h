@@ -32,7 +32,7 @@ public:
     void showHelp(tavrix::HelpView) override {}
     void startMail(const tavrix::MailMessage&, std::function<void(const tavrix::MailLaunch&)>) override {}
     void setClipboard(const QByteArray&, const QByteArray&) override {}
-    std::unique_ptr<tavrix::Progress> startProgress(const QString&) override {
+    std::unique_ptr<tavrix::Progress> startProgress(const QString&, const QString&) override {
         struct CarriesOn final : tavrix::Progress {
             bool carryOn(double) override { return true; }
         };

@@ -32,8 +32,8 @@ void TFormTavrix::BitBtnOpenLogFileClick() {
     }
     logFileFolder_ = QFileInfo(path).absolutePath();
     // Cancelled, the log is as it was.
-    const std::unique_ptr<Progress> progress =
-        desktop_.startProgress(QStringLiteral("Opening the results log file..."));
+    const std::unique_ptr<Progress> progress = desktop_.startProgress(
+        QStringLiteral("Opening the results log file"), QStringLiteral("Opening the results log file..."));
     AppendResultsLogRuns(
         *ui->MemoResultsLog, [&reading](const auto& take) { ForEachLogLineRun(reading.bytes, take); },
         *progress, reading.bytes.size());
@@ -46,7 +46,8 @@ void TFormTavrix::BitBtnSaveLogFileClick() {
         return;
     }
     // Cancelled, nothing is written: the file that was there stays as it was.
-    std::unique_ptr<Progress> progress = desktop_.startProgress(QStringLiteral("Saving the results log..."));
+    std::unique_ptr<Progress> progress = desktop_.startProgress(QStringLiteral("Saving the results log"),
+                                                                QStringLiteral("Saving the results log..."));
     LogFileText file;
     if (!ForEachResultsLogLine(
             *ui->MemoResultsLog, [&file](QStringView line) { file.addLine(line); }, *progress)) {

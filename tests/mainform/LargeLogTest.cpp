@@ -235,6 +235,10 @@ TEST_F(LargeLog, CancelledWorkLeavesTheLogAndTheFilesAsTheyWere) {
         desktop.progressLabels(),
         QStringList({"Saving the results log...", "Copying the results log...", "Printing the results log...",
                      "Opening the results log file...", "Opening the results log file..."}));
+    // Each window says what it does, where a task switcher or a screen reader names it.
+    EXPECT_EQ(desktop.progressTitles(),
+              QStringList({"Saving the results log", "Copying the results log", "Printing the results log",
+                           "Opening the results log file", "Opening the results log file"}));
     setLogLines(lines);
     open(pathOf("many.TVRX"));
     EXPECT_EQ(logLines().size(), 2 + 100'000) << "opened whole when not cancelled";

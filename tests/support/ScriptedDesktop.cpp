@@ -253,7 +253,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<Progress> ScriptedDesktop::startProgress(const QString& label) {
+std::unique_ptr<Progress> ScriptedDesktop::startProgress(const QString& title, const QString& label) {
+    progressTitles_ << title;
     progressLabels_ << label;
     return std::make_unique<ScriptedProgress>(std::exchange(cancelAtCall_, 0));
 }

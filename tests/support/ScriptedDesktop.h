@@ -116,7 +116,8 @@ public:
     // The person cancels the next long work at its `call`th carryOn() (from
     // 1); until then every piece of work carries on.
     void cancelProgressAt(int call) { cancelAtCall_ = call; }
-    // The labels of every piece of long work started, in order.
+    // The titles and labels of every piece of long work started, in order.
+    const QStringList& progressTitles() const { return progressTitles_; }
     const QStringList& progressLabels() const { return progressLabels_; }
 
     // Fails the test for every expectation not yet used, and forgets them.
@@ -141,7 +142,7 @@ public:
     void showHelp(HelpView view) override;
     void startMail(const MailMessage& message, std::function<void(const MailLaunch&)> finished) override;
     void setClipboard(const QByteArray& text, const QByteArray& html) override;
-    std::unique_ptr<Progress> startProgress(const QString& label) override;
+    std::unique_ptr<Progress> startProgress(const QString& title, const QString& label) override;
     int execModal(QDialog& dialog) override;
     QLocale locale() const override { return locale_; }
     // English as written in the United Kingdom unless a test needs another.
@@ -190,6 +191,7 @@ private:
     std::deque<Expectation> expected_;
     std::vector<Call> calls_;
     std::vector<MailMessage> mails_;
+    QStringList progressTitles_;
     QStringList progressLabels_;
     int cancelAtCall_ = 0;
     QLocale locale_{QLocale::English, QLocale::UnitedKingdom};
