@@ -99,7 +99,9 @@ public:
 
     void expectInformation(const QString& text);
     void expectConfirm(const QString& text, bool answerYes);
-    void expectError(const QString& text);
+    // A real box runs the event loop until the person closes it:
+    // `whileShown` runs in its place, to process events the way it does.
+    void expectError(const QString& text, std::function<void()> whileShown = {});
     void expectMessage(const QString& caption, const QString& text);
     // The path the person picks; empty for Cancel.
     void expectOpenFile(const QString& answerPath);
@@ -126,6 +128,8 @@ public:
     // event loop (mail, opening an address) need it processed first.
     bool allMet() const { return expected_.empty(); }
     const std::vector<Call>& calls() const { return calls_; }
+    // The folder each file dialog started in, in order.
+    const QStringList& dialogFolders() const { return dialogFolders_; }
     // Every message handed to startMail, in order.
     const std::vector<MailMessage>& mails() const { return mails_; }
     static QString kindName(Kind kind);
@@ -177,6 +181,7 @@ private:
         PrinterSetup printerSetup;
         // Gives the value execModal returns, or none for dialog.result().
         std::function<std::optional<int>(QDialog&)> modalScript;
+        std::function<void()> whileShown;
     };
 
     void queue(Expectation expectation) { expected_.push_back(std::move(expectation)); }
@@ -191,6 +196,7 @@ private:
     std::deque<Expectation> expected_;
     std::vector<Call> calls_;
     std::vector<MailMessage> mails_;
+    QStringList dialogFolders_;
     QStringList progressTitles_;
     QStringList progressLabels_;
     int cancelAtCall_ = 0;
