@@ -46,5 +46,7 @@ int main(int argc, char* argv[]) {
     tavrix::CloseOnTerminationSignal(windows.mainWindow);
 
     windows.mainWindow.show();
+    // The results log files the desktop's file manager hands over.
+    windows.mainWindow.OpenResultsLogFiles(QApplication::arguments().mid(1));
     return QApplication::exec();
 }

@@ -115,6 +115,9 @@ bool NumericKeyFilter::swallowKey(const QKeyEvent& key) {
             paste(QGuiApplication::clipboard()->text());
         return true;
     }
+    // Selecting the whole field changes no text: the field does it.
+    if (key.matches(QKeySequence::SelectAll))
+        return false;
     const std::optional<QChar> typed = TypedCharacter(key);
     if (!typed)
         return false;

@@ -25,7 +25,8 @@ namespace tavrix {
 //   shown through the desktop's information box.
 // - Keys that carry no text (arrows, Home, Delete, Escape ...) pass untouched.
 // - Ctrl with a letter counts as its control character (Ctrl+V is 22), which
-//   the rules swallow, whatever text the platform attaches.
+//   the rules swallow, whatever text the platform attaches; but Select All
+//   (Ctrl+A) reaches the field and selects its whole text.
 // - Text pasted by Ctrl+V, Shift+Insert, the context menu's Paste, the
 //   middle mouse button (the X11 selection) or dropped on the field goes in
 //   whole when the text it makes could have been typed, and is refused

@@ -24,6 +24,10 @@ BlockKind KindOf(const QTextBlock& block) {
     }
 }
 
+void CountRows(QTextBlock block) {
+    block.setLineCount(static_cast<int>(block.text().count(LineSeparator)) + 1);
+}
+
 QString TextOf(const QString& blockText, BlockKind kind) {
     switch (kind) {
     case Lines:
@@ -59,10 +63,7 @@ void BlockWriter::add(const QString& text, BlockKind kind) {
     at_.insertText(text);
     QTextBlock block = at_.block();
     block.setUserState(kind);
-    // The rows the block will take once laid out, about: a field lays out
-    // only the blocks it shows and counts one row for each other, and its
-    // scroll bar goes by these counts.
-    block.setLineCount(static_cast<int>(text.count(LineSeparator)) + 1);
+    CountRows(block);
 }
 
 void BlockFiller::add(QStringView text) {

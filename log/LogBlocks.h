@@ -40,6 +40,11 @@ inline constexpr qsizetype CharactersPerBlock = 4096;
 
 BlockKind KindOf(const QTextBlock& block);
 
+// Tells the field the rows `block` will take once laid out, about: a field
+// lays out only the blocks it shows and counts one row for each other, and
+// its scroll bar goes by these counts.
+void CountRows(QTextBlock block);
+
 // The text a block stands for: separators between lines as "\n", those
 // between pieces of a line gone.
 QString TextOf(const QString& blockText, BlockKind kind);

@@ -27,9 +27,11 @@ LogFileReading ReadLogFile(const QString& path, qint64 maxBytes) {
         return {{}, CannotRead(path, file.errorMessage)};
     }
     if (file.truncated()) {
+        // Not its size in whole megabytes: a byte over the limit is neither
+        // "17 MB" (rounded up) nor "16 MB" (rounded down, within the limit).
         return {{},
-                CannotRead(path, QStringLiteral("It holds %1 MB; a results log file may hold at most %2 MB.")
-                                     .arg((file.size + BytesPerMegabyte - 1) / BytesPerMegabyte)
+                CannotRead(path, QStringLiteral("It holds more than %1 MB; a results log file may hold at "
+                                                "most %1 MB.")
                                      .arg(maxBytes / BytesPerMegabyte))};
     }
     if (file.bytes.contains('\0')) {

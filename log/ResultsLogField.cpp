@@ -4,6 +4,7 @@
 #include "LogRows.h"
 
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -34,6 +35,57 @@ LongLineWriter PiecesOf(const LogRows& rows) {
 struct Unwatched final : Progress {
     bool carryOn(double) override { return true; }
 };
+
+enum class LineForTheNext {
+    // The empty line where the next one goes follows what is written.
+    Added,
+    // What is written ends as it ends.
+    AsWritten
+};
+
+// Writes the text `runs` hands over after the log's last line, as one edit,
+// telling `progress` after each run of about `size` characters in all.
+// Whether anything was written; nothing when the person cancelled, and then
+// the log is as it was.
+std::optional<bool> WriteAfterLog(QPlainTextEdit& field, const std::function<void(const TakeLineRun&)>& runs,
+                                  Progress& progress, qsizetype size, LineForTheNext next) {
+    QTextDocument& document = *field.document();
+    // What to go back to when the person cancels.
+    const int oldEnd = document.characterCount() - 1;
+    const int oldLastState = document.lastBlock().userState();
+    const LogRows rows(field);
+    QTextCursor end(&document);
+    end.movePosition(QTextCursor::End);
+    bool written = false;
+    bool cancelled = false;
+    qsizetype done = 0;
+    {
+        BlockWriter writer(end);
+        runs([&](QStringView run, bool lineGoesOn) {
+            if (cancelled) {
+                return;
+            }
+            WriteLines(writer, run, PiecesOf(rows), lineGoesOn);
+            written = true;
+            done += run.size() + 1;
+            writer.settle();
+            cancelled = !progress.carryOn(std::min(1.0, double(done) / double(std::max<qsizetype>(size, 1))));
+        });
+        if (written && !cancelled && next == LineForTheNext::Added) {
+            writer.add(QString(), Lines);
+        }
+    }
+    if (cancelled) {
+        QTextCursor added(&document);
+        added.setPosition(oldEnd);
+        added.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        added.removeSelectedText();
+        document.lastBlock().setUserState(oldLastState);
+        CountRows(document.lastBlock());
+        return std::nullopt;
+    }
+    return written;
+}
 
 } // namespace
 
@@ -115,56 +167,38 @@ void AppendResultsLogLines(QPlainTextEdit& field, const QStringList& lines) {
 bool AppendResultsLogRuns(QPlainTextEdit& field,
                           const std::function<void(const std::function<void(QStringView)>&)>& runs,
                           Progress& progress, qsizetype size) {
-    QTextDocument& document = *field.document();
-    // What to go back to when the person cancels.
-    const int oldEnd = document.characterCount() - 1;
-    const int oldLastState = document.lastBlock().userState();
-    const LogRows rows(field);
-    QTextCursor end(&document);
-    end.movePosition(QTextCursor::End);
-    bool appended = false;
-    bool cancelled = false;
-    qsizetype done = 0;
-    {
-        BlockWriter writer(end);
-        runs([&](QStringView run) {
-            if (cancelled) {
-                return;
-            }
-            WriteLines(writer, run, PiecesOf(rows));
-            appended = true;
-            done += run.size() + 1;
-            writer.settle();
-            cancelled = !progress.carryOn(std::min(1.0, double(done) / double(std::max<qsizetype>(size, 1))));
-        });
-        // The empty line where the next one goes.
-        if (appended && !cancelled) {
-            writer.add(QString(), Lines);
-        }
-    }
-    if (cancelled) {
-        QTextCursor added(&document);
-        added.setPosition(oldEnd);
-        added.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-        added.removeSelectedText();
-        document.lastBlock().setUserState(oldLastState);
+    const std::optional<bool> appended = WriteAfterLog(
+        field, [&runs](const TakeLineRun& take) { runs([&take](QStringView run) { take(run, false); }); },
+        progress, size, LineForTheNext::Added);
+    if (!appended) {
         return false;
     }
-    if (appended) {
+    if (*appended) {
         field.moveCursor(QTextCursor::End);
         field.ensureCursorVisible();
     }
     return true;
 }
 
-void ReplaceResultsLog(QPlainTextEdit& field, const std::function<void(const TakeLineRun&)>& runs) {
-    field.clear();
-    field.document()->firstBlock().setUserState(Lines);
-    const LogRows rows(field);
-    BlockWriter writer{QTextCursor(field.document())};
-    runs([&writer, &rows](QStringView run, bool lineGoesOn) {
-        WriteLines(writer, run, PiecesOf(rows), lineGoesOn);
-    });
+bool ReplaceResultsLog(QPlainTextEdit& field, const std::function<void(const TakeLineRun&)>& runs,
+                       Progress& progress, qsizetype size) {
+    QTextDocument& document = *field.document();
+    const int top = field.verticalScrollBar()->value();
+    // The new text starts in the log's last block if that is empty, after it
+    // otherwise; before it, the old log stays until the new one is whole.
+    const QTextBlock last = document.lastBlock();
+    const int newStart = last.text().isEmpty() ? last.position() : document.characterCount();
+    if (!WriteAfterLog(field, runs, progress, size, LineForTheNext::AsWritten).has_value()) {
+        return false;
+    }
+    QTextCursor old(&document);
+    // All of it when nothing new came after a last line that was not empty.
+    old.setPosition(std::min(newStart, document.characterCount() - 1), QTextCursor::KeepAnchor);
+    old.removeSelectedText();
+    // The new first block took the old one's place, and lost its count of rows.
+    CountRows(document.firstBlock());
+    field.verticalScrollBar()->setValue(top);
+    return true;
 }
 
 void RemoveSelectedLogText(QPlainTextEdit& field) {

@@ -50,8 +50,12 @@ bool AppendResultsLogRuns(QPlainTextEdit& field,
                           const std::function<void(const std::function<void(QStringView)>&)>& runs,
                           Progress& progress, qsizetype size);
 
-// Replaces the log by the text `runs` hands over, run by run, to the function it is given.
-void ReplaceResultsLog(QPlainTextEdit& field, const std::function<void(const TakeLineRun&)>& runs);
+// Replaces the log by the text `runs` hands over, run by run, to the
+// function it is given, about `size` characters in all; the log keeps its
+// scroll position. Tells `progress` along the way; when the person cancels,
+// the log is left as it was and the answer is false.
+bool ReplaceResultsLog(QPlainTextEdit& field, const std::function<void(const TakeLineRun&)>& runs,
+                       Progress& progress, qsizetype size);
 
 // Removes the text selected in the field.
 void RemoveSelectedLogText(QPlainTextEdit& field);

@@ -41,25 +41,41 @@ TFormOVConvert_LogText::TFormOVConvert_LogText(Desktop& desktop, QWidget* parent
 
 TFormOVConvert_LogText::~TFormOVConvert_LogText() = default;
 
-void TFormOVConvert_LogText::setLog(const QTextDocument& log) {
+bool TFormOVConvert_LogText::setLog(const QTextDocument& log, Progress& progress) {
     clearLog();
     QPlainTextEdit& memo = *ui->Memo_TextToResultsLog;
     // Undo takes back the person's own changes, not the filling.
     memo.setUndoRedoEnabled(false);
+    bool cancelled = false;
     {
         BlockWriter writer{QTextCursor(memo.document())};
         // Block for block; the pieces of a long line without their
         // separators, each block wrapped by the field, and editing goes on
         // across them as in one line.
+        const double blocks = log.blockCount();
         for (QTextBlock block = log.begin(); block.isValid(); block = block.next()) {
+            cancelled = !progress.carryOn(block.blockNumber() / blocks);
+            if (cancelled) {
+                break;
+            }
             const BlockKind kind = KindOf(block);
             const bool pieces = kind == PiecesGoingOn || kind == LastPieces;
             writer.add(pieces ? TextOf(block.text(), kind) : block.text(), pieces ? Lines : kind);
         }
     }
-    // A mark at the start of each block that goes on with the line before:
-    // typing there, or an Enter, leaves it at the start of what goes on.
-    QTextBlock shown = memo.document()->begin();
+    if (cancelled) {
+        clearLog();
+    } else {
+        markLinesGoingOn(log);
+    }
+    memo.setUndoRedoEnabled(true);
+    return !cancelled;
+}
+
+// A mark at the start of each block that goes on with the line before:
+// typing there, or an Enter, leaves it at the start of what goes on.
+void TFormOVConvert_LogText::markLinesGoingOn(const QTextDocument& log) {
+    QTextBlock shown = ui->Memo_TextToResultsLog->document()->begin();
     for (QTextBlock block = log.begin(); block.isValid() && shown.isValid();
          block = block.next(), shown = shown.next()) {
         if (KindOf(block) == PiecesGoingOn && shown.next().isValid()) {
@@ -68,7 +84,10 @@ void TFormOVConvert_LogText::setLog(const QTextDocument& log) {
             lineGoesOn_.push_back(mark);
         }
     }
-    memo.setUndoRedoEnabled(true);
+}
+
+qsizetype TFormOVConvert_LogText::textSize() const {
+    return ui->Memo_TextToResultsLog->document()->characterCount();
 }
 
 void TFormOVConvert_LogText::forEachLineRun(const TakeLineRun& take) const {

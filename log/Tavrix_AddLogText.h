@@ -21,6 +21,7 @@ class QTextDocument;
 namespace tavrix {
 
 class Desktop;
+class Progress;
 
 class TFormOVConvert_LogText : public QDialog {
     Q_OBJECT
@@ -30,10 +31,13 @@ public:
     ~TFormOVConvert_LogText() override;
 
     // The results log the dialog opens with: the log field's document, as
-    // LogBlocks.h tells.
-    void setLog(const QTextDocument& log);
-    // What it holds when it closes, handed to `take` run by run.
+    // LogBlocks.h tells. Tells `progress` along the way; false, with the
+    // dialog emptied, when the person cancelled.
+    bool setLog(const QTextDocument& log, Progress& progress);
+    // What it holds when it closes, handed to `take` run by run, and about
+    // how many characters that makes.
     void forEachLineRun(const TakeLineRun& take) const;
+    qsizetype textSize() const;
     // Lets go of the text, which may run to megabytes.
     void clearLog();
 
@@ -48,6 +52,8 @@ public slots:
     void BitBtn_AddTextCancelClick();
 
 private:
+    void markLinesGoingOn(const QTextDocument& log);
+
     std::unique_ptr<Ui::TFormOVConvert_LogText> ui;
     Desktop& desktop_;
     bool logTextAccepted_ = false;

@@ -4,6 +4,8 @@
 #include "Tavrix_MainForm.h"
 #include "ui_Tavrix_MainForm.h"
 
+#include <QLineEdit>
+
 namespace tavrix {
 
 namespace {
@@ -69,11 +71,17 @@ void TFormTavrix::nameControlsForScreenReaders() {
           ui->BitBtnCalculatorStringToLog, ui->BitBtnAddNoteToLog}) {
         button->setAccessibleName(button->toolTip());
     }
+    // On Linux a screen reader names a combo box after the label that is its
+    // buddy, not after its accessible name: that is the value it shows ("6").
+    // Its field, which holds the keyboard focus, is named for itself.
+    ui->LabelDecimalPlaces->setBuddy(ui->ComboBoxDecimalPlaces);
+    ui->ComboBoxDecimalPlaces->lineEdit()->setAccessibleName(ui->LabelDecimalPlaces->text());
     ui->ClientArea->setAccessibleName(windowTitle());
     ui->MainMenu1->setAccessibleName(QStringLiteral("Menu bar"));
-    // A menu that drops down is a window of its own, named after its title.
+    // A menu that drops down is a window of its own, named after its title
+    // without the mark of its Alt key.
     for (QMenu* menu : {ui->File1, ui->Edit1, ui->Settings1, ui->Help1}) {
-        menu->setAccessibleName(menu->title());
+        menu->setAccessibleName(QString(menu->title()).remove(QLatin1Char('&')));
     }
 }
 

@@ -64,9 +64,20 @@ void TFormTavrix::showBrandingPictures() {
 }
 
 void TFormTavrix::armSplash(int switchOffMs) {
+    splashSwitchOffMs_ = switchOffMs;
     TimerSplashShow->start(SplashDelayMs);
     if (splash_ != nullptr)
         splash_->setSwitchOffInterval(switchOffMs);
+}
+
+void TFormTavrix::holdSplashDuring(const std::function<void()>& work) {
+    const bool due = TimerSplashShow->isActive();
+    TimerSplashShow->stop();
+    work();
+    if (due) {
+        // Its switch-off countdown starts afresh with it.
+        armSplash(splashSwitchOffMs_);
+    }
 }
 
 void TFormTavrix::TimerSplashShowTimer() {

@@ -21,20 +21,34 @@ const QString LogFileExtension = QStringLiteral("TVRX");
 void TFormTavrix::BitBtnOpenLogFileClick() {
     const QString path =
         desktop_.openFileName(QStringLiteral("Open Results Log file"), logFileFolder_, LogFileFilter);
-    if (path.isEmpty()) {
-        return;
+    if (!path.isEmpty()) {
+        appendLogFile(path);
     }
+}
+
+void TFormTavrix::OpenResultsLogFiles(const QStringList& paths) {
+    holdSplashDuring([this, &paths] {
+        for (const QString& path : paths) {
+            // One that cannot be read does not keep the others out; a Cancel does.
+            if (!appendLogFile(path)) {
+                return;
+            }
+        }
+    });
+}
+
+bool TFormTavrix::appendLogFile(const QString& path) {
     // The whole file is read before the log changes, so a failure leaves it as it was.
     const LogFileReading reading = ReadLogFile(path);
     if (!reading.problem.isEmpty()) {
         desktop_.showError(reading.problem);
-        return;
+        return true;
     }
     logFileFolder_ = QFileInfo(path).absolutePath();
     // Cancelled, the log is as it was.
-    const std::unique_ptr<Progress> progress =
-        desktop_.startProgress(QStringLiteral("Opening the results log file..."));
-    AppendResultsLogRuns(
+    const std::unique_ptr<Progress> progress = desktop_.startProgress(
+        QStringLiteral("Opening the results log file"), QStringLiteral("Opening the results log file..."));
+    return AppendResultsLogRuns(
         *ui->MemoResultsLog, [&reading](const auto& take) { ForEachLogLineRun(reading.bytes, take); },
         *progress, reading.bytes.size());
 }
@@ -46,7 +60,8 @@ void TFormTavrix::BitBtnSaveLogFileClick() {
         return;
     }
     // Cancelled, nothing is written: the file that was there stays as it was.
-    std::unique_ptr<Progress> progress = desktop_.startProgress(QStringLiteral("Saving the results log..."));
+    std::unique_ptr<Progress> progress = desktop_.startProgress(QStringLiteral("Saving the results log"),
+                                                                QStringLiteral("Saving the results log..."));
     LogFileText file;
     if (!ForEachResultsLogLine(
             *ui->MemoResultsLog, [&file](QStringView line) { file.addLine(line); }, *progress)) {

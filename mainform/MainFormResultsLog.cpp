@@ -67,12 +67,27 @@ void TFormTavrix::BitBtnAddNoteToLogClick() {
     if (logTextDialog_ == nullptr) {
         return;
     }
-    logTextDialog_->setLog(*ui->MemoResultsLog->document());
+    // A log of megabytes takes a while to hand to the dialog and back.
+    const auto amending = [this] {
+        return desktop_.startProgress(QStringLiteral("Amending the results log"),
+                                      QStringLiteral("Amending the results log..."));
+    };
+    // Cancelled, the dialog does not open.
+    if (!logTextDialog_->setLog(*ui->MemoResultsLog->document(), *amending())) {
+        return;
+    }
     const QPoint at = frameGeometry().topLeft();
     logTextDialog_->ShowAtPosition(at.x() + 220, at.y() + 310);
     if (logTextDialog_->LogTextAccepted()) {
-        ReplaceResultsLog(*ui->MemoResultsLog,
-                          [this](const auto& take) { logTextDialog_->forEachLineRun(take); });
+        // Cancelled, the log is as it was. The dialog lets go of its text
+        // once handed over, before the old log goes.
+        ReplaceResultsLog(
+            *ui->MemoResultsLog,
+            [this](const auto& take) {
+                logTextDialog_->forEachLineRun(take);
+                logTextDialog_->clearLog();
+            },
+            *amending(), logTextDialog_->textSize());
     }
     // The dialog keeps no copy of a log that may run to megabytes.
     logTextDialog_->clearLog();

@@ -69,6 +69,11 @@ public:
     void loadSettings();
     void saveSettings() const;
 
+    // Appends the lines of each results log file, in order, as "Open Results
+    // Log file" does; for files named when the program starts, once the
+    // window is shown. The splash waits until they are in.
+    void OpenResultsLogFiles(const QStringList& paths);
+
     // The results log's lines as the field wraps them, and its whole text
     // with hard line breaks only (every line ended).
     QStringList resultsLogLines() const;
@@ -142,6 +147,13 @@ private:
     void createBranding();
     void showBrandingPictures();
     void armSplash(int switchOffMs);
+    // Runs `work` with the splash held back, then lets it show as it would
+    // have: over a box the work shows it would hide it, and its modal loop
+    // inside the work would hold the work up.
+    void holdSplashDuring(const std::function<void()>& work);
+    // Appends the lines of the log file at `path`, or says why it cannot be
+    // read; false when the person cancelled.
+    bool appendLogFile(const QString& path);
     void previewKeysOfEveryControl();
     void nameControlsForScreenReaders();
     void placeLabels();
@@ -188,6 +200,8 @@ private:
     TFormFindUnit* findUnit_ = nullptr;
     // Shows the splash once the window is up, and again for About.
     QTimer* TimerSplashShow = nullptr;
+    // How long the splash stays once it shows, as last armed.
+    int splashSwitchOffMs_ = 0;
     // Where the open and save dialogs of log files start: the folder of the
     // last file opened or saved.
     QString logFileFolder_;

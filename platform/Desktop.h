@@ -81,10 +81,11 @@ public:
     // to tens of megabytes, half as much in UTF-8.
     virtual void setClipboard(const QByteArray& text, const QByteArray& html) = 0;
 
-    // Starts watching work that `label` names: once it has run half a
+    // Starts watching work that `label` describes: once it has run half a
     // second, a progress window with Cancel shows until the returned object
-    // goes. Call its carryOn() often, at least every few milliseconds.
-    virtual std::unique_ptr<Progress> startProgress(const QString& label) = 0;
+    // goes. Its `title` says what the work is, in the task switcher and to
+    // a screen reader. Call carryOn() often, at least every few milliseconds.
+    virtual std::unique_ptr<Progress> startProgress(const QString& title, const QString& label) = 0;
 
     // Runs one of the program's own modal windows to its end; returns its result code.
     virtual int execModal(QDialog& dialog) = 0;

@@ -16,8 +16,8 @@ constexpr int Steps = 1000;
 
 } // namespace
 
-ProgressWindow::ProgressWindow(const QString& label, QWidget* parentWindow)
-    : label_(label), parentWindow_(parentWindow) {
+ProgressWindow::ProgressWindow(const QString& title, const QString& label, QWidget* parentWindow)
+    : title_(title), label_(label), parentWindow_(parentWindow) {
     started_.start();
     sinceEvents_.start();
 }
@@ -33,7 +33,7 @@ bool ProgressWindow::carryOn(double done) {
     sinceEvents_.restart();
     if (dialog_ == nullptr && started_.elapsed() >= ShowAfterMs) {
         dialog_ = new QProgressDialog(label_, QStringLiteral("Cancel"), 0, Steps, parentWindow_);
-        dialog_->setWindowTitle(QStringLiteral("Tavrix"));
+        dialog_->setWindowTitle(title_);
         dialog_->setWindowModality(Qt::WindowModal);
         dialog_->setAutoClose(false);
         dialog_->setAutoReset(false);

@@ -16,7 +16,7 @@ namespace tavrix {
 
 class ProgressWindow final : public Progress {
 public:
-    ProgressWindow(const QString& label, QWidget* parentWindow);
+    ProgressWindow(const QString& title, const QString& label, QWidget* parentWindow);
     ~ProgressWindow() override;
     ProgressWindow(const ProgressWindow&) = delete;
     ProgressWindow& operator=(const ProgressWindow&) = delete;
@@ -24,6 +24,7 @@ public:
     bool carryOn(double done) override;
 
 private:
+    QString title_;
     QString label_;
     QPointer<QWidget> parentWindow_;
     QElapsedTimer started_;

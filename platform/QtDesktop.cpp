@@ -142,8 +142,8 @@ void QtDesktop::setClipboard(const QByteArray& text, const QByteArray& html) {
     QGuiApplication::clipboard()->setMimeData(mime); // the clipboard takes ownership
 }
 
-std::unique_ptr<Progress> QtDesktop::startProgress(const QString& label) {
-    return std::make_unique<ProgressWindow>(label, parentWindow_);
+std::unique_ptr<Progress> QtDesktop::startProgress(const QString& title, const QString& label) {
+    return std::make_unique<ProgressWindow>(title, label, parentWindow_);
 }
 
 int QtDesktop::execModal(QDialog& dialog) {

@@ -44,7 +44,7 @@ public:
     void setClipboard(const QByteArray& text, const QByteArray& html) override;
 
     // A progress dialog over the main window, which takes no input while it shows.
-    std::unique_ptr<Progress> startProgress(const QString& label) override;
+    std::unique_ptr<Progress> startProgress(const QString& title, const QString& label) override;
     int execModal(QDialog& dialog) override;
     QLocale locale() const override;
 

@@ -65,6 +65,9 @@ grep -E '^[0-9]+ upgraded|^Setting up tavrix' "$apt_log" | tail -n 2
 grep -q '^text/x-tavrix-log$' "$root/usr/share/mime/types" ||
   { echo "package-check: the MIME database does not know the results log" >&2; exit 1; }
 echo "the MIME database knows text/x-tavrix-log"
+grep -q '^text/x-tavrix-log=.*com\.example\.Tavrix\.desktop' "$root/usr/share/applications/mimeinfo.cache" ||
+  { echo "package-check: the desktop database does not open results logs with Tavrix" >&2; exit 1; }
+echo "the desktop database opens text/x-tavrix-log with com.example.Tavrix.desktop"
 package_files=$(in_root dpkg -L tavrix)
 # The help engine's SQLite driver, a plug-in no linked library pulls in.
 [ -f "$root/usr/lib/x86_64-linux-gnu/qt6/plugins/sqldrivers/libqsqlite.so" ] ||

@@ -1,10 +1,12 @@
-// Enter on a focused button, and numbers typed into the Decimals box: the
-// keyboard user gets what a mouse user gets.
+// Enter on a focused button, numbers typed into the Decimals box, selecting
+// the value and opening the menus: the keyboard user gets what a mouse user
+// gets.
 #include "CalculatorKeyPad.h"
 #include "ResultsLogFixture.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QMenu>
 
 namespace tavrix {
 namespace {
@@ -97,6 +99,36 @@ TEST_F(KeyboardUse, TypedDecimalsCountOnEnterOrLeavingOrArePutBack) {
         EXPECT_EQ(box.currentIndex(), c.shown.toInt()) << c.typed.toStdString();
         EXPECT_EQ(result(), c.result) << c.typed.toStdString();
     }
+}
+
+// Ctrl+A is a command, not a character the number rules refuse: the whole
+// value is selected, and what is typed next replaces it.
+TEST_F(KeyboardUse, CtrlASelectsTheWholeValue) {
+    typeValue("12.5");
+    valueField().setCursorPosition(1);
+    PressKey(valueField(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(valueField().selectedText(), "12.5");
+    TypeText(valueField(), "7");
+    EXPECT_EQ(value(), "7");
+    EXPECT_TRUE(desktop.calls().empty());
+}
+
+// Each menu drops down from the keyboard with Alt and the letter its caption
+// marks, wherever the focus is.
+TEST_F(KeyboardUse, AltAndALetterOpenEachMenu) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const std::pair<Qt::Key, const char*> menus[] = {
+        {Qt::Key_F, "File1"}, {Qt::Key_E, "Edit1"}, {Qt::Key_S, "Settings1"}, {Qt::Key_H, "Help1"}};
+    for (const auto& [letter, name] : menus) {
+        valueField().setFocus();
+        PressKey(valueField(), letter, Qt::AltModifier);
+        QMenu& menu = control<QMenu>(name);
+        EXPECT_TRUE(QTest::qWaitFor([&menu] { return menu.isVisible(); }, 5000)) << name << " did not open";
+        menu.close();
+        ASSERT_TRUE(QTest::qWaitFor([&menu] { return !menu.isVisible(); }, 5000));
+    }
+    EXPECT_TRUE(desktop.calls().empty());
 }
 
 } // namespace

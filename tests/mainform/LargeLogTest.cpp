@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QPlainTextDocumentLayout>
 #include <QPrinter>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
 
@@ -196,6 +197,54 @@ TEST_F(LargeLog, AmendingALongLineKeepsItOneLineWhereverItIsTyped) {
     }
 }
 
+// Amending shows progress, as handing a log of megabytes to the dialog and
+// back takes a while. Cancelled before the dialog opens, it does not open;
+// cancelled after OK, the log is as it was, down to how the field holds it.
+TEST_F(LargeLog, CancelledAmendingLeavesTheLogAsItWas) {
+    setLogLines({"first", LongLine(20'000), "last"});
+    const auto held = [this] {
+        QStringList blocks;
+        for (QTextBlock block = logField().document()->begin(); block.isValid(); block = block.next()) {
+            blocks << QString::number(block.userState()) + ' ' + block.text();
+        }
+        return blocks;
+    };
+    const QStringList before = held();
+    const qsizetype amendingsBefore = desktop.progressTitles().size();
+
+    desktop.cancelProgressAt(1);
+    click("BitBtnAddNoteToLog"); // an amend dialog opening now would fail the test
+    EXPECT_EQ(held(), before);
+
+    desktop.expectModal([this](QDialog& dialog) {
+        Find<QPlainTextEdit>(dialog, "Memo_TextToResultsLog")
+            .setPlainText(QStringList(100, LongLine(5000)).join('\n'));
+        // After some of the new text is in the field.
+        desktop.cancelProgressAt(2);
+        Click(Find<QWidget>(dialog, "BitBtn_AddTextToResultsLog"));
+    });
+    click("BitBtnAddNoteToLog");
+    desktop.verify();
+    EXPECT_TRUE(held() == before);
+    EXPECT_EQ(desktop.progressTitles().mid(amendingsBefore),
+              QStringList(3, QStringLiteral("Amending the results log")));
+}
+
+// After OK the log shows the lines it showed before, not its top.
+TEST_F(LargeLog, AmendingKeepsTheLogWhereItWasScrolled) {
+    QStringList lines;
+    for (int line = 0; line < 1000; ++line) {
+        lines << QStringLiteral("%1 m = %2 cm").arg(line).arg(line * 100);
+    }
+    setLogLines(lines);
+    QScrollBar& scroll = *logField().verticalScrollBar();
+    ASSERT_GT(scroll.maximum(), 600);
+    scroll.setValue(500);
+    amendLogTo(logText() + "a note\n");
+    EXPECT_EQ(scroll.value(), 500);
+    EXPECT_EQ(logLines(), lines + QStringList{"a note"});
+}
+
 // The person cancels the work: nothing written, copied, printed or opened.
 TEST_F(LargeLog, CancelledWorkLeavesTheLogAndTheFilesAsTheyWere) {
     const QStringList lines{"1 m = 100 cm", "2 m = 200 cm"};
@@ -231,10 +280,18 @@ TEST_F(LargeLog, CancelledWorkLeavesTheLogAndTheFilesAsTheyWere) {
     open(pathOf("many.TVRX"));
     EXPECT_EQ(logText(), "");
 
-    EXPECT_EQ(
-        desktop.progressLabels(),
-        QStringList({"Saving the results log...", "Copying the results log...", "Printing the results log...",
-                     "Opening the results log file...", "Opening the results log file..."}));
+    // Each window says what it does, in its title where a task switcher or a
+    // screen reader names it, and as it goes; amending filled the log.
+    QStringList labels = desktop.progressLabels();
+    labels.removeAll("Amending the results log...");
+    EXPECT_EQ(labels, QStringList({"Saving the results log...", "Copying the results log...",
+                                   "Printing the results log...", "Opening the results log file...",
+                                   "Opening the results log file..."}));
+    QStringList titles = desktop.progressTitles();
+    titles.removeAll("Amending the results log");
+    EXPECT_EQ(titles,
+              QStringList({"Saving the results log", "Copying the results log", "Printing the results log",
+                           "Opening the results log file", "Opening the results log file"}));
     setLogLines(lines);
     open(pathOf("many.TVRX"));
     EXPECT_EQ(logLines().size(), 2 + 100'000) << "opened whole when not cancelled";

@@ -1,6 +1,9 @@
 // Results log files through the real main window: saving, opening (which
-// appends), the exact bytes, and every way a file can fail.
+// appends) by the dialog or when the program starts, the exact bytes, and
+// every way a file can fail.
 #include "ResultsLogFixture.h"
+#include "Tavrix_Branding_001.h"
+#include "Tavrix_Splash.h"
 #include "TestFiles.h"
 #include "UnwritableFolders.h"
 
@@ -28,6 +31,10 @@ protected:
         }
         ADD_FAILURE() << "no " << ScriptedDesktop::kindName(kind).toStdString();
         return {};
+    }
+    static QString cannotRead(const QString& path, const char* reason) {
+        return QStringLiteral("Cannot read the results log file \"%1\":\n%2")
+            .arg(QDir::toNativeSeparators(path), QString::fromUtf8(reason));
     }
     static QString cannotSave(const QString& path, const char* reason) {
         return QStringLiteral("Cannot save the results log file \"%1\":\n%2")
@@ -119,6 +126,13 @@ TEST_F(LogFiles, CancelledDialogsDoNothing) {
     EXPECT_EQ(logLines(), QStringList({"kept"}));
 }
 
+// A file of `size` zero bytes that takes no room on the disk.
+void MakeSparseFile(const QString& path, qint64 size) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(size));
+}
+
 struct UnreadableFile {
     const char* name;
     const char* reason;
@@ -135,32 +149,76 @@ TEST_P(UnreadableLogFile, GivesTheErrorBoxAndLeavesTheLogAlone) {
     setLogLines({"kept"});
     const QString path = pathOf(QStringLiteral("bad.TVRX"));
     GetParam().make(path);
-    open(path, QStringLiteral("Cannot read the results log file \"%1\":\n%2")
-                   .arg(QDir::toNativeSeparators(path), QString::fromUtf8(GetParam().reason)));
+    open(path, cannotRead(path, GetParam().reason));
     EXPECT_EQ(logLines(), QStringList({"kept"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     LogFiles, UnreadableLogFile,
-    ::testing::Values(UnreadableFile{"Missing", "No such file or directory", [](const QString&) {}},
-                      UnreadableFile{"Folder", "Not a regular file",
-                                     [](const QString& path) { ASSERT_TRUE(QDir().mkdir(path)); }},
-                      UnreadableFile{"Fifo", "Not a regular file",
-                                     [](const QString& path) {
-                                         ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-                                     }},
-                      UnreadableFile{"Binary", "It holds binary data, not a results log.",
-                                     [](const QString& path) {
-                                         WriteFile(path, QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
-                                     }},
-                      UnreadableFile{"Huge", "It holds 200 MB; a results log file may hold at most 16 MB.",
-                                     [](const QString& path) {
-                                         QFile file(path);
-                                         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-                                         ASSERT_TRUE(
-                                             file.resize(200LL * 1024 * 1024)); // sparse: no disk used
-                                     }}),
+    ::testing::Values(
+        UnreadableFile{"Missing", "No such file or directory", [](const QString&) {}},
+        UnreadableFile{"Folder", "Not a regular file",
+                       [](const QString& path) { ASSERT_TRUE(QDir().mkdir(path)); }},
+        UnreadableFile{
+            "Fifo", "Not a regular file",
+            [](const QString& path) { ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0); }},
+        UnreadableFile{
+            "Binary", "It holds binary data, not a results log.",
+            [](const QString& path) { WriteFile(path, QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)); }},
+        UnreadableFile{"Huge", "It holds more than 16 MB; a results log file may hold at most 16 MB.",
+                       [](const QString& path) { MakeSparseFile(path, 200LL * 1024 * 1024); }},
+        UnreadableFile{"OneByteOverTheLimit",
+                       "It holds more than 16 MB; a results log file may hold at most 16 MB.",
+                       [](const QString& path) { MakeSparseFile(path, 16LL * 1024 * 1024 + 1); }}),
     [](const ::testing::TestParamInfo<UnreadableFile>& test) { return std::string(test.param.name); });
+
+// Files handed over when the program starts, as the file manager does, go
+// into the log one after another as Open reads them: one that cannot be
+// read says why and the others still come in, a Cancel stops the rest; the
+// dialogs then start in the folder of the last one read.
+TEST_F(LogFiles, FilesGivenAtStartOpenInOrderAsOpenReadsThem) {
+    ASSERT_TRUE(QDir().mkdir(pathOf("a")) && QDir().mkdir(pathOf("b")));
+    WriteFile(pathOf("a/one.TVRX"), "1 m = 100 cm\r\n");
+    WriteFile(pathOf("b/two.TVRX"), "2 m = 200 cm\r\n3 m = 300 cm\r\n");
+    setLogLines({"kept"});
+    desktop.expectError(cannotRead(pathOf("missing.TVRX"), "No such file or directory"));
+    window.OpenResultsLogFiles({pathOf("a/one.TVRX"), pathOf("missing.TVRX"), pathOf("b/two.TVRX")});
+    desktop.verify();
+    EXPECT_EQ(logLines(), QStringList({"kept", "1 m = 100 cm", "2 m = 200 cm", "3 m = 300 cm"}));
+    desktop.expectOpenFile({});
+    click("BitBtnOpenLogFile");
+    EXPECT_EQ(desktop.dialogFolders().constLast(), pathOf("b"));
+
+    // Cancelled while the first opens: nothing of it, and the missing one
+    // after it is never read (its error box would fail the test).
+    desktop.cancelProgressAt(1);
+    window.OpenResultsLogFiles({pathOf("b/two.TVRX"), pathOf("missing.TVRX")});
+    EXPECT_EQ(logLines(), QStringList({"kept", "1 m = 100 cm", "2 m = 200 cm", "3 m = 300 cm"}));
+}
+
+// At start-up the splash waits for the files: over an error box it would
+// hide it, so it shows once the box is closed.
+TEST(FilesGivenAtStart, TheSplashWaitsUntilTheyAreIn) {
+    QTemporaryDir folder;
+    const DataPaths paths(folder.path());
+    ScriptedDesktop desktop;
+    TFormTavrix window(desktop, paths);
+    TFormTavrixSplash splash(desktop, SupplierWebAddress, &window);
+    window.attachSplash(splash);
+    window.show();
+    const QString missing = folder.filePath("missing.TVRX");
+    desktop.expectError(QStringLiteral("Cannot read the results log file \"%1\":\nNo such file or directory")
+                            .arg(QDir::toNativeSeparators(missing)),
+                        [&desktop] {
+                            // The person reads the box; the event loop runs meanwhile.
+                            QTest::qWait(300);
+                            EXPECT_EQ(desktop.calls().back().kind, ScriptedDesktop::Kind::Error)
+                                << "a window came while the box was up";
+                        });
+    desktop.expectModal([](QDialog& shown) { EXPECT_EQ(shown.objectName(), "FormTavrixSplash"); });
+    window.OpenResultsLogFiles({missing});
+    EXPECT_TRUE(QTest::qWaitFor([&desktop] { return desktop.allMet(); }, 10000)) << "no splash after the box";
+}
 
 TEST_F(LogFiles, UnwritableFolderKeepsTheOldFile) {
     WriteFile(pathOf("old.TVRX"), "old\r\n");

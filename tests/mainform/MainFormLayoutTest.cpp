@@ -70,19 +70,20 @@ QStringList MenuItems(const QMenu& menu) {
     return items;
 }
 
+// Each menu's caption marks the letter that opens it with Alt.
 TEST_F(MainWindowLayout, MenuTreeWithExactCaptions) {
     const std::vector<std::pair<QString, QStringList>> expected = {
-        {"File",
+        {"&File",
          {"Open Results Log file", "Save Results Log file", "-", "Email Results Log", "Print Results Log",
           "-", "Exit"}},
-        {"Edit",
+        {"&Edit",
          {"Clear Results log", "Copy Results Log to clipboard", "Delete selected text in Results Log", "-",
           "Edit text in Results Log", "Calculate entry for Results Log", "-", "Find unit..."}},
-        {"Settings",
+        {"&Settings",
          {"Small font size", "Medium font size", "Large font size", "-", "Use thousands separator in results",
           "Results in Scientific format", "-", "European spelling", "USA spelling", "-",
           "Restore default settings"}},
-        {"Help", {"Contents ...     ", "Index ...", "-", "About"}},
+        {"&Help", {"Contents ...     ", "Index ...", "-", "About"}},
     };
     const QList<QAction*> bar = window.menuBar()->actions();
     ASSERT_EQ(bar.size(), 6);

@@ -8,9 +8,11 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -233,6 +235,23 @@ TEST_F(ReadableWindows, AScreenReaderFindsANameForEveryControlMenuItemAndWindow)
     EXPECT_EQ(control("BitBtnCalculateEntry").accessibleName(), "Calculate value for entry");
     EXPECT_NE(control("ListBoxConvertCategory").accessibleDescription(), QString());
     EXPECT_TRUE(control("EditToValue").accessibleDescription().contains("result"));
+    // A menu reads as its caption, without the mark of its Alt key.
+    EXPECT_EQ(SpokenName(&control<QMenu>("Settings1")), "Settings");
+}
+
+// A combo box's own name is the value it shows ("6"): a screen reader on
+// Linux names it after the label related to it, and its field, which holds
+// the keyboard focus, by the field's own name.
+TEST_F(ReadableWindows, TheDecimalsListReadsAsDecimals) {
+    QComboBox& decimals = control<QComboBox>("ComboBoxDecimalPlaces");
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(&decimals);
+    ASSERT_NE(spoken, nullptr);
+    QStringList labels;
+    for (const auto& [label, relation] : spoken->relations(QAccessible::Label)) {
+        labels << label->text(QAccessible::Name);
+    }
+    EXPECT_EQ(labels, QStringList{"Decimals"});
+    EXPECT_EQ(SpokenName(decimals.lineEdit()), "Decimals");
 }
 
 } // namespace

@@ -43,7 +43,8 @@ TEST(QtDesktop, ShowsProgressOfLongWorkWithCancel) {
     QWidget mainWindow;
     mainWindow.show();
     QtDesktop desktop(&mainWindow);
-    std::unique_ptr<Progress> progress = desktop.startProgress("Saving the results log...");
+    std::unique_ptr<Progress> progress =
+        desktop.startProgress("Saving the results log", "Saving the results log...");
     const auto shown = [&mainWindow] {
         QProgressDialog* dialog = mainWindow.findChild<QProgressDialog*>();
         return dialog != nullptr && dialog->isVisible() ? dialog : nullptr;
@@ -60,6 +61,8 @@ TEST(QtDesktop, ShowsProgressOfLongWorkWithCancel) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_GE(working.elapsed(), 400);
     EXPECT_EQ(dialog->labelText(), "Saving the results log...");
+    // What the window is for, where a task switcher or a screen reader names it.
+    EXPECT_EQ(dialog->windowTitle(), "Saving the results log");
     EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
     EXPECT_EQ(dialog->value(), dialog->maximum() / 2);
 

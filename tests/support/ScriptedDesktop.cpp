@@ -81,8 +81,10 @@ void ScriptedDesktop::expectConfirm(const QString& text, bool answerYes) {
     queue(std::move(expectation));
 }
 
-void ScriptedDesktop::expectError(const QString& text) {
-    queue(Expectation(Match::withText(Kind::Error, text)));
+void ScriptedDesktop::expectError(const QString& text, std::function<void()> whileShown) {
+    Expectation expectation(Match::withText(Kind::Error, text));
+    expectation.whileShown = std::move(whileShown);
+    queue(std::move(expectation));
 }
 
 void ScriptedDesktop::expectMessage(const QString& caption, const QString& text) {
@@ -172,7 +174,9 @@ bool ScriptedDesktop::confirm(const QString& text) {
 
 void ScriptedDesktop::showError(const QString& text) {
     checkListed(text);
-    take({Kind::Error, {}, text});
+    const auto met = take({Kind::Error, {}, text});
+    if (met && met->whileShown)
+        met->whileShown();
 }
 
 void ScriptedDesktop::showMessage(const QString& caption, const QString& text) {
@@ -180,14 +184,16 @@ void ScriptedDesktop::showMessage(const QString& caption, const QString& text) {
     take({Kind::Message, caption, text});
 }
 
-QString ScriptedDesktop::openFileName(const QString& caption, const QString& /*directory*/,
+QString ScriptedDesktop::openFileName(const QString& caption, const QString& directory,
                                       const QString& filter) {
+    dialogFolders_ << directory;
     const auto met = take({Kind::OpenFile, caption, filter});
     return met ? met->answerPath : QString();
 }
 
-QString ScriptedDesktop::saveFileName(const QString& caption, const QString& /*directory*/,
-                                      const QString& filter, const QString& defaultSuffix) {
+QString ScriptedDesktop::saveFileName(const QString& caption, const QString& directory, const QString& filter,
+                                      const QString& defaultSuffix) {
+    dialogFolders_ << directory;
     const auto met = take({Kind::SaveFile, caption, filter});
     if (!met || met->answerPath.isEmpty())
         return {};
@@ -253,7 +259,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<Progress> ScriptedDesktop::startProgress(const QString& label) {
+std::unique_ptr<Progress> ScriptedDesktop::startProgress(const QString& title, const QString& label) {
+    progressTitles_ << title;
     progressLabels_ << label;
     return std::make_unique<ScriptedProgress>(std::exchange(cancelAtCall_, 0));
 }

@@ -99,7 +99,9 @@ public:
 
     void expectInformation(const QString& text);
     void expectConfirm(const QString& text, bool answerYes);
-    void expectError(const QString& text);
+    // A real box runs the event loop until the person closes it:
+    // `whileShown` runs in its place, to process events the way it does.
+    void expectError(const QString& text, std::function<void()> whileShown = {});
     void expectMessage(const QString& caption, const QString& text);
     // The path the person picks; empty for Cancel.
     void expectOpenFile(const QString& answerPath);
@@ -116,7 +118,8 @@ public:
     // The person cancels the next long work at its `call`th carryOn() (from
     // 1); until then every piece of work carries on.
     void cancelProgressAt(int call) { cancelAtCall_ = call; }
-    // The labels of every piece of long work started, in order.
+    // The titles and labels of every piece of long work started, in order.
+    const QStringList& progressTitles() const { return progressTitles_; }
     const QStringList& progressLabels() const { return progressLabels_; }
 
     // Fails the test for every expectation not yet used, and forgets them.
@@ -125,6 +128,8 @@ public:
     // event loop (mail, opening an address) need it processed first.
     bool allMet() const { return expected_.empty(); }
     const std::vector<Call>& calls() const { return calls_; }
+    // The folder each file dialog started in, in order.
+    const QStringList& dialogFolders() const { return dialogFolders_; }
     // Every message handed to startMail, in order.
     const std::vector<MailMessage>& mails() const { return mails_; }
     static QString kindName(Kind kind);
@@ -141,7 +146,7 @@ public:
     void showHelp(HelpView view) override;
     void startMail(const MailMessage& message, std::function<void(const MailLaunch&)> finished) override;
     void setClipboard(const QByteArray& text, const QByteArray& html) override;
-    std::unique_ptr<Progress> startProgress(const QString& label) override;
+    std::unique_ptr<Progress> startProgress(const QString& title, const QString& label) override;
     int execModal(QDialog& dialog) override;
     QLocale locale() const override { return locale_; }
     // English as written in the United Kingdom unless a test needs another.
@@ -176,6 +181,7 @@ private:
         PrinterSetup printerSetup;
         // Gives the value execModal returns, or none for dialog.result().
         std::function<std::optional<int>(QDialog&)> modalScript;
+        std::function<void()> whileShown;
     };
 
     void queue(Expectation expectation) { expected_.push_back(std::move(expectation)); }
@@ -190,6 +196,8 @@ private:
     std::deque<Expectation> expected_;
     std::vector<Call> calls_;
     std::vector<MailMessage> mails_;
+    QStringList dialogFolders_;
+    QStringList progressTitles_;
     QStringList progressLabels_;
     int cancelAtCall_ = 0;
     QLocale locale_{QLocale::English, QLocale::UnitedKingdom};
