@@ -47,6 +47,6 @@ int main(int argc, char* argv[]) {
 
     windows.mainWindow.show();
     // The results log files the desktop's file manager hands over.
-    windows.mainWindow.OpenResultsLogFiles(QApplication::arguments().mid(1));
+    windows.mainWindow.OpenResultsLogFiles(start->logFiles);
     return QApplication::exec();
 }
