@@ -99,6 +99,39 @@ TEST_F(LargeLog, ATenMegabyteLineSavesAsTheRowsTheFieldShowsAndStaysSo) {
     EXPECT_TRUE(FileBytes(pathOf("again.TVRX")) == FileBytes(pathOf("rows.TVRX")));
 }
 
+// Lines held many to a block still take a row each on the scroll bar.
+TEST_F(LargeLog, TheScrollBarSpansEveryLineOfAHundredThousand) {
+    QByteArray bytes;
+    for (int line = 0; line < 100'000; ++line) {
+        bytes += "1 m = 100 cm no. " + QByteArray::number(line) + "\r\n";
+    }
+    WriteFile(pathOf("lines.TVRX"), bytes);
+    open(pathOf("lines.TVRX"));
+    const QScrollBar& scroll = *logField().verticalScrollBar();
+    // The last value shows the last page: the range and a page are the
+    // rows, one a line, and the empty line after the last.
+    EXPECT_GE(scroll.maximum() + scroll.pageStep(), 100'000);
+    EXPECT_LE(scroll.maximum() + scroll.pageStep(), 100'002);
+}
+
+// Characters outside the Basic Multilingual Plane take two UTF-16 units; a
+// line of them is cut into rows and pieces between characters, never inside
+// one: saved and opened again, every character is there.
+TEST_F(LargeLog, ALongLineOutsideTheBasicPlaneIsNeverCutInsideACharacter) {
+    // After one character of one unit, so that rows end at odd units too.
+    const QString line = "x" + QStringLiteral("\U0001D400").repeated(30'000);
+    WriteFile(pathOf("plane.TVRX"), line.toUtf8() + "\r\n");
+    open(pathOf("plane.TVRX"));
+    EXPECT_TRUE(logText() == line + '\n');
+    save(pathOf("saved.TVRX"));
+    const QByteArray saved = QByteArray::fromStdString(FileBytes(pathOf("saved.TVRX")));
+    EXPECT_TRUE(saved.isValidUtf8()) << "a half of a character was written";
+    EXPECT_TRUE(QString::fromUtf8(saved).remove("\r\n") == line);
+    setLogLines({});
+    open(pathOf("saved.TVRX"));
+    EXPECT_TRUE(logText().remove('\n') == line);
+}
+
 // The rows saving walks are the rows the field's own layout makes, for
 // every kind of text, whichever way they are worked out.
 TEST_F(LargeLog, RowsAreTheFieldsOwnForEveryKindOfText) {
@@ -194,6 +227,28 @@ TEST_F(LargeLog, AmendingALongLineKeepsItOneLineWhereverItIsTyped) {
         desktop.verify();
         const QString expected = "first\n" + line.left(typedAt) + edit.typed + line.mid(typedAt) + "\nlast\n";
         EXPECT_TRUE(logText() == expected) << "typed at " << typedAt;
+    }
+}
+
+// A line longer than the runs the amended text goes back in stays one line,
+// whether the person edits elsewhere or only presses OK.
+TEST_F(LargeLog, AmendingALineLongerThanSixtyFiveThousandCharactersKeepsItOneLine) {
+    const QString line = LongLine(70'000);
+    for (const QString typed : {QString(), QStringLiteral("last")}) {
+        setLogLines({line, "next"});
+        desktop.expectModal([&typed](QDialog& dialog) {
+            auto& memo = Find<QPlainTextEdit>(dialog, "Memo_TextToResultsLog");
+            memo.moveCursor(QTextCursor::End);
+            TypeText(memo, typed);
+            Click(Find<QWidget>(dialog, "BitBtn_AddTextToResultsLog"));
+        });
+        click("BitBtnAddNoteToLog");
+        desktop.verify();
+        EXPECT_TRUE(logText() == line + "\nnext\n" + typed) << typed.toStdString();
+        // The rows of the line, without "next" and what was typed after it.
+        const QStringList rows = logLines();
+        const qsizetype after = typed.isEmpty() ? 1 : 2;
+        EXPECT_TRUE(rows.mid(0, rows.size() - after).join("") == line) << "the rows of the line are the line";
     }
 }
 

@@ -211,7 +211,8 @@ protected:
 
 TEST_P(DeleteSelection, RemovesWhatIsSelectedAndNothingElse) {
     setLogLines({"alpha", "beta", "gamma"});
-    deleteSelection(); // nothing selected
+    selectCharacters(8, 8); // nothing selected, the caret inside "beta"
+    deleteSelection();
     EXPECT_EQ(logText(), "alpha\nbeta\ngamma\n");
     selectCharacters(1, 3); // "lp"
     deleteSelection();
