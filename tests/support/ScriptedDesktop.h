@@ -12,7 +12,7 @@
 //
 // A mail hand-over (expectMail) and opening an address (expectOpenUrl) end
 // with the scripted outcome on the next pass of the event loop, never inside
-// the call, as the real ones do.
+// the call, as the real ones do, and not at all once their receiver is gone.
 //
 // setClipboard needs no expectation: it is recorded and really written to
 // the clipboard (the offscreen platform keeps one in-process), so tests read
@@ -137,9 +137,10 @@ public:
     QString saveFileName(const QString& caption, const QString& directory, const QString& filter,
                          const QString& defaultSuffix) override;
     bool choosePrinter(QPrinter& printer) override;
-    void openUrl(const QUrl& url, std::function<void(bool opened)> finished) override;
+    void openUrl(const QUrl& url, QObject& receiver, std::function<void(bool opened)> finished) override;
     void showHelp(HelpView view) override;
-    void startMail(const MailMessage& message, std::function<void(const MailLaunch&)> finished) override;
+    void startMail(const MailMessage& message, QObject& receiver,
+                   std::function<void(const MailLaunch&)> finished) override;
     void setClipboard(const QByteArray& text, const QByteArray& html) override;
     std::unique_ptr<Progress> startProgress(const QString& label) override;
     int execModal(QDialog& dialog) override;
