@@ -13,6 +13,9 @@
 // A mail hand-over (expectMail) and opening an address (expectOpenUrl) end
 // with the scripted outcome on the next pass of the event loop, never inside
 // the call, as the real ones do, and not at all once their receiver is gone.
+// After handOverThroughHelpers() they need no expectation: they start the
+// real helper programs instead (tests put fakes first on PATH), whose runs
+// give the answers.
 //
 // setClipboard needs no expectation: it is recorded and really written to
 // the clipboard (the offscreen platform keeps one in-process), so tests read
@@ -110,6 +113,9 @@ public:
     void expectOpenUrl(const QUrl& url, bool answerOpened = true);
     void expectHelp(HelpView view);
     void expectMail(MailLaunch answer);
+    // From now on openUrl and startMail hand over through xdg-open and
+    // xdg-email, as the program does; their calls are still recorded.
+    void handOverThroughHelpers() { throughHelpers_ = true; }
     // `script` is any callable taking QDialog&; see the header comment.
     template <typename Script> void expectModal(Script script);
 
@@ -193,8 +199,10 @@ private:
     std::vector<MailMessage> mails_;
     QStringList progressLabels_;
     int cancelAtCall_ = 0;
+    bool throughHelpers_ = false;
     QLocale locale_{QLocale::English, QLocale::UnitedKingdom};
-    // Writes the clipboard; nothing else of the real desktop is ever used.
+    // Writes the clipboard, and starts the helper programs when asked to;
+    // nothing else of the real desktop is ever used.
     QtDesktop realDesktop_;
 };
 
