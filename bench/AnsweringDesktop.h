@@ -46,9 +46,10 @@ public:
         printer.setOutputFileName(pdf);
         return true;
     }
-    void openUrl(const QUrl&, std::function<void(bool)>) override {}
+    void openUrl(const QUrl&, QObject&, std::function<void(bool)>) override {}
     void showHelp(tavrix::HelpView) override {}
-    void startMail(const tavrix::MailMessage&, std::function<void(const tavrix::MailLaunch&)>) override {}
+    void startMail(const tavrix::MailMessage&, QObject&,
+                   std::function<void(const tavrix::MailLaunch&)>) override {}
     void setClipboard(const QByteArray&, const QByteArray&) override {}
     std::unique_ptr<tavrix::Progress> startProgress(const QString&, const QString&) override {
         struct CarriesOn final : tavrix::Progress {

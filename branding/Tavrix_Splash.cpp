@@ -103,7 +103,7 @@ void TFormTavrixSplash::ImageSplashMouseDown() {
 }
 
 void TFormTavrixSplash::ImageSupplier_SplashMouseDown() {
-    OpenWebAddress(desktop_, webAddress_);
+    OpenWebAddress(desktop_, *this, webAddress_);
 }
 
 } // namespace tavrix

@@ -43,14 +43,14 @@ QUrl WebAddressUrl(const QString& address) {
 }
 
 // The desktop outlives every window, and so every hand-over they start.
-void OpenWebAddress(Desktop& desktop, const QString& address) {
-    desktop.openUrl(WebAddressUrl(address), [&desktop, address](bool opened) {
+void OpenWebAddress(Desktop& desktop, QObject& window, const QString& address) {
+    desktop.openUrl(WebAddressUrl(address), window, [&desktop, address](bool opened) {
         if (!opened)
             desktop.showInformation(QStringLiteral("Cannot find web browser to view ") + address);
     });
 }
 
-void OpenBrandedVersionDocument(Desktop& desktop, const DataPaths& paths) {
+void OpenBrandedVersionDocument(Desktop& desktop, QObject& window, const DataPaths& paths) {
     const auto sayNoReader = [&desktop] {
         desktop.showInformation(QStringLiteral("Cannot find acrobat PDF reader to view ") +
                                 BrandedVersionDocument);
@@ -61,7 +61,7 @@ void OpenBrandedVersionDocument(Desktop& desktop, const DataPaths& paths) {
         sayNoReader();
         return;
     }
-    desktop.openUrl(QUrl::fromLocalFile(path), [sayNoReader](bool opened) {
+    desktop.openUrl(QUrl::fromLocalFile(path), window, [sayNoReader](bool opened) {
         if (!opened)
             sayNoReader();
     });

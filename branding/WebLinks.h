@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QObject;
 class QWidget;
 
 namespace tavrix {
@@ -20,12 +21,13 @@ inline const QString BrandedVersionDocument = QStringLiteral("TavrixBrandedVersi
 QUrl WebAddressUrl(const QString& address);
 
 // Opens `address` in the browser, or says (later, once the desktop has
-// answered) that no browser could show it.
-void OpenWebAddress(Desktop& desktop, const QString& address);
+// answered, and only while `window`, which asked, is there) that no browser
+// could show it.
+void OpenWebAddress(Desktop& desktop, QObject& window, const QString& address);
 
 // Opens the branded-version document from the help folder, or says that no
 // PDF reader could show it: none set up, or the document missing.
-void OpenBrandedVersionDocument(Desktop& desktop, const DataPaths& paths);
+void OpenBrandedVersionDocument(Desktop& desktop, QObject& window, const DataPaths& paths);
 
 // Calls `handler` whenever any mouse button goes down on `widget`: pictures
 // and labels have no click signal of their own.

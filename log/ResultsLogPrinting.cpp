@@ -1,6 +1,7 @@
 #include "ResultsLogPrinting.h"
 
 #include "AtomicSave.h"
+#include "CancelledPrintJob.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -113,7 +114,7 @@ Outcome PaintPages(const PrintedLines& lines, const QFont& font, const QPrinter&
         PageFiller pages(painter, device, font, printer.width(), printer.height(), chosen, pageStarted);
         PassProgress pass(progress, copy, copies);
         if (!lines([&pages](QStringView line) { pages.add(line); }, pass)) {
-            painter.end();
+            EndCancelledPrintJob(painter);
             return Outcome::Cancelled;
         }
         if (pages.failed()) {
@@ -183,7 +184,6 @@ std::optional<QString> PrintLines(const PrintedLines& lines, const QFont& font, 
     }
     const Outcome outcome = PaintPages(lines, font, printer, printer, progress);
     if (outcome == Outcome::Cancelled) {
-        printer.abort();
         return std::nullopt;
     }
     if (outcome == Outcome::Refused || printer.printerState() == QPrinter::Error ||

@@ -2,9 +2,9 @@
 
 namespace tavrix {
 
-void SendMailMessage(Desktop& desktop, const MailMessageDescription& description,
+void SendMailMessage(Desktop& desktop, QObject& window, const MailMessageDescription& description,
                      std::function<void(const MailLaunch&)> finished) {
-    desktop.startMail(ReadMailMessageDescription(description),
+    desktop.startMail(ReadMailMessageDescription(description), window,
                       [&desktop, finished = std::move(finished)](const MailLaunch& launch) {
                           if (launch.outcome == MailLaunch::Outcome::NoMailClient ||
                               launch.outcome == MailLaunch::Outcome::Failed)

@@ -15,10 +15,11 @@ inline const QString MailErrorCaption = QStringLiteral("Error");
 inline const QString MailErrorText = QStringLiteral("Error while trying to send email");
 
 // Returns at once. When the hand-over ends, shows the error box for a
-// missing mail client or a failure, then calls `finished` with the outcome.
-// A message too long for the hand-over gets no box here: only the caller can
-// tell the person what was too long and what to do instead.
-void SendMailMessage(Desktop& desktop, const MailMessageDescription& description,
+// missing mail client or a failure, then calls `finished` with the outcome;
+// neither once `window`, which asked, is gone. A message too long for the
+// hand-over gets no box here: only the caller can tell the person what was
+// too long and what to do instead.
+void SendMailMessage(Desktop& desktop, QObject& window, const MailMessageDescription& description,
                      std::function<void(const MailLaunch&)> finished);
 
 } // namespace tavrix

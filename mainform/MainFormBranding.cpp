@@ -103,15 +103,15 @@ void TFormTavrix::Index1Click() {
 }
 
 void TFormTavrix::ImageSupplier_MainFormMouseDown() {
-    OpenWebAddress(desktop_, SupplierWebAddress);
+    OpenWebAddress(desktop_, *this, SupplierWebAddress);
 }
 
 void TFormTavrix::LabelProvidedByWebAddressMouseDown() {
-    OpenWebAddress(desktop_, SupplierWebAddress);
+    OpenWebAddress(desktop_, *this, SupplierWebAddress);
 }
 
 void TFormTavrix::LabelGiveAwayYourOwnClick() {
-    OpenBrandedVersionDocument(desktop_, paths_);
+    OpenBrandedVersionDocument(desktop_, *this, paths_);
 }
 
 void TFormTavrix::GiveAwayYourOwnBrandedVersion1Click() {

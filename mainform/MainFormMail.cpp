@@ -2,7 +2,6 @@
 #include "OV4_Email_Functions.h"
 #include "Tavrix_MainForm.h"
 
-#include <QPointer>
 #include <QTimer>
 
 namespace tavrix {
@@ -38,15 +37,11 @@ void TFormTavrix::BitBtnEmailLogClick() {
         {QStringLiteral("subject"), QStringLiteral("TAVRIX - Results Log")},
         {QStringLiteral("body"), QStringLiteral("\n\n") + log}};
     QTimer::singleShot(PauseBeforeMailMs, this, [this, description] {
-        SendMailMessage(desktop_, description,
-                        [alive = QPointer<TFormTavrix>(this)](const MailLaunch& launch) {
-                            TFormTavrix* const window = alive.data();
-                            if (window == nullptr)
-                                return;
-                            window->mailUnderWay_ = false;
-                            if (launch.outcome == MailLaunch::Outcome::TooLong)
-                                window->desktop_.showMessage(MailErrorCaption, LogTooLongText(launch));
-                        });
+        SendMailMessage(desktop_, *this, description, [this](const MailLaunch& launch) {
+            mailUnderWay_ = false;
+            if (launch.outcome == MailLaunch::Outcome::TooLong)
+                desktop_.showMessage(MailErrorCaption, LogTooLongText(launch));
+        });
     });
 }
 

@@ -13,6 +13,7 @@
 #include <memory>
 
 class QDialog;
+class QObject;
 class QPrinter;
 class QUrl;
 
@@ -69,13 +70,17 @@ public:
 
     // Hands an address or a local file to the desktop's default handler.
     // Returns at once; `finished` is called exactly once, later, from the
-    // event loop, with whether a handler took it.
-    virtual void openUrl(const QUrl& url, std::function<void(bool opened)> finished) = 0;
+    // event loop, with whether a handler took it. The answer is for
+    // `receiver`: it never comes once `receiver` is gone, and a hand-over
+    // still under way then is given up.
+    virtual void openUrl(const QUrl& url, QObject& receiver, std::function<void(bool opened)> finished) = 0;
     virtual void showHelp(HelpView view) = 0;
     // Hands `message` to the mail client, which shows it as a new message.
     // Returns at once; `finished` is called exactly once, later, from the
-    // event loop, when the hand-over has succeeded or failed.
-    virtual void startMail(const MailMessage& message, std::function<void(const MailLaunch&)> finished) = 0;
+    // event loop, when the hand-over has succeeded or failed; for
+    // `receiver` only, as with openUrl.
+    virtual void startMail(const MailMessage& message, QObject& receiver,
+                           std::function<void(const MailLaunch&)> finished) = 0;
     // Puts plain and rich text, both in UTF-8, on the clipboard as one
     // entry. Bytes rather than strings: a log's text and rich text can run
     // to tens of megabytes, half as much in UTF-8.

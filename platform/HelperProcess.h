@@ -9,6 +9,8 @@
 
 #include <functional>
 
+class QObject;
+
 namespace tavrix {
 
 // How a helper's run ended, as far as the hand-over is concerned.
@@ -31,9 +33,12 @@ struct HelperRun {
 
 inline constexpr int HelperStartWaitMs = 3000;
 
-// Starts `program` (an empty path: none found) with `arguments`. Returns at
-// once; `finished` is called exactly once, later, from the event loop.
-void StartHelper(const QString& program, const QStringList& arguments,
+// Starts `program` (an empty path: none found) with `arguments` for `owner`,
+// which it belongs to. Returns at once; `finished` is called exactly once,
+// later, from the event loop, unless `owner` goes first: then never, and a
+// helper still running is ended with it (what the helper has started, a
+// browser or a mail client, lives on).
+void StartHelper(QObject& owner, const QString& program, const QStringList& arguments,
                  std::function<void(const HelperRun&)> finished);
 
 } // namespace tavrix

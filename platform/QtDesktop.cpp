@@ -99,10 +99,10 @@ bool QtDesktop::choosePrinter(QPrinter& printer) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-void QtDesktop::openUrl(const QUrl& url, std::function<void(bool opened)> finished) {
+void QtDesktop::openUrl(const QUrl& url, QObject& receiver, std::function<void(bool opened)> finished) {
     // xdg-open fails with 1 to 4 (syntax, file missing, no tool, action failed).
     const QString argument = url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded);
-    StartHelper(QStandardPaths::findExecutable(QStringLiteral("xdg-open")), {argument},
+    StartHelper(receiver, QStandardPaths::findExecutable(QStringLiteral("xdg-open")), {argument},
                 [finished = std::move(finished)](const HelperRun& run) {
                     finished(run.ending == HelperRun::Ending::StillRunning ||
                              (run.ending == HelperRun::Ending::Exited && run.exitCode == 0));
@@ -114,10 +114,11 @@ void QtDesktop::showHelp(HelpView view) {
         helpViewer_(view);
 }
 
-void QtDesktop::startMail(const MailMessage& message, std::function<void(const MailLaunch&)> finished) {
+void QtDesktop::startMail(const MailMessage& message, QObject& receiver,
+                          std::function<void(const MailLaunch&)> finished) {
     // Like the hand-over's own end, never from inside this call.
-    const auto reportLater = [&finished](const MailLaunch& launch) {
-        QTimer::singleShot(0, [finished = std::move(finished), launch] { finished(launch); });
+    const auto reportLater = [&receiver, &finished](const MailLaunch& launch) {
+        QTimer::singleShot(0, &receiver, [finished = std::move(finished), launch] { finished(launch); });
     };
     if (!xdgEmail_)
         xdgEmail_ = QStandardPaths::findExecutable(QStringLiteral("xdg-email"));
@@ -130,7 +131,7 @@ void QtDesktop::startMail(const MailMessage& message, std::function<void(const M
         reportLater({MailLaunch::Outcome::TooLong, address.size(), LongestCommandLineArgument});
         return;
     }
-    StartHelper(*xdgEmail_, XdgEmailArguments(message.attachments, address),
+    StartHelper(receiver, *xdgEmail_, XdgEmailArguments(message.attachments, address),
                 [finished = std::move(finished)](const HelperRun& run) { finished({MailOutcome(run)}); });
 }
 

@@ -36,11 +36,12 @@ public:
     bool choosePrinter(QPrinter& printer) override;
 
     // Through xdg-open, started without a shell and never waited on.
-    void openUrl(const QUrl& url, std::function<void(bool opened)> finished) override;
+    void openUrl(const QUrl& url, QObject& receiver, std::function<void(bool opened)> finished) override;
     // Does nothing until a help viewer is set.
     void showHelp(HelpView view) override;
     // Through xdg-email, started without a shell and never waited on.
-    void startMail(const MailMessage& message, std::function<void(const MailLaunch&)> finished) override;
+    void startMail(const MailMessage& message, QObject& receiver,
+                   std::function<void(const MailLaunch&)> finished) override;
     void setClipboard(const QByteArray& text, const QByteArray& html) override;
 
     // A progress dialog over the main window, which takes no input while it shows.

@@ -8,15 +8,20 @@
 #include "UnwritableFolders.h"
 #include "Widgets.h"
 
+#include <QAbstractItemView>
 #include <QDir>
 #include <QFile>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
+#include <QLabel>
 #include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -55,6 +60,16 @@ void CollectContents(const QHelpContentItem& item, QList<QUrl>& pages) {
         pages << item.child(row)->url();
         CollectContents(*item.child(row), pages);
     }
+}
+
+// One click on the entry `title` of the contents, as a person chooses a page.
+void ClickContentsEntry(QHelpEngine& engine, const QString& title) {
+    QHelpContentWidget& contents = *engine.contentWidget();
+    const QModelIndexList entry = engine.contentModel()->match(
+        engine.contentModel()->index(0, 0), Qt::DisplayRole, title, 1, Qt::MatchExactly | Qt::MatchRecursive);
+    ASSERT_EQ(entry.size(), 1) << title.toStdString();
+    contents.scrollTo(entry.front());
+    ClickAt(*contents.viewport(), contents.visualRect(entry.front()).center());
 }
 
 QString PageOf(const QHelpEngine& engine, const QUrl& url) {
@@ -225,13 +240,7 @@ TEST_F(BuiltManual, AUnitChosenInTheIndexIsInView) {
 
 TEST_F(BuiltManual, OneClickOpensAPage) {
     help.showView(HelpView::Contents);
-    QHelpContentWidget& contents = *engine().contentWidget();
-    const QModelIndexList temperature =
-        engine().contentModel()->match(engine().contentModel()->index(0, 0), Qt::DisplayRole, "Temperature",
-                                       1, Qt::MatchExactly | Qt::MatchRecursive);
-    ASSERT_EQ(temperature.size(), 1);
-    contents.scrollTo(temperature.front());
-    ClickAt(*contents.viewport(), contents.visualRect(temperature.front()).center());
+    ClickContentsEntry(engine(), "Temperature");
     EXPECT_EQ(Find<QTextBrowser>(help, "HelpPage").documentTitle(), "Temperature");
 
     help.showView(HelpView::Index);
@@ -316,13 +325,82 @@ TEST(DamagedManual, SaysSoInsteadOfShowingBlankPages) {
     }
 }
 
-// A page the manual cannot give, as a file damaged further in may leave
-// some, says so instead of showing blank.
-TEST_F(BuiltManual, APageThatCannotBeReadSaysSo) {
-    QTextBrowser& page = Find<QTextBrowser>(help, "HelpPage");
-    ASSERT_TRUE(QTest::qWaitFor([&page] { return !page.source().isEmpty(); }));
-    page.setSource(page.source().resolved(QUrl("not-in-the-manual.html")));
-    EXPECT_TRUE(page.toPlainText().contains("cannot be read")) << page.toPlainText().toStdString();
+// A copy of the built manual in `folder`, with `damage`, one SQL statement,
+// done to its `file`: the collection and the compressed manual are SQLite
+// databases.
+void CopyManualDamaged(const QTemporaryDir& folder, const QString& file, const QString& damage) {
+    for (const QString& name : QDir(BuiltHelpFolder).entryList(QDir::Files))
+        ASSERT_TRUE(QFile::copy(BuiltHelpFolder + '/' + name, folder.filePath(name)));
+    {
+        QSqlDatabase database = QSqlDatabase::addDatabase("QSQLITE", "damage");
+        database.setDatabaseName(folder.filePath(file));
+        ASSERT_TRUE(database.open());
+        QSqlQuery query(database);
+        ASSERT_TRUE(query.exec(damage)) << query.lastError().text().toStdString();
+        ASSERT_GT(query.numRowsAffected(), 0) << damage.toStdString();
+    }
+    QSqlDatabase::removeDatabase("damage");
+}
+
+// Help found damaged says what cannot be read, in the page's place: with
+// nothing registered in the collection, or a first page that cannot be
+// read, there is no manual to show; a single page that cannot be read says
+// so where it would be, and the rest of the manual stays at hand.
+TEST(DamagedManual, SaysWhatCannotBeReadInThePagesPlace) {
+    const QString dropPage = "DELETE FROM FileDataTable WHERE Id = "
+                             "(SELECT FileId FROM FileNameTable WHERE Name = '%1')";
+    const QString damaged = "The help file \"%1\" cannot be read: it is damaged.";
+    const struct {
+        const char* damage;
+        const char* file;
+        QString statement;
+        // The page the person then chooses in the contents; none where no manual is left.
+        QString chosen;
+        QString says;
+    } cases[] = {
+        {"no documentation registered", "Tavrix_Help.qhc", "DELETE FROM NamespaceTable", {}, damaged},
+        {"first page unreadable", "Tavrix_Help.qch", dropPage.arg("index.html"), {}, damaged},
+        {"one page unreadable", "Tavrix_Help.qch", dropPage.arg("calculator.html"),
+         "The calculator and its memory", "The page \"calculator.html\" cannot be read from the help file."},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.damage);
+        QTemporaryDir folder;
+        ASSERT_TRUE(folder.isValid());
+        CopyManualDamaged(folder, test.file, test.statement);
+        const QString collection = folder.filePath(HelpCollectionFile);
+        HelpWindow help(collection);
+        help.showView(HelpView::Contents);
+        const QTextBrowser& page = Find<QTextBrowser>(help, "HelpPage");
+        const bool manualLeft = !test.chosen.isEmpty();
+        if (manualLeft) {
+            ASSERT_TRUE(QTest::qWaitFor([&page] { return !page.source().isEmpty(); }, 10000));
+            ClickContentsEntry(*help.engine(), test.chosen);
+        }
+        const QString expected = "Help cannot be shown\n" + QString(test.says).replace("%1", collection) +
+                                 "\nReinstalling the program puts the help file back in place.";
+        EXPECT_TRUE(QTest::qWaitFor([&] { return page.toPlainText() == expected; }, 10000))
+            << "the page says \"" << page.toPlainText().toStdString() << "\"";
+
+        // Contents and index alike: the note in their place, or the manual at hand.
+        const QTabWidget& navigation = Find<QTabWidget>(help, "HelpNavigation");
+        for (const int tab : {0, 1}) {
+            const QWidget& shown = *navigation.widget(tab);
+            const auto noted = [&shown] {
+                const QList<QLabel*> labels = shown.findChildren<QLabel*>();
+                return std::any_of(labels.begin(), labels.end(), [&shown](const QLabel* label) {
+                    return label->isVisibleTo(&shown) && label->text() == "No help is available.";
+                });
+            };
+            const QList<QAbstractItemView*> views = shown.findChildren<QAbstractItemView*>();
+            const bool viewShown = std::any_of(views.begin(), views.end(), [&shown](const QWidget* view) {
+                return view->isVisibleTo(&shown);
+            });
+            // The note comes once the window has had its turn.
+            EXPECT_EQ(manualLeft ? noted() : QTest::qWaitFor(noted, 10000), !manualLeft) << "tab " << tab;
+            EXPECT_EQ(viewShown, manualLeft) << "tab " << tab;
+        }
+    }
 }
 
 TEST(HelpViewer, KeepsOneWindowForEveryCall) {

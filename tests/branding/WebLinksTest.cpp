@@ -3,11 +3,13 @@
 // or the document is reported.
 #include "BrandedWindowFixture.h"
 
+#include "FakePrograms.h"
 #include "WebLinks.h"
 
 #include <QDir>
 #include <QFile>
 #include <QMenuBar>
+#include <QProcess>
 
 namespace tavrix {
 namespace {
@@ -50,6 +52,32 @@ TEST_F(BrandedWindow, ALinkWithoutBrowserSaysSo) {
     Click(control("ImageSupplier_MainForm"));
     EXPECT_EQ(desktop.calls().size(), before + 1) << "the window waited for the desktop's answer";
     EXPECT_TRUE(QTest::qWaitFor([this] { return desktop.allMet(); }, SoonMs));
+}
+
+// xdg-open gets three seconds to fail: a failure within them is reported,
+// one after them is not, since by then the browser has started.
+TEST_F(BrandedWindow, ALinkSaysNoBrowserOnlyWhenXdgOpenFailsWithinThreeSeconds) {
+    FakePrograms fake;
+    fake.putFirstOnPath();
+    desktop.handOverThroughHelpers();
+    const struct {
+        const char* then;
+        bool saysNoBrowser;
+    } cases[] = {
+        {"sleep 2; exit 3", true},
+        {"sleep 4; exit 3", false},
+    };
+    for (const auto& test : cases) {
+        fake.addRecorder("xdg-open", test.then);
+        if (test.saysNoBrowser)
+            desktop.expectInformation("Cannot find web browser to view www.example.com");
+        Click(control("ImageSupplier_MainForm"));
+        // Until xdg-open has ended and its end has been heard.
+        EXPECT_TRUE(QTest::qWaitFor([this] { return window.findChildren<QProcess*>().isEmpty(); }, 30000))
+            << test.then;
+        desktop.verify();
+    }
+    EXPECT_EQ(fake.runsOf("xdg-open"), QList<QStringList>(2, {SupplierSite.toString()}));
 }
 
 TEST_F(BrandedWindow, OfferOpensTheDocumentInTheHelpFolder) {

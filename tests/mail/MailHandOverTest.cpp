@@ -32,8 +32,9 @@ constexpr int HandOverWaitMs = 30000;
 
 // Starts the hand-over and waits, processing events, until it ends.
 MailLaunch HandOver(QtDesktop& desktop, const MailMessage& message) {
+    QObject receiver;
     std::optional<MailLaunch> launch;
-    desktop.startMail(message, [&launch](const MailLaunch& ended) { launch = ended; });
+    desktop.startMail(message, receiver, [&launch](const MailLaunch& ended) { launch = ended; });
     EXPECT_FALSE(launch) << "the hand-over ended inside startMail";
     EXPECT_TRUE(QTest::qWaitFor([&launch] { return launch.has_value(); }, HandOverWaitMs));
     return launch.value_or(MailLaunch{MailLaunch::Outcome::Started, -1, -1});

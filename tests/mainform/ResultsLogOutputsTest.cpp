@@ -3,6 +3,7 @@
 // chosen in the scripted print dialog and is read back with poppler's
 // pdftotext and pdfinfo.
 #include "ResultsLogFixture.h"
+#include "TestFiles.h"
 #include "UnwritableFolders.h"
 
 #include <QClipboard>
@@ -468,6 +469,36 @@ TEST_P(ResultsLogPrintEndTest, LeavesTheLogAsItWas) {
 INSTANTIATE_TEST_SUITE_P(Ends, ResultsLogPrintEndTest,
                          testing::Values(PrintEnd::Cancelled, PrintEnd::MissingFolder,
                                          PrintEnd::UnwritableFolder));
+
+// Cancelled part way, with pages already printed: the PDF file is not there,
+// or the one that was there before is left whole.
+TEST_F(ResultsLogOutputsTest, CancelledPartWayLeavesNoPdfOrThePreviousOneWhole) {
+    QStringList lines;
+    for (int number = 1; number <= 3000; ++number) {
+        lines << QStringLiteral("log line %1 of 3000").arg(number);
+    }
+    setLogLines(lines);
+    for (const bool previous : {false, true}) {
+        SCOPED_TRACE(previous ? "over a previous file" : "a new file");
+        const QString pdf = pdfPath(previous ? "previous.pdf" : "new.pdf");
+        const QByteArray before = "%PDF-1.4 printed before\n";
+        if (previous) {
+            WriteFile(pdf, before);
+        }
+        // The log is walked in pieces of some thousands of characters: cancelled about halfway.
+        desktop.cancelProgressAt(8);
+        desktop.expectPrint(true, [&pdf](QPrinter& printer) { printer.setOutputFileName(pdf); });
+        click("BitBtnPrintLog");
+        desktop.verify();
+        if (previous) {
+            EXPECT_EQ(FileBytes(pdf), before.toStdString());
+        } else {
+            EXPECT_FALSE(QFile::exists(pdf));
+        }
+        EXPECT_EQ(FilesIn(pdfFolder.path()), previous ? "previous.pdf" : "") << "nothing left beside it";
+        EXPECT_EQ(logLines(), lines);
+    }
+}
 
 // Qt's PDF writer goes on silently when its writes fail: a PDF file that a
 // full disk would cut short is reported with the system's reason, and no

@@ -1,13 +1,14 @@
 #include "QtDesktop.h"
 
 #include "FakePrograms.h"
-#include "HelperProcess.h"
 
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
+#include <QMap>
 #include <QMimeData>
+#include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
@@ -17,7 +18,12 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <optional>
+#include <vector>
+
+#include <cerrno>
+#include <csignal>
 
 namespace tavrix {
 namespace {
@@ -76,8 +82,9 @@ TEST(QtDesktop, ShowsProgressOfLongWorkWithCancel) {
 
 // Starts opening `url` and waits, processing events, until the desktop answers.
 std::optional<bool> Open(QtDesktop& desktop, const QUrl& url) {
+    QObject receiver;
     std::optional<bool> opened;
-    desktop.openUrl(url, [&opened](bool answer) { opened = answer; });
+    desktop.openUrl(url, receiver, [&opened](bool answer) { opened = answer; });
     EXPECT_FALSE(opened) << "the answer came inside openUrl: the window would wait on the browser";
     EXPECT_TRUE(QTest::qWaitFor([&opened] { return opened.has_value(); }, 30000));
     return opened;
@@ -113,18 +120,111 @@ TEST(QtDesktopOpenUrl, TellsWhetherXdgOpenOpenedIt) {
     }
 }
 
-TEST(QtDesktopOpenUrl, AnXdgOpenStillRunningHasStartedTheBrowser) {
+// Until every helper started for `receiver` has ended and been heard of.
+bool HelpersEnded(const QObject& receiver) {
+    return QTest::qWaitFor([&receiver] { return receiver.findChildren<QProcess*>().isEmpty(); }, 30000);
+}
+
+// A helper gets three seconds to fail: one that fails within them has
+// failed; one still running after them has handed over, and its later end,
+// a failure too, changes nothing: one answer only.
+TEST(QtDesktopHelpers, HaveThreeSecondsToFail) {
     FakePrograms fake;
     fake.putFirstOnPath();
-    const QString ended = fake.folder() + "/ended";
-    fake.addRecorder("xdg-open",
-                     QString("sleep %1; touch '%2'").arg(HelperStartWaitMs / 1000 + 2).arg(ended));
+    // Each run acts as its arguments say, so that all run at once.
+    const QString actAsTold = R"(case "$*" in
+                                   *fails-after-2s*) sleep 2; exit 3;;
+                                   *fails-after-4s*) sleep 4; exit 3;;
+                                 esac)";
+    fake.addRecorder("xdg-open", actAsTold);
+    fake.addRecorder("xdg-email", actAsTold);
+    const struct {
+        bool mail;
+        const char* behaviour;
+        const char* answer;
+    } cases[] = {
+        {false, "fails-after-2s", "not opened"},
+        {false, "fails-after-4s", "opened"},
+        {true, "fails-after-2s", "no mail client"},
+        {true, "fails-after-4s", "started"},
+    };
     QtDesktop desktop;
-    EXPECT_EQ(Open(desktop, Site), true);
-    EXPECT_FALSE(QFile::exists(ended)) << "the answer waited for xdg-open's end";
-    // Let it end, so that nothing of it outlives the test.
-    EXPECT_TRUE(QTest::qWaitFor([&ended] { return QFile::exists(ended); }, 30000));
-    QTest::qWait(100);
+    QObject receiver;
+    QMap<QString, QStringList> answers;
+    for (const auto& test : cases) {
+        const QString name = QString(test.mail ? "mail " : "open ") + test.behaviour;
+        if (test.mail)
+            desktop.startMail(
+                {{}, "s", test.behaviour, {}}, receiver, [&answers, name](const MailLaunch& launch) {
+                    answers[name] << (launch.outcome == MailLaunch::Outcome::Started        ? "started"
+                                      : launch.outcome == MailLaunch::Outcome::NoMailClient ? "no mail client"
+                                                                                            : "failed");
+                });
+        else
+            desktop.openUrl(
+                QUrl("https://www.example.com/" + QString(test.behaviour)), receiver,
+                [&answers, name](bool opened) { answers[name] << (opened ? "opened" : "not opened"); });
+    }
+    EXPECT_TRUE(HelpersEnded(receiver));
+    for (const auto& test : cases) {
+        const QString name = QString(test.mail ? "mail " : "open ") + test.behaviour;
+        EXPECT_EQ(answers.value(name).join(", then ").toStdString(), test.answer) << name.toStdString();
+    }
+}
+
+bool ProcessGone(const QString& pidFile) {
+    QFile file(pidFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const pid_t pid = file.readAll().trimmed().toInt();
+    return pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH;
+}
+
+// The window that asked for a hand-over may go before it ends: no answer
+// reaches it afterwards, whether a helper still runs, none could be found or
+// none was needed, and a helper still running goes with the window, leaving
+// nothing behind (the sanitizers watch for what would leak).
+TEST(QtDesktopHelpers, NeverAnswerAReceiverThatHasGone) {
+    FakePrograms fake;
+    fake.putFirstOnPath();
+    // "still running" runs until it is ended; "clock" past the three seconds.
+    const QString actAsTold = R"(case "$*" in
+                                   *still-running*) echo $$ > "$0.tmp"; mv "$0.tmp" "$0.pid"; exec sleep 60;;
+                                   *clock*) exec sleep 4;;
+                                 esac)";
+    fake.addRecorder("xdg-open", actAsTold);
+    fake.addRecorder("xdg-email", actAsTold);
+    QtDesktop desktop;
+    int heard = 0;
+    const auto count = [&heard](auto&&...) { ++heard; };
+    std::vector<std::unique_ptr<QObject>> goneFirst;
+    const auto receiver = [&goneFirst] { return goneFirst.emplace_back(std::make_unique<QObject>()).get(); };
+
+    // Answered on the next pass of the event loop, with no helper running:
+    // the message is too long to hand over, or no helper is found.
+    desktop.startMail({{}, "s", QString(200'000, u'x'), {}}, *receiver(), count);
+    {
+        ScopedEnvironment noHelpers("PATH", "/nonexistent");
+        desktop.openUrl(QUrl("https://www.example.com/"), *receiver(), count);
+    }
+    goneFirst.clear();
+
+    desktop.openUrl(QUrl("https://www.example.com/still-running"), *receiver(), count);
+    desktop.startMail({{}, "s", "still-running", {}}, *receiver(), count);
+    const QString openPid = fake.folder() + "/xdg-open.pid";
+    const QString mailPid = fake.folder() + "/xdg-email.pid";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(openPid) && QFile::exists(mailPid); }, 30000));
+    goneFirst.clear();
+    EXPECT_TRUE(ProcessGone(openPid));
+    EXPECT_TRUE(ProcessGone(mailPid));
+
+    // Answered at the three seconds, after everything the gone ones could have heard.
+    QObject stays;
+    std::optional<bool> clock;
+    desktop.openUrl(QUrl("https://www.example.com/clock"), stays, [&clock](bool opened) { clock = opened; });
+    EXPECT_TRUE(QTest::qWaitFor([&clock] { return clock.has_value(); }, 30000));
+    EXPECT_EQ(heard, 0);
+    EXPECT_TRUE(HelpersEnded(stays));
 }
 
 TEST(QtDesktopOpenUrl, WithoutXdgOpenNothingOpens) {

@@ -47,13 +47,14 @@ TEST(ScriptedDesktop, HandsBackTheQueuedAnswersInOrder) {
     QPrinter printer;
     printer.setDocName("TAVRIX Results Log");
     EXPECT_FALSE(desktop.choosePrinter(printer));
+    QObject receiver;
     std::optional<bool> opened;
-    desktop.openUrl(QUrl("https://example.org"), [&opened](bool answer) { opened = answer; });
+    desktop.openUrl(QUrl("https://example.org"), receiver, [&opened](bool answer) { opened = answer; });
     EXPECT_FALSE(opened) << "opening ends from the event loop, not inside openUrl";
     EXPECT_TRUE(QTest::qWaitFor([&opened] { return opened.has_value(); }));
     EXPECT_EQ(opened, false);
     std::optional<MailLaunch::Outcome> mailOutcome;
-    desktop.startMail({{}, "TAVRIX - Results Log", "1 m = 100 cm\n", {}},
+    desktop.startMail({{}, "TAVRIX - Results Log", "1 m = 100 cm\n", {}}, receiver,
                       [&mailOutcome](const MailLaunch& launch) { mailOutcome = launch.outcome; });
     EXPECT_FALSE(mailOutcome) << "the hand-over ends from the event loop, not inside startMail";
     EXPECT_TRUE(QTest::qWaitFor([&mailOutcome] { return mailOutcome.has_value(); }));

@@ -212,23 +212,34 @@ bool ScriptedDesktop::choosePrinter(QPrinter& printer) {
     return true;
 }
 
-void ScriptedDesktop::openUrl(const QUrl& url, std::function<void(bool opened)> finished) {
+void ScriptedDesktop::openUrl(const QUrl& url, QObject& receiver, std::function<void(bool opened)> finished) {
+    if (throughHelpers_) {
+        calls_.push_back({Kind::OpenUrl, {}, url.toString()});
+        realDesktop_.openUrl(url, receiver, std::move(finished));
+        return;
+    }
     const auto met = take({Kind::OpenUrl, {}, url.toString()});
     // Unexpected: claim success, so no follow-up "cannot open" box piles on.
     const bool opened = !met || met->answerYes;
-    QTimer::singleShot(0, [opened, finished = std::move(finished)] { finished(opened); });
+    QTimer::singleShot(0, &receiver, [opened, finished = std::move(finished)] { finished(opened); });
 }
 
 void ScriptedDesktop::showHelp(HelpView view) {
     take({Kind::Help, {}, HelpViewName(view)});
 }
 
-void ScriptedDesktop::startMail(const MailMessage& message, std::function<void(const MailLaunch&)> finished) {
+void ScriptedDesktop::startMail(const MailMessage& message, QObject& receiver,
+                                std::function<void(const MailLaunch&)> finished) {
     mails_.push_back(message);
+    if (throughHelpers_) {
+        calls_.push_back({Kind::Mail, message.subject, message.body});
+        realDesktop_.startMail(message, receiver, std::move(finished));
+        return;
+    }
     const auto met = take({Kind::Mail, message.subject, message.body});
     // Unexpected: claim success, so no follow-up error box piles on.
     const MailLaunch answer = met ? met->answerMail : MailLaunch{};
-    QTimer::singleShot(0, [answer, finished = std::move(finished)] { finished(answer); });
+    QTimer::singleShot(0, &receiver, [answer, finished = std::move(finished)] { finished(answer); });
 }
 
 void ScriptedDesktop::setClipboard(const QByteArray& text, const QByteArray& html) {

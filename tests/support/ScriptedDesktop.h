@@ -12,7 +12,10 @@
 //
 // A mail hand-over (expectMail) and opening an address (expectOpenUrl) end
 // with the scripted outcome on the next pass of the event loop, never inside
-// the call, as the real ones do.
+// the call, as the real ones do, and not at all once their receiver is gone.
+// After handOverThroughHelpers() they need no expectation: they start the
+// real helper programs instead (tests put fakes first on PATH), whose runs
+// give the answers.
 //
 // setClipboard needs no expectation: it is recorded and really written to
 // the clipboard (the offscreen platform keeps one in-process), so tests read
@@ -112,6 +115,9 @@ public:
     void expectOpenUrl(const QUrl& url, bool answerOpened = true);
     void expectHelp(HelpView view);
     void expectMail(MailLaunch answer);
+    // From now on openUrl and startMail hand over through xdg-open and
+    // xdg-email, as the program does; their calls are still recorded.
+    void handOverThroughHelpers() { throughHelpers_ = true; }
     // `script` is any callable taking QDialog&; see the header comment.
     template <typename Script> void expectModal(Script script);
 
@@ -142,9 +148,10 @@ public:
     QString saveFileName(const QString& caption, const QString& directory, const QString& filter,
                          const QString& defaultSuffix) override;
     bool choosePrinter(QPrinter& printer) override;
-    void openUrl(const QUrl& url, std::function<void(bool opened)> finished) override;
+    void openUrl(const QUrl& url, QObject& receiver, std::function<void(bool opened)> finished) override;
     void showHelp(HelpView view) override;
-    void startMail(const MailMessage& message, std::function<void(const MailLaunch&)> finished) override;
+    void startMail(const MailMessage& message, QObject& receiver,
+                   std::function<void(const MailLaunch&)> finished) override;
     void setClipboard(const QByteArray& text, const QByteArray& html) override;
     std::unique_ptr<Progress> startProgress(const QString& title, const QString& label) override;
     int execModal(QDialog& dialog) override;
@@ -200,8 +207,10 @@ private:
     QStringList progressTitles_;
     QStringList progressLabels_;
     int cancelAtCall_ = 0;
+    bool throughHelpers_ = false;
     QLocale locale_{QLocale::English, QLocale::UnitedKingdom};
-    // Writes the clipboard; nothing else of the real desktop is ever used.
+    // Writes the clipboard, and starts the helper programs when asked to;
+    // nothing else of the real desktop is ever used.
     QtDesktop realDesktop_;
 };
 
