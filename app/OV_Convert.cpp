@@ -43,7 +43,7 @@ int main(int argc, char* argv[]) {
     const tavrix::DataPaths paths = tavrix::DataPaths::forThisProgram();
     tavrix::QtDesktop desktop;
     tavrix::ProgramWindows windows(desktop, paths);
-    tavrix::CloseOnTerminationSignal(windows.mainWindow);
+    tavrix::CloseOnTerminationSignal(windows.mainWindow, desktop);
 
     windows.mainWindow.show();
     // The results log files the desktop's file manager hands over.

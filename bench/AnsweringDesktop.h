@@ -46,12 +46,22 @@ public:
         printer.setOutputFileName(pdf);
         return true;
     }
-    void openUrl(const QUrl&, QObject&, std::function<void(bool)>) override {}
     void showHelp(tavrix::HelpView) override {}
-    void startMail(const tavrix::MailMessage&, QObject&,
-                   std::function<void(const tavrix::MailLaunch&)>) override {}
     void setClipboard(const QByteArray&, const QByteArray&) override {}
-    std::unique_ptr<tavrix::Progress> startProgress(const QString&, const QString&) override {
+    int execModal(QDialog& dialog) override {
+        // A modal window runs the event loop from when it shows until it closes.
+        eventLoopTurns();
+        dialog.findChild<QAbstractButton*>("BitBtn_AddTextToResultsLog")->click();
+        eventLoopTurns();
+        return dialog.result();
+    }
+    QLocale locale() const override { return QLocale::c(); }
+
+protected:
+    void handOverUrl(const QUrl&, QObject&, std::function<void(bool)>) override {}
+    void handOverMail(const tavrix::MailMessage&, QObject&,
+                      std::function<void(const tavrix::MailLaunch&)>) override {}
+    std::unique_ptr<tavrix::Progress> watchWork(const QString&, const QString&) override {
         struct CarriesOn final : tavrix::Progress {
             explicit CarriesOn(AnsweringDesktop& desktop) : desktop_(desktop) {}
             bool carryOn(double) override {
@@ -62,14 +72,6 @@ public:
         };
         return std::make_unique<CarriesOn>(*this);
     }
-    int execModal(QDialog& dialog) override {
-        // A modal window runs the event loop from when it shows until it closes.
-        eventLoopTurns();
-        dialog.findChild<QAbstractButton*>("BitBtn_AddTextToResultsLog")->click();
-        eventLoopTurns();
-        return dialog.result();
-    }
-    QLocale locale() const override { return QLocale::c(); }
 
 private:
     using Clock = std::chrono::steady_clock;

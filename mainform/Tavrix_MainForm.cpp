@@ -252,6 +252,14 @@ void TFormTavrix::showEvent(QShowEvent* event) {
 }
 
 void TFormTavrix::closeEvent(QCloseEvent* event) {
+    // Closed during long work (by the window manager, say), the work stops
+    // as its Cancel stops it, and the window closes once it has.
+    if (desktop_.longWorkUnderWay()) {
+        event->ignore();
+        desktop_.cancelLongWork();
+        desktop_.afterLongWork(*this, [this] { close(); });
+        return;
+    }
     FormClose();
     QMainWindow::closeEvent(event);
 }

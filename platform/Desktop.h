@@ -6,11 +6,13 @@
 #include "MailMessage.h"
 
 #include <QLocale>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QDialog;
 class QObject;
@@ -49,7 +51,10 @@ public:
 
 class Desktop {
 public:
-    virtual ~Desktop() = default;
+    Desktop();
+    virtual ~Desktop();
+    Desktop(const Desktop&) = delete;
+    Desktop& operator=(const Desktop&) = delete;
 
     // An information box with a single OK button.
     virtual void showInformation(const QString& text) = 0;
@@ -72,15 +77,16 @@ public:
     // Returns at once; `finished` is called exactly once, later, from the
     // event loop, with whether a handler took it. The answer is for
     // `receiver`: it never comes once `receiver` is gone, and a hand-over
-    // still under way then is given up.
-    virtual void openUrl(const QUrl& url, QObject& receiver, std::function<void(bool opened)> finished) = 0;
+    // still under way then is given up. An answer that comes during long
+    // work waits until the work has ended, so that no box opens inside it.
+    void openUrl(const QUrl& url, QObject& receiver, std::function<void(bool opened)> finished);
     virtual void showHelp(HelpView view) = 0;
     // Hands `message` to the mail client, which shows it as a new message.
     // Returns at once; `finished` is called exactly once, later, from the
     // event loop, when the hand-over has succeeded or failed; for
-    // `receiver` only, as with openUrl.
-    virtual void startMail(const MailMessage& message, QObject& receiver,
-                           std::function<void(const MailLaunch&)> finished) = 0;
+    // `receiver` only, and after any long work, as with openUrl.
+    void startMail(const MailMessage& message, QObject& receiver,
+                   std::function<void(const MailLaunch&)> finished);
     // Puts plain and rich text, both in UTF-8, on the clipboard as one
     // entry. Bytes rather than strings: a log's text and rich text can run
     // to tens of megabytes, half as much in UTF-8.
@@ -90,7 +96,16 @@ public:
     // second, a progress window with Cancel shows until the returned object
     // goes. Its `title` says what the work is, in the task switcher and to
     // a screen reader. Call carryOn() often, at least every few milliseconds.
-    virtual std::unique_ptr<Progress> startProgress(const QString& title, const QString& label) = 0;
+    // Long work goes one at a time: asked for while other work is under
+    // way, it is cancelled from the start.
+    std::unique_ptr<Progress> startProgress(const QString& title, const QString& label);
+    bool longWorkUnderWay() const { return longWork_ != nullptr; }
+    // Cancels the long work under way, as its Cancel does.
+    void cancelLongWork();
+    // Runs `action` at once when no long work is under way; otherwise from
+    // the event loop once the work under way has ended, and not at all if
+    // `receiver` is gone by then.
+    void afterLongWork(QObject& receiver, std::function<void()> action);
 
     // Runs one of the program's own modal windows to its end; returns its result code.
     virtual int execModal(QDialog& dialog) = 0;
@@ -98,6 +113,26 @@ public:
     // The person's regional settings (separators, time format, spelling),
     // asked afresh at each call so that a change shows at the next use.
     virtual QLocale locale() const = 0;
+
+protected:
+    // What each desktop does for openUrl, startMail and startProgress.
+    virtual void handOverUrl(const QUrl& url, QObject& receiver,
+                             std::function<void(bool opened)> finished) = 0;
+    virtual void handOverMail(const MailMessage& message, QObject& receiver,
+                              std::function<void(const MailLaunch&)> finished) = 0;
+    virtual std::unique_ptr<Progress> watchWork(const QString& title, const QString& label) = 0;
+
+private:
+    class LongWork;
+    struct Waiting {
+        QPointer<QObject> receiver;
+        std::function<void()> action;
+    };
+
+    void longWorkEnded();
+
+    LongWork* longWork_ = nullptr;
+    std::vector<Waiting> waiting_;
 };
 
 } // namespace tavrix

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QProgressDialog>
+#include <QWindow>
 
 #include <cmath>
 
@@ -14,15 +15,69 @@ constexpr qint64 ShowAfterMs = 500;
 constexpr qint64 EventsEveryMs = 30;
 constexpr int Steps = 1000;
 
+bool IsPersonsInput(QEvent::Type type) {
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::ContextMenu:
+    case QEvent::InputMethod:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
+// Drops the person's input to every window but the progress window.
+class InputHold final : public QObject {
+public:
+    explicit InputHold(const QPointer<QProgressDialog>& dialog) : dialog_(dialog) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    ~InputHold() override { QCoreApplication::instance()->removeEventFilter(this); }
+    InputHold(const InputHold&) = delete;
+    InputHold& operator=(const InputHold&) = delete;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!IsPersonsInput(event->type())) {
+            return false;
+        }
+        // Input reaches the window first, then the widget in it.
+        const auto* widget = qobject_cast<const QWidget*>(watched);
+        const bool toProgressWindow =
+            dialog_ != nullptr &&
+            (watched == dialog_->windowHandle() ||
+             (widget != nullptr && (widget == dialog_ || dialog_->isAncestorOf(widget))));
+        return !toProgressWindow;
+    }
+
+private:
+    const QPointer<QProgressDialog>& dialog_;
+};
+
 ProgressWindow::ProgressWindow(const QString& title, const QString& label, QWidget* parentWindow)
-    : title_(title), label_(label), parentWindow_(parentWindow) {
+    : title_(title), label_(label), parentWindow_(parentWindow),
+      inputHold_(std::make_unique<InputHold>(dialog_)) {
     started_.start();
     sinceEvents_.start();
 }
 
 ProgressWindow::~ProgressWindow() {
+    inputHold_.reset();
     delete dialog_;
 }
 
@@ -40,15 +95,13 @@ bool ProgressWindow::carryOn(double done) {
         dialog_->setMinimumDuration(0);
         dialog_->show();
     }
-    if (dialog_ == nullptr) {
-        // Nothing to answer yet: the windows paint, but clicks and keys wait
-        // until the work is done rather than change what it works on.
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        return true;
+    const bool shown = dialog_ != nullptr;
+    if (shown) {
+        dialog_->setValue(static_cast<int>(std::lround(done * Steps)));
     }
-    dialog_->setValue(static_cast<int>(std::lround(done * Steps)));
     QCoreApplication::processEvents();
-    cancelled_ = dialog_ == nullptr || dialog_->wasCanceled();
+    // A window that went while the events ran (its parent closed) cancels too.
+    cancelled_ = shown && (dialog_ == nullptr || dialog_->wasCanceled());
     return !cancelled_;
 }
 

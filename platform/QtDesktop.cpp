@@ -99,7 +99,7 @@ bool QtDesktop::choosePrinter(QPrinter& printer) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-void QtDesktop::openUrl(const QUrl& url, QObject& receiver, std::function<void(bool opened)> finished) {
+void QtDesktop::handOverUrl(const QUrl& url, QObject& receiver, std::function<void(bool opened)> finished) {
     // xdg-open fails with 1 to 4 (syntax, file missing, no tool, action failed).
     const QString argument = url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded);
     StartHelper(receiver, QStandardPaths::findExecutable(QStringLiteral("xdg-open")), {argument},
@@ -114,8 +114,8 @@ void QtDesktop::showHelp(HelpView view) {
         helpViewer_(view);
 }
 
-void QtDesktop::startMail(const MailMessage& message, QObject& receiver,
-                          std::function<void(const MailLaunch&)> finished) {
+void QtDesktop::handOverMail(const MailMessage& message, QObject& receiver,
+                             std::function<void(const MailLaunch&)> finished) {
     // Like the hand-over's own end, never from inside this call.
     const auto reportLater = [&receiver, &finished](const MailLaunch& launch) {
         QTimer::singleShot(0, &receiver, [finished = std::move(finished), launch] { finished(launch); });
@@ -143,7 +143,7 @@ void QtDesktop::setClipboard(const QByteArray& text, const QByteArray& html) {
     QGuiApplication::clipboard()->setMimeData(mime); // the clipboard takes ownership
 }
 
-std::unique_ptr<Progress> QtDesktop::startProgress(const QString& title, const QString& label) {
+std::unique_ptr<Progress> QtDesktop::watchWork(const QString& title, const QString& label) {
     return std::make_unique<ProgressWindow>(title, label, parentWindow_);
 }
 

@@ -35,19 +35,20 @@ public:
                          const QString& defaultSuffix) override;
     bool choosePrinter(QPrinter& printer) override;
 
-    // Through xdg-open, started without a shell and never waited on.
-    void openUrl(const QUrl& url, QObject& receiver, std::function<void(bool opened)> finished) override;
     // Does nothing until a help viewer is set.
     void showHelp(HelpView view) override;
-    // Through xdg-email, started without a shell and never waited on.
-    void startMail(const MailMessage& message, QObject& receiver,
-                   std::function<void(const MailLaunch&)> finished) override;
     void setClipboard(const QByteArray& text, const QByteArray& html) override;
-
-    // A progress dialog over the main window, which takes no input while it shows.
-    std::unique_ptr<Progress> startProgress(const QString& title, const QString& label) override;
     int execModal(QDialog& dialog) override;
     QLocale locale() const override;
+
+protected:
+    // Through xdg-open, started without a shell and never waited on.
+    void handOverUrl(const QUrl& url, QObject& receiver, std::function<void(bool opened)> finished) override;
+    // Through xdg-email, started without a shell and never waited on.
+    void handOverMail(const MailMessage& message, QObject& receiver,
+                      std::function<void(const MailLaunch&)> finished) override;
+    // A progress dialog over the main window; no window takes input while the work runs.
+    std::unique_ptr<Progress> watchWork(const QString& title, const QString& label) override;
 
 private:
     QPointer<QWidget> parentWindow_;

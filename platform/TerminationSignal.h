@@ -7,9 +7,13 @@ class QWidget;
 
 namespace tavrix {
 
+class Desktop;
+
 // From now on, SIGTERM and SIGHUP close `window` (once the event loop gets
 // to it) and, when it closes, end the event loop with any dialog still open;
-// the window must live as long as the program.
-void CloseOnTerminationSignal(QWidget& window);
+// long work under way on `desktop` is cancelled first, as its Cancel does,
+// and the window closes once it has stopped. Both must live as long as the
+// program.
+void CloseOnTerminationSignal(QWidget& window, Desktop& desktop);
 
 } // namespace tavrix

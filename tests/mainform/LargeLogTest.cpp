@@ -234,7 +234,7 @@ TEST_F(LargeLog, AmendingALongLineKeepsItOneLineWhereverItIsTyped) {
 // whether the person edits elsewhere or only presses OK.
 TEST_F(LargeLog, AmendingALineLongerThanSixtyFiveThousandCharactersKeepsItOneLine) {
     const QString line = LongLine(70'000);
-    for (const QString typed : {QString(), QStringLiteral("last")}) {
+    for (const QString& typed : {QString(), QStringLiteral("last")}) {
         setLogLines({line, "next"});
         desktop.expectModal([&typed](QDialog& dialog) {
             auto& memo = Find<QPlainTextEdit>(dialog, "Memo_TextToResultsLog");

@@ -57,6 +57,9 @@ TEST(QtDesktop, ShowsProgressOfLongWorkWithCancel) {
     };
     EXPECT_TRUE(progress->carryOn(0.1));
     EXPECT_EQ(shown(), nullptr) << "nothing to see for short work";
+    EXPECT_TRUE(desktop.longWorkUnderWay());
+    EXPECT_FALSE(desktop.startProgress("Copying the results log", "Copying...")->carryOn(0))
+        << "other long work does not start while this runs";
     QElapsedTimer working;
     working.start();
     while (shown() == nullptr && working.elapsed() < 5000) {
@@ -78,6 +81,7 @@ TEST(QtDesktop, ShowsProgressOfLongWorkWithCancel) {
     EXPECT_FALSE(progress->carryOn(0.7)) << "cancelled for good";
     progress.reset();
     EXPECT_EQ(mainWindow.findChild<QProgressDialog*>(), nullptr) << "gone with the work";
+    EXPECT_FALSE(desktop.longWorkUnderWay());
 }
 
 // Starts opening `url` and waits, processing events, until the desktop answers.

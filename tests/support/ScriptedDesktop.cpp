@@ -1,6 +1,7 @@
 #include "ScriptedDesktop.h"
 
 #include "ProgramMessageText.h"
+#include "ProgressWindow.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -71,8 +72,10 @@ QString ScriptedDesktop::kindName(Kind kind) {
     return QStringLiteral("unknown call");
 }
 
-void ScriptedDesktop::expectInformation(const QString& text) {
-    queue(Expectation(Match::withText(Kind::Information, text)));
+void ScriptedDesktop::expectInformation(const QString& text, std::function<void()> whileShown) {
+    Expectation expectation(Match::withText(Kind::Information, text));
+    expectation.whileShown = std::move(whileShown);
+    queue(std::move(expectation));
 }
 
 void ScriptedDesktop::expectConfirm(const QString& text, bool answerYes) {
@@ -163,7 +166,9 @@ void ScriptedDesktop::checkListed(const QString& text) const {
 
 void ScriptedDesktop::showInformation(const QString& text) {
     checkListed(text);
-    take({Kind::Information, {}, text});
+    const auto met = take({Kind::Information, {}, text});
+    if (met && met->whileShown)
+        met->whileShown();
 }
 
 bool ScriptedDesktop::confirm(const QString& text) {
@@ -212,7 +217,8 @@ bool ScriptedDesktop::choosePrinter(QPrinter& printer) {
     return true;
 }
 
-void ScriptedDesktop::openUrl(const QUrl& url, QObject& receiver, std::function<void(bool opened)> finished) {
+void ScriptedDesktop::handOverUrl(const QUrl& url, QObject& receiver,
+                                  std::function<void(bool opened)> finished) {
     if (throughHelpers_) {
         calls_.push_back({Kind::OpenUrl, {}, url.toString()});
         realDesktop_.openUrl(url, receiver, std::move(finished));
@@ -228,8 +234,8 @@ void ScriptedDesktop::showHelp(HelpView view) {
     take({Kind::Help, {}, HelpViewName(view)});
 }
 
-void ScriptedDesktop::startMail(const MailMessage& message, QObject& receiver,
-                                std::function<void(const MailLaunch&)> finished) {
+void ScriptedDesktop::handOverMail(const MailMessage& message, QObject& receiver,
+                                   std::function<void(const MailLaunch&)> finished) {
     mails_.push_back(message);
     if (throughHelpers_) {
         calls_.push_back({Kind::Mail, message.subject, message.body});
@@ -270,9 +276,12 @@ private:
 
 } // namespace
 
-std::unique_ptr<Progress> ScriptedDesktop::startProgress(const QString& title, const QString& label) {
+std::unique_ptr<Progress> ScriptedDesktop::watchWork(const QString& title, const QString& label) {
     progressTitles_ << title;
     progressLabels_ << label;
+    if (progressWindowsOver_) {
+        return std::make_unique<ProgressWindow>(title, label, progressWindowsOver_);
+    }
     return std::make_unique<ScriptedProgress>(std::exchange(cancelAtCall_, 0));
 }
 

@@ -44,6 +44,7 @@
 #include "Desktop.h"
 #include "QtDesktop.h"
 
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -100,10 +101,10 @@ public:
     ScriptedDesktop& operator=(const ScriptedDesktop&) = delete;
     ~ScriptedDesktop() override;
 
-    void expectInformation(const QString& text);
-    void expectConfirm(const QString& text, bool answerYes);
     // A real box runs the event loop until the person closes it:
     // `whileShown` runs in its place, to process events the way it does.
+    void expectInformation(const QString& text, std::function<void()> whileShown = {});
+    void expectConfirm(const QString& text, bool answerYes);
     void expectError(const QString& text, std::function<void()> whileShown = {});
     void expectMessage(const QString& caption, const QString& text);
     // The path the person picks; empty for Cancel.
@@ -124,6 +125,9 @@ public:
     // The person cancels the next long work at its `call`th carryOn() (from
     // 1); until then every piece of work carries on.
     void cancelProgressAt(int call) { cancelAtCall_ = call; }
+    // From now on long work is watched by the program's own progress
+    // windows over `window`, which run the event loop as the work goes on.
+    void watchWorkInProgressWindows(QWidget& window) { progressWindowsOver_ = &window; }
     // The titles and labels of every piece of long work started, in order.
     const QStringList& progressTitles() const { return progressTitles_; }
     const QStringList& progressLabels() const { return progressLabels_; }
@@ -148,16 +152,18 @@ public:
     QString saveFileName(const QString& caption, const QString& directory, const QString& filter,
                          const QString& defaultSuffix) override;
     bool choosePrinter(QPrinter& printer) override;
-    void openUrl(const QUrl& url, QObject& receiver, std::function<void(bool opened)> finished) override;
     void showHelp(HelpView view) override;
-    void startMail(const MailMessage& message, QObject& receiver,
-                   std::function<void(const MailLaunch&)> finished) override;
     void setClipboard(const QByteArray& text, const QByteArray& html) override;
-    std::unique_ptr<Progress> startProgress(const QString& title, const QString& label) override;
     int execModal(QDialog& dialog) override;
     QLocale locale() const override { return locale_; }
     // English as written in the United Kingdom unless a test needs another.
     void setLocale(const QLocale& locale) { locale_ = locale; }
+
+protected:
+    void handOverUrl(const QUrl& url, QObject& receiver, std::function<void(bool opened)> finished) override;
+    void handOverMail(const MailMessage& message, QObject& receiver,
+                      std::function<void(const MailLaunch&)> finished) override;
+    std::unique_ptr<Progress> watchWork(const QString& title, const QString& label) override;
 
 private:
     // What a call must be to meet an expectation: always its kind, and the
@@ -202,6 +208,7 @@ private:
     MessageTexts texts_;
     std::deque<Expectation> expected_;
     std::vector<Call> calls_;
+    QPointer<QWidget> progressWindowsOver_;
     std::vector<MailMessage> mails_;
     QStringList dialogFolders_;
     QStringList progressTitles_;
