@@ -48,5 +48,10 @@ int main(int argc, char* argv[]) {
     windows.mainWindow.show();
     // The results log files the desktop's file manager hands over.
     windows.mainWindow.OpenResultsLogFiles(start->logFiles);
+    // Closed while the files opened (by the desktop, or a signal during a
+    // box), the window asked to end before there was an event loop to end.
+    if (!windows.mainWindow.isVisible()) {
+        return 0;
+    }
     return QApplication::exec();
 }

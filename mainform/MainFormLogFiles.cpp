@@ -29,8 +29,9 @@ void TFormTavrix::BitBtnOpenLogFileClick() {
 void TFormTavrix::OpenResultsLogFiles(const QStringList& paths) {
     holdSplashDuring([this, &paths] {
         for (const QString& path : paths) {
-            // One that cannot be read does not keep the others out; a Cancel does.
-            if (!appendLogFile(path)) {
+            // One that cannot be read does not keep the others out; a Cancel
+            // does, and so does the window closing meanwhile.
+            if (!isVisible() || !appendLogFile(path)) {
                 return;
             }
         }
