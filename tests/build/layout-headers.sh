@@ -14,7 +14,10 @@ if [ ${#headers[@]} -eq 0 ]; then
 fi
 status=0
 for header in "${headers[@]}"; do
-  if ! ninja -t query "$header" | grep -q '^  input:'; then
+  # The whole answer first: grep -q would stop reading at its match, and
+  # under pipefail Ninja's write into the closed pipe would fail the check.
+  answer=$(ninja -t query "$header")
+  if ! grep -q '^  input:' <<<"$answer"; then
     echo "no rule makes $header, yet objects include it" >&2
     status=1
   fi
