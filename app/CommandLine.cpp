@@ -47,9 +47,12 @@ the window finds them: case, spaces, punctuation and brackets do not count,
 each word typed must start a word of the name ("ft min" is "ft/min"), both
 spellings count, and "2", "3" and "deg" stand for the signs "²", "³" and
 "°". Symbols name their units too: "g", "kg", "t", "l", "ml", "s", "h",
-"K", "°C" or "C", "mph", "km/h", "kn", "psi", "mmHg", "µm" or "um" and
-more. "gallon", "pint", "quart", "fl oz", "cwt" and "ton" are the USA units
-in USA spelling and the British ones in European spelling. Where a name fits
+"K", "°C" or "C", "mph", "km/h", "kn", "psi", "mmHg", "hPa", "kWh",
+"l/100km", "µm" or "um" and more; where only case tells two apart, the
+case typed decides ("MW" megawatt, "mW" milliwatt). "gallon", "pint",
+"quart", "fl oz", "cwt", "ton" and "mpg" are the USA units in USA spelling
+and the British ones in European spelling; "cup", "tbsp" and "tsp" the USA
+ones in USA spelling and the metric ones in European. Where a name fits
 units of several categories, the other unit decides: "g" is the gram beside
 "kg" and the acceleration beside "m/sec2"; the litre of "Liquid measure" and
 of "Volume / Capacity" is taken in the first category that holds the other
@@ -98,9 +101,8 @@ int List(const Arguments& arguments, const QLocale& locale, CheckedOutput& out) 
         throw UsageError(message);
     }
     const Spelling spelling = arguments.spelling.value_or(DefaultSpelling(locale));
-    const CategoryRange& range = CategoryUnitRange.at(static_cast<std::size_t>(categories.front()));
-    for (int unit = range.firstUnit; unit < range.firstUnit + range.unitCount; ++unit) {
-        out.line({VisibleName(static_cast<UnitIndex>(unit), spelling)});
+    for (const UnitIndex unit : CategoryUnits(categories.front())) {
+        out.line({VisibleName(unit, spelling)});
     }
     return ExitDone;
 }

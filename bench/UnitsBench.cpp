@@ -17,11 +17,10 @@ using tavrix::UnitIndex;
 // Every (from, to) pair inside every category.
 std::vector<std::pair<UnitIndex, UnitIndex>> AllPairs() {
     std::vector<std::pair<UnitIndex, UnitIndex>> pairs;
-    for (const tavrix::CategoryRange& range : tavrix::CategoryUnitRange) {
-        for (int from = 0; from < range.unitCount; ++from) {
-            for (int to = 0; to < range.unitCount; ++to) {
-                pairs.emplace_back(static_cast<UnitIndex>(range.firstUnit + from),
-                                   static_cast<UnitIndex>(range.firstUnit + to));
+    for (int category = 0; category < tavrix::CategoryCount; ++category) {
+        for (const UnitIndex from : tavrix::CategoryUnits(category)) {
+            for (const UnitIndex to : tavrix::CategoryUnits(category)) {
+                pairs.emplace_back(from, to);
             }
         }
     }

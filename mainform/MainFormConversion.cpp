@@ -17,6 +17,8 @@
 #include <QListWidget>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace tavrix {
 
 namespace {
@@ -65,19 +67,19 @@ void TFormTavrix::ListBoxConvertCategoryClick() {
     if (category < 0 || category >= CategoryCount) {
         return;
     }
-    const CategoryRange& range = CategoryUnitRange[static_cast<std::size_t>(category)];
-    FillUnitLists(range.firstUnit, range.unitCount, range.initialValue);
+    FillUnitLists(CategoryUnits(category),
+                  CategoryUnitRange[static_cast<std::size_t>(category)].initialValue);
 }
 
-void TFormTavrix::FillUnitLists(UnitIndex firstUnit, int unitCount, double defaultValue) {
+void TFormTavrix::FillUnitLists(std::span<const UnitIndex> units, double defaultValue) {
     {
         const QSignalBlocker fromBlocker(ui->ListBoxConvertFromUnit);
         const QSignalBlocker toBlocker(ui->ListBoxConvertToUnit);
         ui->ListBoxConvertFromUnit->clear();
         ui->ListBoxConvertToUnit->clear();
         const auto& names = UnitNames(spelling_);
-        for (int unit = firstUnit; unit < firstUnit + unitCount; ++unit) {
-            const QString name = FromUtf8(names.at(static_cast<std::size_t>(unit)));
+        for (const UnitIndex unit : units) {
+            const QString name = FromUtf8(names.at(unit));
             ui->ListBoxConvertFromUnit->addItem(name);
             ui->ListBoxConvertToUnit->addItem(name);
         }
@@ -110,7 +112,8 @@ void TFormTavrix::FoundUnitChosen(UnitIndex unit, bool asTarget) {
     }
     ui->ListBoxConvertCategory->setCurrentRow(category);
     QListWidget* list = asTarget ? ui->ListBoxConvertToUnit : ui->ListBoxConvertFromUnit;
-    list->setCurrentRow(unit - CategoryUnitRange[static_cast<std::size_t>(category)].firstUnit);
+    const std::span<const UnitIndex> units = CategoryUnits(category);
+    list->setCurrentRow(static_cast<int>(std::find(units.begin(), units.end(), unit) - units.begin()));
 }
 
 void TFormTavrix::ListBoxConvertFromUnitClick() {

@@ -100,7 +100,7 @@ bool FitsTheWindow(const Settings& settings) {
     if (settings.category < 0 || settings.category >= CategoryCount) {
         return false;
     }
-    const int unitCount = CategoryUnitRange[static_cast<std::size_t>(settings.category)].unitCount;
+    const auto unitCount = static_cast<int>(CategoryUnits(settings.category).size());
     return settings.fromPosition < unitCount && settings.toPosition < unitCount;
 }
 

@@ -60,7 +60,7 @@ public:
     void attachBranding(TFormTavrixBranding& branding);
 
     // The operations the other windows and the settings build on.
-    void FillUnitLists(UnitIndex firstUnit, int unitCount, double defaultValue);
+    void FillUnitLists(std::span<const UnitIndex> units, double defaultValue);
     UnitIndex UnitIndexOfName(const QString& name) const;
     void CalculateConversion();
     void ApplyDefaultSettings();

@@ -10,6 +10,7 @@
 #include "Constants.h"
 
 #include <cmath>
+#include <vector>
 
 namespace tavrix {
 
@@ -391,6 +392,57 @@ const std::array<UnitRow, UnitCount> UnitTable = {{
     {324, "quart UK   ",                same, F(R(322, x * 2))},
     {325, "fluid ounce USA   ",         same, F(R(321, x / 16))},
     {326, "fluid ounce UK   ",          same, F(R(322, x / 20))},
+
+    // The units added since the first catalogue, after it so that its
+    // indexes keep their meaning; each category lists its own after its
+    // first run.
+    // 5 Energy
+    {327, "Wh (watt-hour)",             same, F(x * 3600)},
+    {328, "kWh (kilowatt-hour)",        same, F(x * 3600 * 1000)},
+    {329, "MJ (megajoule)",             same, F(x * 1000000)},
+    {330, "cal (calorie)",              same, F(x * 4.1868L)},
+    {331, "eV (electronvolt)",          same, F(x * 1.602176634e-19L)},
+    {332, "therm USA",                  same, F(x * 105480400)},
+    {333, "erg",                        same, F(x / 10000000)},
+    // 8 Force
+    {334, "kN (kilonewton)",            same, F(x * 1000)},
+    // 9 Frequency
+    {335, "GHz (gigahertz)",            same, F(x * 1000000000)},
+    // 10 Fuel consumption: volume per distance, their own inverses as 153..158
+    {336, "litre/100 km",               "liter/100 km", F(100 / x)},
+    {337, "gallon USA/100 miles",       same, F(100 * 1.609344L / 3.785411784L / x)},
+    // 11 Length
+    {338, "nm (nanometre)",             "nm (nanometer)", F(x / 1000000000)},
+    {339, "mil (thou)",                 same, F(x * 0.0254L / 1000)},
+    {340, "point (typographic)",        same, F(x * 0.0254L / 72)},
+    {341, "chain",                      same, F(x * 66 * 0.3048L)},
+    {342, "parsec",                     same, F(x * 648000 / Pi * 149597870700)},
+    // 13 Liquid measure
+    {343, "cl (centilitre)",            "cl (centiliter)", F(x / 100)},
+    {344, "dl (decilitre)",             "dl (deciliter)", F(x / 10)},
+    {345, "cup USA",                    same, F(x * 3.785411784L / 16)},
+    {346, "tablespoon USA",             same, F(x * 3.785411784L / 256)},
+    {347, "teaspoon USA",               same, F(x * 3.785411784L / 768)},
+    {348, "cup (metric)",               same, F(x / 4)},
+    {349, "tablespoon (metric)",        same, F(x * 15 / 1000)},
+    {350, "teaspoon (metric)",          same, F(x * 5 / 1000)},
+    // 14 Mass / Weight
+    {351, "µg (microgram)",             same, F(x / 1000000000)},
+    {352, "carat (metric)",             same, F(x / 5000)},
+    {353, "grain",                      same, F(x * 0.45359237L / 7000)},
+    {354, "troy ounce",                 same, F(x * 480 * 0.45359237L / 7000)},
+    // 15 Power
+    {355, "PS (metric horsepower)",     same, F(x * 735.49875L)},
+    {356, "mW (milliwatt)",             same, F(x / 1000)},
+    {357, "GW (gigawatt)",              same, F(x * 1000 * 1000 * 1000)},
+    // 16 Pressure
+    {358, "hPa (hectopascal)",          same, F(x * 100 / 100000)},
+    {359, "MPa (megapascal)",           same, F(x * 1000000 / 100000)},
+    {360, "GPa (gigapascal)",           same, F(x * 1000000000 / 100000)},
+    // 19 Time
+    {361, "ms (millisecond)",           same, F(x / 1000)},
+    {362, "µs (microsecond)",           same, F(x / 1000000)},
+    {363, "ns (nanosecond)",            same, F(x / 1000000000)},
 }};
 // clang-format on
 
@@ -398,31 +450,31 @@ const std::array<UnitRow, UnitCount> UnitTable = {{
 
 // clang-format off
 const std::array<CategoryRange, CategoryCount> CategoryUnitRange = {{
-    // first unit, units, initial value, base unit
-    {0,   5,  1,   1},   // Acceleration
-    {5,   15, 1,   5},   // Angles
-    {20,  16, 1,   22},  // Area
-    {36,  4,  1,   39},  // Circular measure
-    {40,  29, 1,   46},  // Density
-    {69,  7,  1,   73},  // Energy
-    {76,  25, 1,   85},  // Flow Rate (volume)
-    {101, 24, 1,   104}, // Flow Rate (mass)
-    {125, 7,  1,   125}, // Force
-    {132, 15, 1,   132}, // Frequency
-    {147, 12, 1,   147}, // Fuel consumption
-    {159, 19, 1,   161}, // Length
-    {178, 5,  1,   179}, // Lighting
-    {183, 11, 1,   184}, // Liquid measure
-    {194, 12, 1,   196}, // Mass / Weight
-    {206, 23, 1,   206}, // Power
-    {229, 24, 1,   233}, // Pressure
-    {253, 8,  1,   253}, // Torque
-    {261, 4,  100, 263}, // Temperature
-    {265, 7,  60,  265}, // Time
-    {272, 23, 1,   278}, // Velocity
-    {295, 10, 1,   295}, // Viscosity Dynamic
-    {305, 6,  1,   305}, // Viscosity Kinematic
-    {311, 16, 1,   313}, // Volume / Capacity
+    // first run, units, initial value, base unit, added run, units
+    {0,   5,  1,   1,   0,   0}, // Acceleration
+    {5,   15, 1,   5,   0,   0}, // Angles
+    {20,  16, 1,   22,  0,   0}, // Area
+    {36,  4,  1,   39,  0,   0}, // Circular measure
+    {40,  29, 1,   46,  0,   0}, // Density
+    {69,  7,  1,   73,  327, 7}, // Energy
+    {76,  25, 1,   85,  0,   0}, // Flow Rate (volume)
+    {101, 24, 1,   104, 0,   0}, // Flow Rate (mass)
+    {125, 7,  1,   125, 334, 1}, // Force
+    {132, 15, 1,   132, 335, 1}, // Frequency
+    {147, 12, 1,   147, 336, 2}, // Fuel consumption
+    {159, 19, 1,   161, 338, 5}, // Length
+    {178, 5,  1,   179, 0,   0}, // Lighting
+    {183, 11, 1,   184, 343, 8}, // Liquid measure
+    {194, 12, 1,   196, 351, 4}, // Mass / Weight
+    {206, 23, 1,   206, 355, 3}, // Power
+    {229, 24, 1,   233, 358, 3}, // Pressure
+    {253, 8,  1,   253, 0,   0}, // Torque
+    {261, 4,  100, 263, 0,   0}, // Temperature
+    {265, 7,  60,  265, 361, 3}, // Time
+    {272, 23, 1,   278, 0,   0}, // Velocity
+    {295, 10, 1,   295, 0,   0}, // Viscosity Dynamic
+    {305, 6,  1,   305, 0,   0}, // Viscosity Kinematic
+    {311, 16, 1,   313, 0,   0}, // Volume / Capacity
 }};
 
 const std::array<std::string_view, CategoryCount> CategoryNames = {
@@ -466,11 +518,30 @@ UnitIndex FindUnitByName(std::string_view name, Spelling spelling) {
 int CategoryOfUnit(UnitIndex unit) {
     for (int category = 0; category < CategoryCount; ++category) {
         const CategoryRange& range = CategoryUnitRange[static_cast<std::size_t>(category)];
-        if (unit >= range.firstUnit && unit < range.firstUnit + range.unitCount) {
+        if ((unit >= range.firstUnit && unit < range.firstUnit + range.unitCount) ||
+            (unit >= range.firstAddedUnit && unit < range.firstAddedUnit + range.addedUnitCount)) {
             return category;
         }
     }
     return -1;
+}
+
+std::span<const UnitIndex> CategoryUnits(int category) {
+    static const std::array<std::vector<UnitIndex>, CategoryCount> lists = [] {
+        std::array<std::vector<UnitIndex>, CategoryCount> made;
+        for (std::size_t each = 0; each < made.size(); ++each) {
+            const CategoryRange& range = CategoryUnitRange[each];
+            for (int unit = range.firstUnit; unit < range.firstUnit + range.unitCount; ++unit) {
+                made[each].push_back(static_cast<UnitIndex>(unit));
+            }
+            for (int unit = range.firstAddedUnit; unit < range.firstAddedUnit + range.addedUnitCount;
+                 ++unit) {
+                made[each].push_back(static_cast<UnitIndex>(unit));
+            }
+        }
+        return made;
+    }();
+    return lists.at(static_cast<std::size_t>(category));
 }
 
 double UnitToBase(UnitIndex unit, double x) {

@@ -4,16 +4,22 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace tavrix {
 
-// Identifies one of the 327 units; each category owns one contiguous run.
+// Identifies one of the 364 units. The first 327 came with the first
+// catalogue, one contiguous run per category; the units added since are
+// numbered after them, again one run per category, and each category lists
+// them after its first run. So the indexes and list positions that earlier
+// versions stored still name the same units.
 using UnitIndex = std::uint16_t;
 
-inline constexpr int UnitCount = 327;
+inline constexpr int UnitCount = 364;
+inline constexpr int FirstCatalogueUnitCount = 327;
 inline constexpr int CategoryCount = 24;
 // What a failed name lookup gives: -1 taken as an unsigned 16-bit number.
 inline constexpr UnitIndex NoUnit = 65535;
@@ -21,10 +27,12 @@ inline constexpr UnitIndex NoUnit = 65535;
 enum class Spelling { European, USA };
 
 struct CategoryRange {
-    UnitIndex firstUnit;
+    UnitIndex firstUnit; // the run of the first catalogue
     int unitCount;
     double initialValue; // what the value field shows when the category is chosen
     UnitIndex baseUnit;
+    UnitIndex firstAddedUnit; // the run added since; empty where none was
+    int addedUnitCount;
 };
 
 // Names are UTF-8; trailing spaces are part of a name (they keep names unique
@@ -40,8 +48,12 @@ const std::array<std::string_view, UnitCount>& UnitNames(Spelling spelling);
 // index wins; NoUnit when none matches.
 UnitIndex FindUnitByName(std::string_view name, Spelling spelling);
 
-// The category that owns `unit`, or -1 for an index above 326.
+// The category that owns `unit`, or -1 for an index beyond the catalogue.
 int CategoryOfUnit(UnitIndex unit);
+
+// A category's units in the order its lists show them: its first run, then
+// the units added since.
+std::span<const UnitIndex> CategoryUnits(int category);
 
 // Returned by UnitToBase for an unknown unit and standing for every pair that
 // has no conversion.

@@ -36,8 +36,16 @@ inline constexpr Run CircleFractions{12, 19}; // "full circle" to "1/16 circle"
 inline constexpr Run AreaUnits{20, 29};
 inline constexpr Run DiameterCircles{MmDiameterCircle, YdDiameterCircle};
 inline constexpr Run CircularMeasure{Radius, CircleArea};
-inline constexpr Run FuelConsumption{147, 158};
-inline constexpr Run VolumePerDistance{153, 158};
+// Fuel consumption has units in the first catalogue's run and among those
+// added since ("litre/100 km", "gallon USA/100 miles").
+struct FirstAndAdded {
+    Run first;
+    Run added;
+    constexpr bool contains(UnitIndex unit) const { return first.contains(unit) || added.contains(unit); }
+};
+inline constexpr Run AddedVolumePerDistance{336, 337};
+inline constexpr FirstAndAdded FuelConsumption{{147, 158}, AddedVolumePerDistance};
+inline constexpr FirstAndAdded VolumePerDistance{{153, 158}, AddedVolumePerDistance};
 inline constexpr Run Temperatures{Celsius, Rankine}; // base unit: Kelvin
 
 } // namespace tavrix::unit

@@ -118,9 +118,28 @@ struct SearchableName {
 struct SearchableUnit {
     std::array<SearchableName, 2> spellings;  // European, USA
     std::array<std::size_t, 2> visibleLength; // in characters, by spelling
-    // The symbols' keys, by the spelling they belong to (European, USA).
+    // The symbols' keys, by the spelling they belong to (European, USA):
+    // ignoring case, and in the symbol's own case.
     std::array<std::vector<std::string>, 2> symbols;
+    std::array<std::vector<std::string>, 2> symbolsInCase;
 };
+
+// SymbolKey, with the letters left in the case they are written in.
+std::string KeyOf(std::string_view text, bool ignoringCase) {
+    std::string key;
+    for (std::size_t at = 0; at < text.size();) {
+        if (const StandIn* standIn = StandInAt(text.substr(at))) {
+            key += standIn->ascii;
+            at += standIn->sign.size();
+        } else {
+            if (text[at] != ' ' && text[at] != '.' && text[at] != '\t') {
+                key += ignoringCase ? AsciiLower(text[at]) : text[at];
+            }
+            ++at;
+        }
+    }
+    return key;
+}
 
 std::size_t CharacterCount(std::string_view utf8) {
     return static_cast<std::size_t>(std::count_if(
@@ -137,9 +156,10 @@ void AddSymbols(std::vector<SearchableUnit>& units) {
                 const bool applies = symbol.spelling == SymbolSpelling::Any ||
                                      (symbol.spelling == SymbolSpelling::USA) == (spelling == Spelling::USA);
                 if (applies) {
-                    units[static_cast<std::size_t>(unit)]
-                        .symbols[static_cast<std::size_t>(spelling)]
-                        .push_back(SymbolKey(symbol.symbol));
+                    SearchableUnit& entry = units[static_cast<std::size_t>(unit)];
+                    entry.symbols[static_cast<std::size_t>(spelling)].push_back(SymbolKey(symbol.symbol));
+                    entry.symbolsInCase[static_cast<std::size_t>(spelling)].push_back(
+                        KeyOf(symbol.symbol, false));
                 }
             }
         }
@@ -190,8 +210,16 @@ bool Matches(const Words& name, const Words& query) {
 struct Query {
     Words words;
     std::string symbolKey;
+    std::string symbolKeyInCase;
     Spelling shown;
 };
+
+// Whether the query is one of the unit's symbols as it is written: where only
+// case tells two symbols apart ("mW" and "MW"), the one typed is meant.
+bool IsSymbolInCase(const SearchableUnit& unit, const Query& query) {
+    const auto& symbols = unit.symbolsInCase[static_cast<std::size_t>(query.shown)];
+    return std::find(symbols.begin(), symbols.end(), query.symbolKeyInCase) != symbols.end();
+}
 
 Closeness ClosenessOf(const SearchableUnit& unit, const Query& query) {
     const auto& symbols = unit.symbols[static_cast<std::size_t>(query.shown)];
@@ -219,11 +247,12 @@ Closeness ClosenessOf(const SearchableUnit& unit, const Query& query) {
 struct Candidate {
     UnitIndex unit;
     Closeness closeness;
+    bool inCase; // a symbol of the unit in the case it was typed
     std::size_t length;
 };
 
 std::vector<Candidate> RankedCandidates(std::string_view typed, Spelling shown) {
-    const Query query{WordsOf(typed), SymbolKey(typed), shown};
+    const Query query{WordsOf(typed), SymbolKey(typed), KeyOf(typed, false), shown};
     std::vector<Candidate> found;
     if (query.words.starts.empty() && query.symbolKey.empty()) {
         return found;
@@ -232,13 +261,16 @@ std::vector<Candidate> RankedCandidates(std::string_view typed, Spelling shown) 
     for (std::size_t unit = 0; unit < units.size(); ++unit) {
         const Closeness closeness = ClosenessOf(units[unit], query);
         if (closeness != NoMatch) {
-            found.push_back({static_cast<UnitIndex>(unit), closeness,
+            found.push_back({static_cast<UnitIndex>(unit), closeness, IsSymbolInCase(units[unit], query),
                              units[unit].visibleLength[static_cast<std::size_t>(shown)]});
         }
     }
     std::stable_sort(found.begin(), found.end(), [](const Candidate& a, const Candidate& b) {
         if (a.closeness != b.closeness) {
             return a.closeness < b.closeness;
+        }
+        if (a.inCase != b.inCase) {
+            return a.inCase;
         }
         return a.length < b.length;
     });
@@ -254,14 +286,25 @@ std::vector<UnitIndex> UnitsOf(const std::vector<Candidate>& candidates) {
     return units;
 }
 
-std::vector<UnitIndex> UnitsAt(const std::vector<Candidate>& candidates, Closeness closeness) {
+// Which of the candidates of one closeness to take.
+enum class CaseRule { Any, InCaseOnly };
+
+std::vector<UnitIndex> UnitsAt(const std::vector<Candidate>& candidates, Closeness closeness,
+                               CaseRule rule = CaseRule::Any) {
     std::vector<UnitIndex> units;
     for (const Candidate& candidate : candidates) {
-        if (candidate.closeness == closeness) {
+        if (candidate.closeness == closeness && (rule == CaseRule::Any || candidate.inCase)) {
             units.push_back(candidate.unit);
         }
     }
     return units;
+}
+
+// The units of one closeness, those named in the typed case alone when
+// there are any.
+std::vector<UnitIndex> UnitsInCaseFirst(const std::vector<Candidate>& candidates, Closeness closeness) {
+    std::vector<UnitIndex> units = UnitsAt(candidates, closeness, CaseRule::InCaseOnly);
+    return units.empty() ? UnitsAt(candidates, closeness) : units;
 }
 
 // The letters to change, add or drop to make one word the other.
@@ -350,19 +393,7 @@ Closeness BestCloseness(const std::vector<Candidate>& candidates) {
 } // namespace
 
 std::string SymbolKey(std::string_view text) {
-    std::string key;
-    for (std::size_t at = 0; at < text.size();) {
-        if (const StandIn* standIn = StandInAt(text.substr(at))) {
-            key += standIn->ascii;
-            at += standIn->sign.size();
-        } else {
-            if (text[at] != ' ' && text[at] != '.' && text[at] != '\t') {
-                key += AsciiLower(text[at]);
-            }
-            ++at;
-        }
-    }
-    return key;
+    return KeyOf(text, true);
 }
 
 std::string_view VisibleName(UnitIndex unit, Spelling spelling) {
@@ -379,7 +410,7 @@ std::vector<UnitIndex> SearchUnits(std::string_view query, Spelling shown) {
 
 std::vector<UnitIndex> UnitsNamedBy(std::string_view query, Spelling shown) {
     const std::vector<Candidate> candidates = RankedCandidates(query, shown);
-    return UnitsAt(candidates, BestCloseness(candidates));
+    return UnitsInCaseFirst(candidates, BestCloseness(candidates));
 }
 
 std::vector<UnitIndex> UnitsCloseTo(std::string_view query, Spelling shown, std::size_t count) {
@@ -445,6 +476,34 @@ std::vector<int> CategoriesNamedBy(std::string_view query) {
     return beginning.size() == 1 ? beginning : found;
 }
 
+namespace {
+
+// The pair that the units of `fromUnits` and `toUnits` settle on, if any
+// category holds one of each.
+std::optional<UnitPair> PairAmong(std::vector<UnitIndex> fromUnits, const std::vector<UnitIndex>& toUnits) {
+    fromUnits = WithPartners(fromUnits, toUnits);
+    if (fromUnits.empty()) {
+        return std::nullopt;
+    }
+    const std::vector<UnitIndex> toPartners = WithPartners(toUnits, fromUnits);
+    if (!OnePerCategory(fromUnits)) {
+        return UnitPair{PairVerdict::FromAmbiguous, NoUnit, NoUnit, fromUnits};
+    }
+    if (!OnePerCategory(toPartners)) {
+        return UnitPair{PairVerdict::ToAmbiguous, NoUnit, NoUnit, toPartners};
+    }
+    std::sort(fromUnits.begin(), fromUnits.end());
+    for (const UnitIndex fromUnit : fromUnits) {
+        const UnitIndex toUnit = UnitOfCategory(toPartners, CategoryOfUnit(fromUnit));
+        if (toUnit != NoUnit) {
+            return UnitPair{PairVerdict::Found, fromUnit, toUnit, {}};
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 UnitPair FindUnitPair(std::string_view from, std::string_view to, Spelling shown) {
     const std::vector<Candidate> fromCandidates = RankedCandidates(from, shown);
     const std::vector<Candidate> toCandidates = RankedCandidates(to, shown);
@@ -455,34 +514,31 @@ UnitPair FindUnitPair(std::string_view from, std::string_view to, Spelling shown
         return {PairVerdict::ToUnknown, NoUnit, NoUnit, {}};
     }
     // The closest names of both that some category holds together: both
-    // exact first, then one exact and the other by a name's part, and so on.
+    // exact first, then one exact and the other by a name's part, and so on;
+    // at each, symbols in the typed case before those that differ in case
+    // ("kN" beside "lbf" is the kilonewton, "kn" beside "km/h" the knot, and
+    // "kn" beside "N" the kilonewton all the same).
+    constexpr std::array<std::pair<CaseRule, CaseRule>, 4> CaseRules{{
+        {CaseRule::InCaseOnly, CaseRule::InCaseOnly},
+        {CaseRule::InCaseOnly, CaseRule::Any},
+        {CaseRule::Any, CaseRule::InCaseOnly},
+        {CaseRule::Any, CaseRule::Any},
+    }};
     for (int sum = ByName + ByName; sum <= ByWords + ByWords; ++sum) {
         for (int fromCloseness = std::max(0, sum - ByWords); fromCloseness <= std::min(sum, int{ByWords});
              ++fromCloseness) {
-            std::vector<UnitIndex> fromUnits = UnitsAt(fromCandidates, Closeness(fromCloseness));
-            const std::vector<UnitIndex> toUnits = UnitsAt(toCandidates, Closeness(sum - fromCloseness));
-            fromUnits = WithPartners(fromUnits, toUnits);
-            if (fromUnits.empty()) {
-                continue;
-            }
-            const std::vector<UnitIndex> toPartners = WithPartners(toUnits, fromUnits);
-            if (!OnePerCategory(fromUnits)) {
-                return {PairVerdict::FromAmbiguous, NoUnit, NoUnit, fromUnits};
-            }
-            if (!OnePerCategory(toPartners)) {
-                return {PairVerdict::ToAmbiguous, NoUnit, NoUnit, toPartners};
-            }
-            std::sort(fromUnits.begin(), fromUnits.end());
-            for (const UnitIndex fromUnit : fromUnits) {
-                const UnitIndex toUnit = UnitOfCategory(toPartners, CategoryOfUnit(fromUnit));
-                if (toUnit != NoUnit) {
-                    return {PairVerdict::Found, fromUnit, toUnit, {}};
+            for (const auto& [fromRule, toRule] : CaseRules) {
+                const std::optional<UnitPair> pair =
+                    PairAmong(UnitsAt(fromCandidates, Closeness(fromCloseness), fromRule),
+                              UnitsAt(toCandidates, Closeness(sum - fromCloseness), toRule));
+                if (pair) {
+                    return *pair;
                 }
             }
         }
     }
-    const std::vector<UnitIndex> fromUnits = UnitsAt(fromCandidates, BestCloseness(fromCandidates));
-    const std::vector<UnitIndex> toUnits = UnitsAt(toCandidates, BestCloseness(toCandidates));
+    const std::vector<UnitIndex> fromUnits = UnitsInCaseFirst(fromCandidates, BestCloseness(fromCandidates));
+    const std::vector<UnitIndex> toUnits = UnitsInCaseFirst(toCandidates, BestCloseness(toCandidates));
     if (!OnePerCategory(fromUnits)) {
         return {PairVerdict::FromAmbiguous, NoUnit, NoUnit, fromUnits};
     }

@@ -19,13 +19,15 @@ namespace tavrix {
 // "km/hour"). First come the units the query names exactly: by a whole
 // name, or as a symbol in the `shown` spelling; then those it names by
 // the rest of a name beside its brackets ("kg" for "kg (kilogram)") or by
-// a bracketed part ("psi"); then the rest. Within each, shorter names (in
-// `shown` spelling) before longer ones, then the catalogue's order. A query
-// with no word finds nothing.
+// a bracketed part ("psi"); then the rest. Within each, units whose symbol
+// the query is in the case typed ("MW" before "mW" for "MW"), then shorter
+// names (in `shown` spelling) before longer ones, then the catalogue's order.
+// A query with no word finds nothing.
 std::vector<UnitIndex> SearchUnits(std::string_view query, Spelling shown);
 
 // The units `query` names: those of SearchUnits that come first by how
-// closely the query names them (all of them when none is named exactly).
+// closely the query names them (all of them when none is named exactly),
+// and of those the ones whose symbol it is in the typed case, if any.
 std::vector<UnitIndex> UnitsNamedBy(std::string_view query, Spelling shown);
 
 // Up to `count` units with names close to `query` when nothing matches it,

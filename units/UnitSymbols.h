@@ -13,7 +13,9 @@ namespace tavrix {
 enum class SymbolSpelling { Any, European, USA };
 
 struct UnitSymbol {
-    std::string_view symbol;   // as people write it; case does not count
+    // As people write it. Case does not count, except that where only case
+    // tells two symbols apart ("mW" and "MW"), the one in the typed case wins.
+    std::string_view symbol;
     std::string_view unitName; // the unit's European name as the lists show it
     SymbolSpelling spelling = SymbolSpelling::Any;
 };

@@ -57,9 +57,10 @@ bool WriteFile(const QString& path, const QString& text) {
 QString CategoryPageText(int category, const QString& notes) {
     const CategoryRange range = CategoryUnitRange.at(static_cast<std::size_t>(category));
     const QString name = Text(CategoryNames.at(static_cast<std::size_t>(category)));
+    const std::span<const UnitIndex> units = CategoryUnits(category);
     QString rows;
-    for (int unit = range.firstUnit; unit < range.firstUnit + range.unitCount; ++unit) {
-        const auto at = static_cast<std::size_t>(unit);
+    for (const UnitIndex unit : units) {
+        const std::size_t at = unit;
         const QString european = Text(UnitNamesEuropean.at(at)).trimmed();
         const QString usa = Text(UnitNamesUSA.at(at)).trimmed();
         const bool base = unit == range.baseUnit;
@@ -81,7 +82,7 @@ QString CategoryPageText(int category, const QString& notes) {
                "<p class=\"seealso\">See also: <a href=\"converting.html\">Converting a value</a>, "
                "<a href=\"categories.html\">Categories and units</a>.</p>\n"
                "</body></html>\n")
-        .arg(Xml(name), notes, QString::number(range.unitCount), QString::number(range.initialValue), rows);
+        .arg(Xml(name), notes, QString::number(units.size()), QString::number(range.initialValue), rows);
 }
 
 int Fail(const QString& what) {
@@ -126,9 +127,8 @@ int main(int argc, char* argv[]) {
         sections += QStringLiteral("        <section title=\"%1\" ref=\"%2\"/>\n").arg(Xml(name), page);
         keywords += QStringLiteral("      <keyword name=\"%1\" ref=\"%2\"/>\n").arg(Xml(name), page);
 
-        const CategoryRange range = CategoryUnitRange.at(static_cast<std::size_t>(category));
-        for (int unit = range.firstUnit; unit < range.firstUnit + range.unitCount; ++unit) {
-            const auto at = static_cast<std::size_t>(unit);
+        for (const UnitIndex unit : CategoryUnits(category)) {
+            const std::size_t at = unit;
             QStringList spellings{Text(UnitNamesEuropean.at(at)).trimmed(),
                                   Text(UnitNamesUSA.at(at)).trimmed()};
             spellings.removeDuplicates();

@@ -114,7 +114,16 @@ INSTANTIATE_TEST_SUITE_P(
         ConvertCase{"C", {"1", "g", "m/sec²", "--decimals", "5"}, "9.80665\n"},
         // Options after the operands, and before them.
         ConvertCase{"C", {"1", "inch", "mm", "--decimals", "1"}, "25.4\n"},
-        ConvertCase{"C", {"-40", "°F", "C", "--decimals", "1"}, "-40.0\n"}));
+        ConvertCase{"C", {"-40", "°F", "C", "--decimals", "1"}, "-40.0\n"},
+        // Everyday units: 100/7.5 km a litre is 100/7.5 * 3.785411784/1.609344 mile a USA
+        // gallon; a kWh is 3600000/1055.05585262 Btu; the cup follows the spelling
+        // (a USA gallon/16, or 250 ml); only case tells the megawatt from the milliwatt.
+        ConvertCase{"C", {"7.5", "litre/100 km", "mile/gallon USA"}, "31.361944\n"},
+        ConvertCase{"C", {"1", "kWh", "Btu"}, "3412.141633\n"},
+        ConvertCase{"en_US.UTF-8", {"2", "cup", "ml"}, "473.176473\n"},
+        ConvertCase{"en_GB.UTF-8", {"2", "cup", "ml"}, "500.000000\n"},
+        ConvertCase{"C", {"1", "MW", "kW"}, "1000.000000\n"},
+        ConvertCase{"C", {"1", "mW", "W"}, "0.001000\n"}));
 
 // Options may come first and the job last.
 TEST_F(CommandLine, OptionsComeInAnyOrder) {
@@ -172,9 +181,9 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{{"--convert", "1", "m", "metres"},
                     2,
                     {"no unit matches \"metres\"; close names:\n  m (metre) \u2014 Length\n"}},
-        RefusalCase{{"--convert", "1", "cal", "J"},
+        RefusalCase{{"--convert", "1", "kcall", "J"},
                     2,
-                    {"no unit matches \"cal\"; close names:\n  kcal (kilocalorie) \u2014 Energy\n"}},
+                    {"no unit matches \"kcall\"; close names:\n  kcal (kilocalorie) \u2014 Energy\n"}},
         RefusalCase{{"--convert", "abc", "m", "ft"}, 2, {"\"abc\" is not a number"}},
         RefusalCase{{"--convert", "1-", "m", "ft"}, 2, {"\"1-\" is not a number"}},
         // Only the regional decimal separator, and no thousands separator.

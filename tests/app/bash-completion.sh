@@ -50,22 +50,24 @@ expect $'Mass\\ /\\ Weight' '--list mass'
 # Nothing to offer for the value.
 expect '' '--convert '
 # Units as the program finds them: by symbol, by any word, in any case.
-expect $'knot' '--convert 1 kn'
+# The symbol in the typed case first: "kn" is the knot, "kN" the kilonewton.
+expect $'\nknot\nkN\\ \\(kilonewton\\)' '--convert 1 kn'
 expect $'knot' '--convert 1 KNOT'
 expect $'\xc2\xb0Kelvin' '--convert 1 kel'
 expect $'\xc2\xb0Fahrenheit' '--convert 1 fahrenheit'
 expect $'\xc2\xb0Celsius' '--convert 1 deg\ C' 'deg\ C'
 expect $'mile/hour' '--convert 1 mph'
+expect $'kWh\\ \\(kilowatt-hour\\)' '--convert 1 kwh'
 expect $'kcal\\ \\(kilocalorie\\)' '--convert 1 kcal\ \(ki' 'kcal\ \(ki'
 # Several names that do not continue what was typed: an empty reply keeps it
 # from being cut to what they have in common, and bash lists them.
 expect $'\nft/min\nft\xc2\xb3/min\nft-lb/min' '--convert 1 ft\ min' 'ft\ min'
 expect $'\n\xc2\xb0Kelvin\n\xc2\xb0Celsius\n\xc2\xb0Rankine\n\xc2\xb0Fahrenheit' $'--convert 1 \xc2\xb0F deg'
 # Both spellings: the one typed continues.
-expect $'litre\nlitre/km\nlitre/mile' '--convert 1 litr'
-expect $'liter\nliter/km\nliter/mile' '--convert 1 lite'
+expect $'litre\nlitre/km\nlitre/mile\nlitre/100\\ km' '--convert 1 litr'
+expect $'liter\nliter/km\nliter/mile\nliter/100\\ km' '--convert 1 lite'
 # The unit to convert to is one of the first unit's category.
-expect $'gram' '--convert 1 kg g'
+expect $'gram\ngrain' '--convert 1 kg g'
 expect $'g\\ \\(acc.\\ due\\ to\\ gravity\\)' $'--convert 1 m/sec\xc2\xb2 g'
 # Once the command is complete, only the options it may still take.
 expect '' '--convert 1 m ft '

@@ -145,12 +145,11 @@ TEST_F(BuiltManual, EveryIndexEntryLeadsToAPage) {
 
 TEST_F(BuiltManual, EveryUnitIsFoundOnItsCategorysPage) {
     for (int category = 0; category < CategoryCount; ++category) {
-        const CategoryRange range = CategoryUnitRange.at(static_cast<std::size_t>(category));
         const QString categoryName = Text(CategoryNames.at(static_cast<std::size_t>(category)));
         EXPECT_TRUE(pagesFor(categoryName).contains(categoryName)) << categoryName.toStdString();
-        for (int unit = range.firstUnit; unit < range.firstUnit + range.unitCount; ++unit) {
+        for (const UnitIndex unit : CategoryUnits(category)) {
             for (const auto* names : {&UnitNamesEuropean, &UnitNamesUSA}) {
-                const QString name = Text(names->at(static_cast<std::size_t>(unit))).trimmed();
+                const QString name = Text(names->at(unit)).trimmed();
                 EXPECT_TRUE(pagesFor(name).contains(categoryName))
                     << name.toStdString() << " not found on " << categoryName.toStdString();
             }

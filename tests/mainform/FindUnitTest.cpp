@@ -72,7 +72,12 @@ INSTANTIATE_TEST_SUITE_P(
         ChoiceCase{"knot", 0, true, "Velocity", "mm/sec", "knot", "1.000", "0.001944"},
         // "inch" lists the inch first, then "lb-inch" and "inch/sec", shorter names first.
         ChoiceCase{"inch", 0, false, "Length", "inch", "cm (centimetre)", "1.000", "2.540000"},
-        ChoiceCase{"inch", 2, false, "Velocity", "inch/sec", "mm/min", "1.000", "1524.000000"}));
+        ChoiceCase{"inch", 2, false, "Velocity", "inch/sec", "mm/min", "1.000", "1524.000000"},
+        // Units added to a category come after its first ones: a kWh is 3600000 J,
+        // 3600000/9.80665 kg-m; a millilitre is a fifth of a metric teaspoon.
+        ChoiceCase{"kWh", 0, false, "Energy", "kWh (kilowatt-hour)", "kg-m", "1.000", "367097.836672"},
+        ChoiceCase{"tsp", 0, true, "Liquid measure", "millilitre (cm³)", "teaspoon (metric)", "1.000",
+                   "0.200000"}));
 
 TEST_F(FindUnit, ListsUnitAndCategoryAtEveryKeyInTheShownSpelling) {
     trigger("USAspelling1");
@@ -81,9 +86,10 @@ TEST_F(FindUnit, ListsUnitAndCategoryAtEveryKeyInTheShownSpelling) {
     EXPECT_TRUE(found(finder).contains("liter" + Dash + "Liquid measure"));
     EXPECT_TRUE(found(finder).contains("liter" + Dash + "Volume / Capacity")); // no trailing spaces
     QTest::keyClicks(&field(finder), "re/km");
-    // The whole name typed comes first; "km/liter" holds both words too.
+    // The whole name typed comes first; "km/liter" and "liter/100 km" hold both words too.
     EXPECT_EQ(found(finder),
-              (QStringList{"liter/km" + Dash + "Fuel consumption", "km/liter" + Dash + "Fuel consumption"}));
+              (QStringList{"liter/km" + Dash + "Fuel consumption", "km/liter" + Dash + "Fuel consumption",
+                           "liter/100 km" + Dash + "Fuel consumption"}));
     EXPECT_EQ(finder.accessibleName(), "Find unit");
     EXPECT_EQ(field(finder).accessibleName(), "Find unit");
     EXPECT_EQ(finder.ListBoxFoundUnits->accessibleName(), "Units found");

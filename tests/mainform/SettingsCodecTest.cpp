@@ -105,8 +105,9 @@ TEST(SettingsCodec, PositionsPastTheirListsAreDamage) {
     for (const auto& [line, text] : {std::pair{2, "17"}, {2, "-1"}, {3, "24"}, {3, "-1"}}) {
         EXPECT_EQ(ReadWithLine(line, text), std::nullopt) << line << " " << text;
     }
-    // Acceleration 5 units, Circular measure 4, Density 29, Pressure 24, Volume / Capacity 16.
-    for (const auto& [category, units] : {std::pair{0, 5}, {3, 4}, {4, 29}, {16, 24}, {23, 16}}) {
+    // Acceleration 5 units, Circular measure 4, Density 29, Pressure 24 and 3 added since,
+    // Volume / Capacity 16.
+    for (const auto& [category, units] : {std::pair{0, 5}, {3, 4}, {4, 29}, {16, 27}, {23, 16}}) {
         for (const int line : {4, 5}) {
             EXPECT_NE(ReadWithUnit(category, line, units - 1), std::nullopt) << category << " " << line;
             EXPECT_EQ(ReadWithUnit(category, line, units), std::nullopt) << category << " " << line;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -368,6 +369,43 @@ constexpr ExpectedUnit ExpectedUnits[] = {
     {324, "quart UK   ",                {0.001136523L, 0.002273046L, 0.000340956899999999987382L}},
     {325, "fluid ounce USA   ",         {2.95735295625e-5L, 5.9147059125e-5L, 8.87205886874999967167e-6L}},
     {326, "fluid ounce UK   ",          {2.8413075e-5L, 5.682615e-5L, 8.52392249999999968455e-6L}},
+    {327,  "Wh (watt-hour)",             {3600.0L, 7200.0L, 1079.99999999999996003L}},
+    {328,  "kWh (kilowatt-hour)",        {3600000.0L, 7200000.0L, 1079999.99999999996003L}},
+    {329,  "MJ (megajoule)",             {1000000.0L, 2000000.0L, 299999.999999999988898L}},
+    {330,  "cal (calorie)",              {4.1868L, 8.3736L, 1.25603999999999995352L}},
+    {331,  "eV (electronvolt)",          {1.602176634e-19L, 3.204353268e-19L, 4.80652990199999982212e-20L}},
+    {332,  "therm USA",                  {105480400.0L, 210960800.0L, 31644119.9999999988289L}},
+    {333,  "erg",                        {1.0e-7L, 2.0e-7L, 2.99999999999999988898e-8L}},
+    {334,  "kN (kilonewton)",            {1000.0L, 2000.0L, 299.999999999999988898L}},
+    {335,  "GHz (gigahertz)",            {1000000000.0L, 2000000000.0L, 299999999.999999988898L}},
+    {336,  "litre/100 km",               {100.0L, 50.0L, 333.333333333333345669L}},
+    {337,  "gallon USA/100 miles",       {42.5143707430272003401L, 21.2571853715136001701L, 141.714569143424006378L}},
+    {338,  "nm (nanometre)",             {1.0e-9L, 2.0e-9L, 2.99999999999999988898e-10L}},
+    {339,  "mil (thou)",                 {2.54e-5L, 5.08e-5L, 7.619999999999999718e-6L}},
+    {340,  "point (typographic)",        {0.000352777777777777777778L, 0.000705555555555555555556L, 0.000105833333333333329417L}},
+    {341,  "chain",                      {20.1168L, 40.2336L, 6.03503999999999977666L}},
+    {342,  "parsec",                     {30856775814913672.7891L, 61713551629827345.5783L, 9257032744474101.49416L}},
+    {343,  "cl (centilitre)",            {0.01L, 0.02L, 0.00299999999999999988898L}},
+    {344,  "dl (decilitre)",             {0.1L, 0.2L, 0.0299999999999999988898L}},
+    {345,  "cup USA",                    {0.2365882365L, 0.473176473L, 0.0709764709499999973733L}},
+    {346,  "tablespoon USA",             {0.01478676478125L, 0.0295735295625L, 0.00443602943437499983583L}},
+    {347,  "teaspoon USA",               {0.00492892159375L, 0.0098578431875L, 0.00147867647812499994528L}},
+    {348,  "cup (metric)",               {0.25L, 0.5L, 0.0749999999999999972244L}},
+    {349,  "tablespoon (metric)",        {0.015L, 0.03L, 0.00449999999999999983347L}},
+    {350,  "teaspoon (metric)",          {0.005L, 0.01L, 0.00149999999999999994449L}},
+    {351,  "µg (microgram)",             {1.0e-9L, 2.0e-9L, 2.99999999999999988898e-10L}},
+    {352,  "carat (metric)",             {0.0002L, 0.0004L, 5.99999999999999977796e-5L}},
+    {353,  "grain",                      {6.479891e-5L, 0.00012959782L, 1.94396729999999992806e-5L}},
+    {354,  "troy ounce",                 {0.0311034768L, 0.0622069536L, 0.00933104303999999965468L}},
+    {355,  "PS (metric horsepower)",     {735.49875L, 1470.9975L, 220.649624999999991834L}},
+    {356,  "mW (milliwatt)",             {0.001L, 0.002L, 0.000299999999999999988898L}},
+    {357,  "GW (gigawatt)",              {1000000000.0L, 2000000000.0L, 299999999.999999988898L}},
+    {358,  "hPa (hectopascal)",          {0.001L, 0.002L, 0.000299999999999999988898L}},
+    {359,  "MPa (megapascal)",           {10.0L, 20.0L, 2.99999999999999988898L}},
+    {360,  "GPa (gigapascal)",           {10000.0L, 20000.0L, 2999.99999999999988898L}},
+    {361,  "ms (millisecond)",           {0.001L, 0.002L, 0.000299999999999999988898L}},
+    {362,  "µs (microsecond)",           {1.0e-6L, 2.0e-6L, 2.99999999999999988898e-7L}},
+    {363,  "ns (nanosecond)",            {1.0e-9L, 2.0e-9L, 2.99999999999999988898e-10L}},
 };
 // clang-format on
 static_assert(std::size(ExpectedUnits) == UnitCount);
@@ -396,6 +434,10 @@ constexpr UsaName UsaSpellings[] = {
     {184, "liter"},
     {317, "milliliter   "},
     {318, "liter   "},
+    {336, "liter/100 km"},
+    {338, "nm (nanometer)"},
+    {343, "cl (centiliter)"},
+    {344, "dl (deciliter)"},
 };
 
 std::string_view At(const std::array<std::string_view, UnitCount>& names, int unit) {
@@ -443,14 +485,14 @@ TEST(CatalogueNames, EveryEuropeanName) {
     EXPECT_EQ(&UnitNames(Spelling::European), &UnitNamesEuropean);
 }
 
-TEST(CatalogueNames, UsaTableDiffersInExactlySeventeenEntries) {
+TEST(CatalogueNames, UsaTableDiffersInExactlyTwentyOneEntries) {
     std::set<int> differing;
     for (const UsaName& usa : UsaSpellings) {
         differing.insert(usa.index);
         EXPECT_EQ(At(UnitNamesUSA, usa.index), usa.name) << "unit " << usa.index;
         EXPECT_NE(At(UnitNamesEuropean, usa.index), usa.name) << "unit " << usa.index;
     }
-    ASSERT_EQ(differing.size(), 17u);
+    ASSERT_EQ(differing.size(), 21u);
     for (int unit = 0; unit < UnitCount; ++unit) {
         if (!differing.contains(unit)) {
             EXPECT_EQ(At(UnitNamesUSA, unit), At(UnitNamesEuropean, unit)) << "unit " << unit;
@@ -494,13 +536,14 @@ TEST(CatalogueNames, UniqueWithinEachTable) {
     }
 }
 
-// ², ³ and ° are stored as UTF-8 (C2 B2, C2 B3, C2 B0), never as the single
-// Windows-1252 bytes; no other character outside ASCII occurs.
-TEST(CatalogueNames, SuperscriptsAndDegreeSignAreUtf8) {
+// ², ³, ° and µ are stored as UTF-8 (C2 B2, C2 B3, C2 B0, C2 B5), never as
+// the single Windows-1252 bytes; no other character outside ASCII occurs.
+TEST(CatalogueNames, SuperscriptsDegreeAndMicroSignsAreUtf8) {
     EXPECT_EQ(At(UnitNamesEuropean, 1), "m/sec\xC2\xB2");
     EXPECT_EQ(At(UnitNamesEuropean, 46), "kg/m\xC2\xB3");
     EXPECT_EQ(At(UnitNamesEuropean, 263), "\xC2\xB0Kelvin");
-    const std::string_view allowed[] = {"\xC2\xB2", "\xC2\xB3", "\xC2\xB0"};
+    EXPECT_EQ(At(UnitNamesEuropean, 351), "\xC2\xB5g (microgram)");
+    const std::string_view allowed[] = {"\xC2\xB2", "\xC2\xB3", "\xC2\xB0", "\xC2\xB5"};
     for (const auto* names : {&UnitNamesEuropean, &UnitNamesUSA}) {
         for (int unit = 0; unit < UnitCount; ++unit) {
             const std::string_view name = At(*names, unit);
@@ -509,7 +552,7 @@ TEST(CatalogueNames, SuperscriptsAndDegreeSignAreUtf8) {
                     continue;
                 }
                 const std::string_view pair = name.substr(i, 2);
-                EXPECT_TRUE(pair == allowed[0] || pair == allowed[1] || pair == allowed[2])
+                EXPECT_NE(std::find(std::begin(allowed), std::end(allowed), pair), std::end(allowed))
                     << "unit " << unit << " byte " << i;
                 ++i;
             }
@@ -571,39 +614,61 @@ struct ExpectedRange {
     int unitCount;
     double initialValue;
     int baseUnit;
+    int addedUnitCount; // after the first catalogue's 327, category by category
 };
 
 TEST(CategoryUnitRange, RunsInitialValuesAndBaseUnits) {
+    // clang-format off
     constexpr ExpectedRange expected[CategoryCount] = {
-        {0, 5, 1, 1},      {5, 15, 1, 5},     {20, 16, 1, 22},   {36, 4, 1, 39},     {40, 29, 1, 46},
-        {69, 7, 1, 73},    {76, 25, 1, 85},   {101, 24, 1, 104}, {125, 7, 1, 125},   {132, 15, 1, 132},
-        {147, 12, 1, 147}, {159, 19, 1, 161}, {178, 5, 1, 179},  {183, 11, 1, 184},  {194, 12, 1, 196},
-        {206, 23, 1, 206}, {229, 24, 1, 233}, {253, 8, 1, 253},  {261, 4, 100, 263}, {265, 7, 60, 265},
-        {272, 23, 1, 278}, {295, 10, 1, 295}, {305, 6, 1, 305},  {311, 16, 1, 313},
+        {0, 5, 1, 1, 0},        {5, 15, 1, 5, 0},       {20, 16, 1, 22, 0},    {36, 4, 1, 39, 0},
+        {40, 29, 1, 46, 0},     {69, 7, 1, 73, 7},      {76, 25, 1, 85, 0},    {101, 24, 1, 104, 0},
+        {125, 7, 1, 125, 1},    {132, 15, 1, 132, 1},   {147, 12, 1, 147, 2},  {159, 19, 1, 161, 5},
+        {178, 5, 1, 179, 0},    {183, 11, 1, 184, 8},   {194, 12, 1, 196, 4},  {206, 23, 1, 206, 3},
+        {229, 24, 1, 233, 3},   {253, 8, 1, 253, 0},    {261, 4, 100, 263, 0}, {265, 7, 60, 265, 3},
+        {272, 23, 1, 278, 0},   {295, 10, 1, 295, 0},   {305, 6, 1, 305, 0},   {311, 16, 1, 313, 0},
     };
+    // clang-format on
     for (std::size_t category = 0; category < std::size(expected); ++category) {
         const CategoryRange& range = CategoryUnitRange.at(category);
         EXPECT_EQ(range.firstUnit, expected[category].firstUnit) << "category " << category;
         EXPECT_EQ(range.unitCount, expected[category].unitCount) << "category " << category;
         EXPECT_EQ(range.initialValue, expected[category].initialValue) << "category " << category;
         EXPECT_EQ(range.baseUnit, expected[category].baseUnit) << "category " << category;
+        EXPECT_EQ(range.addedUnitCount, expected[category].addedUnitCount) << "category " << category;
     }
 }
 
+// Each category lists its first run, then its added units; the first runs
+// cover the first catalogue and the added runs the rest, each unit once.
 TEST(CategoryUnitRange, RunsAreContiguousAndCoverEveryUnitOnce) {
     int next = 0;
+    int nextAdded = FirstCatalogueUnitCount;
     for (int category = 0; category < CategoryCount; ++category) {
         const CategoryRange& range = CategoryUnitRange.at(static_cast<std::size_t>(category));
         EXPECT_EQ(range.firstUnit, next) << "category " << category;
         EXPECT_GT(range.unitCount, 1) << "category " << category; // a "from" and a "to" to select
         EXPECT_GE(range.baseUnit, range.firstUnit) << "category " << category;
         EXPECT_LT(range.baseUnit, range.firstUnit + range.unitCount) << "category " << category;
+        std::vector<UnitIndex> listed;
         for (int unit = range.firstUnit; unit < range.firstUnit + range.unitCount; ++unit) {
-            EXPECT_EQ(CategoryOfUnit(static_cast<UnitIndex>(unit)), category) << "unit " << unit;
+            listed.push_back(static_cast<UnitIndex>(unit));
+        }
+        if (range.addedUnitCount > 0) {
+            EXPECT_EQ(range.firstAddedUnit, nextAdded) << "category " << category;
+            nextAdded = range.firstAddedUnit + range.addedUnitCount;
+        }
+        for (int unit = range.firstAddedUnit; unit < range.firstAddedUnit + range.addedUnitCount; ++unit) {
+            listed.push_back(static_cast<UnitIndex>(unit));
+        }
+        const std::span<const UnitIndex> units = CategoryUnits(category);
+        EXPECT_EQ(std::vector<UnitIndex>(units.begin(), units.end()), listed) << "category " << category;
+        for (const UnitIndex unit : listed) {
+            EXPECT_EQ(CategoryOfUnit(unit), category) << "unit " << unit;
         }
         next = range.firstUnit + range.unitCount;
     }
-    EXPECT_EQ(next, UnitCount);
+    EXPECT_EQ(next, FirstCatalogueUnitCount);
+    EXPECT_EQ(nextAdded, UnitCount);
     EXPECT_EQ(CategoryOfUnit(UnitCount), -1);
     EXPECT_EQ(CategoryOfUnit(NoUnit), -1);
 }
@@ -642,6 +707,38 @@ TEST(UnitToBase, GoldenValuesInEveryUnit) {
                 EXPECT_TRUE(std::isnan(actual)) << where.str();
             } else {
                 EXPECT_LE(std::fabs(actual - want), relativeTolerance * std::fabs(want)) << where.str();
+            }
+        }
+    }
+}
+
+// Every unit added since the first catalogue converts to and from each unit
+// of its category as the golden base values say: x of one, over 1 of the
+// other in the base unit. Volume per distance is the inverse of the fuel
+// consumption base, so there 1 of the unit over x of the other. Two units'
+// roundings at most, each within the tolerance above, and the division's.
+TEST(AddedUnits, ConvertToAndFromEveryUnitOfTheirCategory) {
+    constexpr long double relativeTolerance = 0x1p-51L;
+    const auto perDistance = [](int unit) {
+        return (unit >= 153 && unit <= 158) || unit == 336 || unit == 337;
+    };
+    const auto expectConversion = [&](int from, int to, std::size_t input) {
+        const long double base = ExpectedUnits[from].baseValues[input];
+        const long double one = ExpectedUnits[to].baseValues[0];
+        const long double want =
+            perDistance(to) && CategoryOfUnit(static_cast<UnitIndex>(from)) == 10 ? one / base : base / one;
+        const long double actual =
+            ConvertUnits(static_cast<UnitIndex>(from), static_cast<UnitIndex>(to), GoldenInputs[input]);
+        EXPECT_LE(std::fabs(actual - want), relativeTolerance * std::fabs(want))
+            << GoldenInputs[input] << " \"" << ExpectedUnits[from].europeanName << "\" to \""
+            << ExpectedUnits[to].europeanName << "\": " << std::setprecision(21) << actual << " expected "
+            << want;
+    };
+    for (int added = FirstCatalogueUnitCount; added < UnitCount; ++added) {
+        for (const UnitIndex other : CategoryUnits(CategoryOfUnit(static_cast<UnitIndex>(added)))) {
+            for (std::size_t input = 0; input < GoldenInputs.size(); ++input) {
+                expectConversion(added, other, input);
+                expectConversion(other, added, input);
             }
         }
     }

@@ -91,7 +91,16 @@ INSTANTIATE_TEST_SUITE_P(
         FirstFoundCase{"µm", EU, {"micron"}}, FirstFoundCase{"um", EU, {"micron"}},
         // A whole name beats another name's bracketed part.
         FirstFoundCase{"cm³", EU, {"cm³", "millilitre (cm³)"}},
-        FirstFoundCase{"cm²/sec", EU, {"cm²/sec", "Stokes (cm²/sec)"}}));
+        FirstFoundCase{"cm²/sec", EU, {"cm²/sec", "Stokes (cm²/sec)"}},
+        // Where only case tells two symbols apart, the typed case comes first.
+        FirstFoundCase{"MW", EU, {"MW (Megawatt)", "mW (milliwatt)"}},
+        FirstFoundCase{"mW", EU, {"mW (milliwatt)", "MW (Megawatt)"}},
+        FirstFoundCase{"kN", EU, {"kN (kilonewton)", "knot"}},
+        FirstFoundCase{"kn", EU, {"knot", "kN (kilonewton)"}},
+        // The kitchen's measures follow the spelling as the gallon does.
+        FirstFoundCase{"cup", EU, {"cup (metric)"}}, FirstFoundCase{"cup", US, {"cup USA"}},
+        FirstFoundCase{"tbsp", US, {"tablespoon USA"}}, FirstFoundCase{"tsp", EU, {"teaspoon (metric)"}},
+        FirstFoundCase{"ug", EU, {"µg (microgram)"}}, FirstFoundCase{"l/100 km", US, {"liter/100 km"}}));
 
 struct FindsNothingCase {
     const char* typed;
@@ -114,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, FindsNothing,
                                          FindsNothingCase{"furlongs fortnight"}));
 
 TEST(FindUnits, GreekMuAndTheMicroSignStandForU) {
-    // No unit's name holds either sign; typed, they read as "u" all the same.
+    // Typed, either sign reads as "u", as the micro sign of "µg" does.
     EXPECT_EQ(SearchUnits("\u00B5", EU), SearchUnits("u", EU));
     EXPECT_EQ(SearchUnits("\u03BC", EU), SearchUnits("u", EU));
     EXPECT_FALSE(SearchUnits("u", EU).empty());
@@ -179,6 +188,15 @@ INSTANTIATE_TEST_SUITE_P(
         // Where the closest meaning has no partner, the other unit decides.
         PairCase{"g", "m/sec²", PairVerdict::Found, "g (acc. due to gravity)", "m/sec²", "Acceleration"},
         PairCase{"lb", "N", PairVerdict::Found, "lb-force", "Newton", "Force"},
+        PairCase{"kn", "N", PairVerdict::Found, "kN (kilonewton)", "Newton", "Force"},
+        PairCase{"kn", "km/h", PairVerdict::Found, "knot", "km/hour", "Velocity"},
+        PairCase{"KN", "lbf", PairVerdict::Found, "kN (kilonewton)", "lb-force", "Force"},
+        PairCase{"MW", "W", PairVerdict::Found, "MW (Megawatt)", "Watt", "Power"},
+        PairCase{"mW", "W", PairVerdict::Found, "mW (milliwatt)", "Watt", "Power"},
+        PairCase{"mw", "W", PairVerdict::FromAmbiguous, "", "", ""},
+        PairCase{"Nm", "lb-foot", PairVerdict::Found, "N-m", "lb-foot", "Torque"},
+        PairCase{"nm", "inch", PairVerdict::Found, "nm (nanometre)", "inch", "Length"},
+        PairCase{"l/100km", "mpg", PairVerdict::Found, "litre/100 km", "mile/gallon UK", "Fuel consumption"},
         PairCase{"knot", "kg", PairVerdict::DifferentCategories, "knot", "kg (kilogram)", "Velocity"},
         PairCase{"furlongs fortnight", "m", PairVerdict::FromUnknown, "", "", ""},
         PairCase{"m", "furlongs fortnight", PairVerdict::ToUnknown, "", "", ""},
@@ -194,7 +212,7 @@ TEST(FindUnitPairs, AnAmbiguousNameListsWhatItCouldMean) {
 // Suggestions when nothing matches: the names a letter or two away, each once.
 TEST(FindUnits, CloseNamesForATextThatMatchesNothing) {
     const auto close = [](const char* typed) { return Names(UnitsCloseTo(typed, EU, 3), EU); };
-    EXPECT_EQ(close("cal"), std::vector<std::string>{"kcal (kilocalorie)"});
+    EXPECT_EQ(close("calories"), std::vector<std::string>{"cal (calorie)"});
     EXPECT_EQ(close("kcals"), (std::vector<std::string>{"kcal (kilocalorie)"}));
     // A bracketed part is a name of its own.
     EXPECT_EQ(close("steem"),
@@ -228,10 +246,11 @@ TEST(UnitSymbolTable, EverySymbolFindsItsUnitAndNoneFight) {
             if (!belongsTo(symbol, spelling)) {
                 continue;
             }
-            // What else the symbol means in this spelling: one unit a category at most.
+            // What else the symbol means in this spelling: one unit a category
+            // at most. Symbols that differ in case alone ("mW", "MW") are apart.
             std::vector<UnitIndex> meant;
             for (const UnitSymbol& other : UnitSymbols()) {
-                if (SymbolKey(other.symbol) == SymbolKey(symbol.symbol) && belongsTo(other, spelling)) {
+                if (other.symbol == symbol.symbol && belongsTo(other, spelling)) {
                     const std::vector<UnitIndex> its = unitsNamed(other.unitName);
                     meant.insert(meant.end(), its.begin(), its.end());
                 }
