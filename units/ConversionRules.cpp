@@ -64,6 +64,13 @@ ConversionOutcome ConvertForDisplay(const ConversionRequest& request) {
     if (!std::isfinite(result)) {
         return Refused(Refusal::InvalidValue);
     }
+    // The first catalogue shows magnitudes below the round-off threshold as
+    // 0. The units added since convert by one factor, with no round-off noise
+    // to hide, and some are that small themselves (1 eV is 1.602e-19 J).
+    if (request.from >= FirstCatalogueUnitCount || request.to >= FirstCatalogueUnitCount) {
+        const double shown = result == 0 ? 0.0 : result; // never a "-0"
+        return {Refusal::None, FormatNumber(shown, request.decimals, request.mode, request.format)};
+    }
     return {Refusal::None, FormatResult(result, request.decimals, request.mode, request.format)};
 }
 

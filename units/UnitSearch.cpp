@@ -87,8 +87,9 @@ enum Closeness : int {
     NoMatch = 3,
 };
 
-// The name with its bracketed parts taken out, and each bracketed part.
-std::vector<std::string> NamePartsOf(std::string_view name) {
+// The name with its bracketed parts taken out, and each bracketed part, as
+// written; nothing for a name without brackets.
+std::vector<std::string> NamePartTextsOf(std::string_view name) {
     std::vector<std::string> parts;
     std::string outside;
     for (std::size_t at = 0; at < name.size();) {
@@ -98,13 +99,20 @@ std::vector<std::string> NamePartsOf(std::string_view name) {
             break;
         }
         const std::size_t close = name.find(')', open);
-        parts.push_back(
-            WordsOf(name.substr(open + 1, close == std::string_view::npos ? close : close - open - 1))
-                .joined);
+        parts.emplace_back(name.substr(open + 1, close == std::string_view::npos ? close : close - open - 1));
         at = close == std::string_view::npos ? name.size() : close + 1;
     }
     if (outside.size() != name.size()) {
-        parts.push_back(WordsOf(outside).joined);
+        parts.push_back(outside);
+    }
+    return parts;
+}
+
+// The name's parts as words are compared.
+std::vector<std::string> NamePartsOf(std::string_view name) {
+    std::vector<std::string> parts;
+    for (const std::string& text : NamePartTextsOf(name)) {
+        parts.push_back(WordsOf(text).joined);
     }
     std::erase(parts, std::string());
     return parts;
@@ -113,6 +121,8 @@ std::vector<std::string> NamePartsOf(std::string_view name) {
 struct SearchableName {
     Words words;
     std::vector<std::string> parts; // empty for a name without brackets
+    // The whole name and its parts as keys in their own case ("MW", "MW (Megawatt)").
+    std::vector<std::string> keysInCase;
 };
 
 struct SearchableUnit {
@@ -122,6 +132,9 @@ struct SearchableUnit {
     // ignoring case, and in the symbol's own case.
     std::array<std::vector<std::string>, 2> symbols;
     std::array<std::vector<std::string>, 2> symbolsInCase;
+    // The symbols that name nothing in another case, as typed keys ignoring
+    // case and in case.
+    std::vector<std::pair<std::string, std::string>> caseCounting;
 };
 
 // SymbolKey, with the letters left in the case they are written in.
@@ -162,6 +175,10 @@ void AddSymbols(std::vector<SearchableUnit>& units) {
                         KeyOf(symbol.symbol, false));
                 }
             }
+            if (symbol.caseCounts) {
+                units[static_cast<std::size_t>(unit)].caseCounting.emplace_back(SymbolKey(symbol.symbol),
+                                                                                KeyOf(symbol.symbol, false));
+            }
         }
     }
 }
@@ -175,7 +192,11 @@ const std::vector<SearchableUnit>& SearchableUnits() {
                 const auto which = static_cast<std::size_t>(spelling);
                 const std::string_view name = VisibleName(static_cast<UnitIndex>(unit), spelling);
                 auto& entry = made[static_cast<std::size_t>(unit)];
-                entry.spellings[which] = {WordsOf(name), NamePartsOf(name)};
+                std::vector<std::string> keysInCase{KeyOf(name, false)};
+                for (const std::string& part : NamePartTextsOf(name)) {
+                    keysInCase.push_back(KeyOf(part, false));
+                }
+                entry.spellings[which] = {WordsOf(name), NamePartsOf(name), std::move(keysInCase)};
                 entry.visibleLength[which] = CharacterCount(name);
             }
         }
@@ -214,14 +235,29 @@ struct Query {
     Spelling shown;
 };
 
-// Whether the query is one of the unit's symbols as it is written: where only
-// case tells two symbols apart ("mW" and "MW"), the one typed is meant.
-bool IsSymbolInCase(const SearchableUnit& unit, const Query& query) {
-    const auto& symbols = unit.symbolsInCase[static_cast<std::size_t>(query.shown)];
-    return std::find(symbols.begin(), symbols.end(), query.symbolKeyInCase) != symbols.end();
+// Whether the query is one of the unit's symbols, its name or a part of its
+// name as it is written: where only case tells two apart ("mW" and "MW"),
+// the one typed is meant.
+bool IsInCase(const SearchableUnit& unit, const Query& query) {
+    const auto holds = [&](const std::vector<std::string>& keys) {
+        return std::find(keys.begin(), keys.end(), query.symbolKeyInCase) != keys.end();
+    };
+    return holds(unit.symbolsInCase[static_cast<std::size_t>(query.shown)]) ||
+           std::any_of(unit.spellings.begin(), unit.spellings.end(),
+                       [&](const SearchableName& name) { return holds(name.keysInCase); });
+}
+
+// Whether the query is, in another case, a symbol that then names nothing.
+bool IsInAnotherCaseOfACaseCountingSymbol(const SearchableUnit& unit, const Query& query) {
+    return std::any_of(unit.caseCounting.begin(), unit.caseCounting.end(), [&](const auto& keys) {
+        return keys.first == query.symbolKey && keys.second != query.symbolKeyInCase;
+    });
 }
 
 Closeness ClosenessOf(const SearchableUnit& unit, const Query& query) {
+    if (IsInAnotherCaseOfACaseCountingSymbol(unit, query)) {
+        return NoMatch;
+    }
     const auto& symbols = unit.symbols[static_cast<std::size_t>(query.shown)];
     if (std::find(symbols.begin(), symbols.end(), query.symbolKey) != symbols.end()) {
         return ByName;
@@ -261,8 +297,20 @@ std::vector<Candidate> RankedCandidates(std::string_view typed, Spelling shown) 
     for (std::size_t unit = 0; unit < units.size(); ++unit) {
         const Closeness closeness = ClosenessOf(units[unit], query);
         if (closeness != NoMatch) {
-            found.push_back({static_cast<UnitIndex>(unit), closeness, IsSymbolInCase(units[unit], query),
+            found.push_back({static_cast<UnitIndex>(unit), closeness, IsInCase(units[unit], query),
                              units[unit].visibleLength[static_cast<std::size_t>(shown)]});
+        }
+    }
+    // A name or symbol typed in its own case outranks one that matches only
+    // ignoring case: with "Nm" typed, the nanometre is no closer than a unit
+    // whose name merely holds the letters, so "Nm" beside "ft" stays the
+    // newton-metre.
+    const auto named = [](const Candidate& c) { return c.closeness <= ByNamePart; };
+    if (std::any_of(found.begin(), found.end(), [&](const Candidate& c) { return named(c) && c.inCase; })) {
+        for (Candidate& candidate : found) {
+            if (named(candidate) && !candidate.inCase) {
+                candidate.closeness = ByWords;
+            }
         }
     }
     std::stable_sort(found.begin(), found.end(), [](const Candidate& a, const Candidate& b) {
@@ -502,11 +550,41 @@ std::optional<UnitPair> PairAmong(std::vector<UnitIndex> fromUnits, const std::v
     return std::nullopt;
 }
 
+// `candidates` without the units `others` names in the typed case.
+std::vector<Candidate> WithoutUnitsNamedInCase(std::vector<Candidate> candidates,
+                                               const std::vector<Candidate>& others) {
+    std::erase_if(candidates, [&](const Candidate& candidate) {
+        return std::any_of(others.begin(), others.end(), [&](const Candidate& other) {
+            return other.inCase && other.unit == candidate.unit;
+        });
+    });
+    return candidates;
+}
+
 } // namespace
 
 UnitPair FindUnitPair(std::string_view from, std::string_view to, Spelling shown) {
-    const std::vector<Candidate> fromCandidates = RankedCandidates(from, shown);
-    const std::vector<Candidate> toCandidates = RankedCandidates(to, shown);
+    std::vector<Candidate> fromCandidates = RankedCandidates(from, shown);
+    std::vector<Candidate> toCandidates = RankedCandidates(to, shown);
+    // Two texts that differ in case alone, each naming a unit as typed ("kn"
+    // and "kN"), mean those two units.
+    const auto namedInCase = [](const std::vector<Candidate>& candidates) {
+        std::vector<UnitIndex> units;
+        for (const Candidate& candidate : candidates) {
+            if (candidate.inCase) {
+                units.push_back(candidate.unit);
+            }
+        }
+        return units;
+    };
+    const std::vector<UnitIndex> fromInCase = namedInCase(fromCandidates);
+    const std::vector<UnitIndex> toInCase = namedInCase(toCandidates);
+    if (SymbolKey(from) == SymbolKey(to) && !fromInCase.empty() && !toInCase.empty() &&
+        fromInCase != toInCase) {
+        const std::vector<Candidate> fromAsTyped = fromCandidates;
+        fromCandidates = WithoutUnitsNamedInCase(fromCandidates, toCandidates);
+        toCandidates = WithoutUnitsNamedInCase(toCandidates, fromAsTyped);
+    }
     if (fromCandidates.empty()) {
         return {PairVerdict::FromUnknown, NoUnit, NoUnit, {}};
     }

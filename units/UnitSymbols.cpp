@@ -9,10 +9,11 @@ namespace {
 constexpr SymbolSpelling Any = SymbolSpelling::Any;
 constexpr SymbolSpelling European = SymbolSpelling::European;
 constexpr SymbolSpelling USA = SymbolSpelling::USA;
+constexpr bool CaseCounts = true;
 
 // clang-format off
 constexpr std::array Table = std::to_array<UnitSymbol>({
-    // symbol     unit (European name)           spelling
+    // symbol     unit (European name)           spelling  case
     // Angles
     {"rad",       "radians",                     Any},
     {"°",         "degrees (angle)",             Any},
@@ -24,10 +25,12 @@ constexpr std::array Table = std::to_array<UnitSymbol>({
     // Energy
     {"J",         "Joule",                       Any},
     {"kJ",        "kJ (kilojoule)",              Any},
-    {"MJ",        "MJ (megajoule)",              Any},
+    {"Nm",        "N-m",                         Any},      // and the torque's
+    {"MJ",        "MJ (megajoule)",              Any,      CaseCounts},
     {"Wh",        "Wh (watt-hour)",              Any},
     {"kWh",       "kWh (kilowatt-hour)",         Any},
     {"cal",       "cal (calorie)",               Any},
+    {"Cal",       "kcal (kilocalorie)",          Any},      // the food label's
     {"eV",        "eV (electronvolt)",           Any},
     // Force
     {"N",         "Newton",                      Any},
@@ -122,7 +125,7 @@ constexpr std::array Table = std::to_array<UnitSymbol>({
     {"Pa",        "Pa (Pascal)",                 Any},
     {"kPa",       "kPa (kilopascal)",            Any},
     {"hPa",       "hPa (hectopascal)",           Any},
-    {"MPa",       "MPa (megapascal)",            Any},
+    {"MPa",       "MPa (megapascal)",            Any,      CaseCounts},
     {"GPa",       "GPa (gigapascal)",            Any},
     {"mbar",      "millibar",                    Any},
     {"atm",       "Atmosphere",                  Any},

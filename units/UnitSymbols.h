@@ -18,6 +18,10 @@ struct UnitSymbol {
     std::string_view symbol;
     std::string_view unitName; // the unit's European name as the lists show it
     SymbolSpelling spelling = SymbolSpelling::Any;
+    // Typed in another case, the symbol is another unit the catalogue lacks
+    // ("mJ", "mPa"): then it names nothing, rather than a unit a thousand
+    // million times as large.
+    bool caseCounts = false;
 };
 
 // Where a name belongs to units of several categories (the litre of "Liquid

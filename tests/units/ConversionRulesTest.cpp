@@ -95,6 +95,31 @@ INSTANTIATE_TEST_SUITE_P(
                  Refusal::InvalidValue, ""},
         RuleCase{"from an unknown unit", NoUnit, Degrees, 1.0, Refusal::NoConversion, ""}));
 
+// The first catalogue shows results below its round-off threshold as 0; the
+// units added since show every magnitude. 1 eV is 1.602176634e-19 J exactly;
+// a nanosecond is 1/3600e9 hour; an angstrom is 1e-10/9460730472580800 light year.
+TEST(ConversionDisplay, AddedUnitsShowSmallResultsTheFirstCatalogueShowsAs0) {
+    struct Case {
+        UnitIndex from;
+        UnitIndex to;
+        double value;
+        const char* text;
+    };
+    constexpr UnitIndex ElectronVolt = 331, Joule = 73, Nanosecond = 363, Hour = 267, Angstrom = 173,
+                        LightYear = 177;
+    for (const Case& c : {Case{ElectronVolt, Joule, 1, "1.60217663400000E-0019"},
+                          Case{Nanosecond, Hour, 1, "2.77777777777778E-0013"},
+                          Case{ElectronVolt, Joule, -0.0, "0.00000000000000E+0000"},
+                          Case{Angstrom, LightYear, 1, "0.00000000000000E+0000"}}) {
+        ConversionRequest request;
+        request.from = c.from;
+        request.to = c.to;
+        request.value = c.value;
+        request.mode = FormatScientific;
+        EXPECT_EQ(ConvertForDisplay(request).resultText, c.text) << c.from << " to " << c.to;
+    }
+}
+
 // The separators and the display mode come with the request.
 TEST(ConversionDisplay, UsesTheSeparatorsAndModeItIsGiven) {
     ConversionRequest request;

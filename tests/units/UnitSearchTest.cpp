@@ -197,6 +197,17 @@ INSTANTIATE_TEST_SUITE_P(
         PairCase{"Nm", "lb-foot", PairVerdict::Found, "N-m", "lb-foot", "Torque"},
         PairCase{"nm", "inch", PairVerdict::Found, "nm (nanometre)", "inch", "Length"},
         PairCase{"l/100km", "mpg", PairVerdict::Found, "litre/100 km", "mile/gallon UK", "Fuel consumption"},
+        // A name typed in its own case outranks one that matches only ignoring case.
+        PairCase{"Nm", "ft", PairVerdict::Found, "N-m", "ft-lb", "Energy"},
+        PairCase{"Cal", "J", PairVerdict::Found, "kcal (kilocalorie)", "Joule", "Energy"},
+        PairCase{"cal", "J", PairVerdict::Found, "cal (calorie)", "Joule", "Energy"},
+        // Two texts differing in case alone mean two units.
+        PairCase{"kn", "kN", PairVerdict::DifferentCategories, "knot", "kN (kilonewton)", "Velocity"},
+        PairCase{"MW", "mW", PairVerdict::Found, "MW (Megawatt)", "mW (milliwatt)", "Power"},
+        // In another case, these symbols are units the catalogue lacks (millijoule, millipascal).
+        PairCase{"mPa", "bar", PairVerdict::FromUnknown, "", "", ""},
+        PairCase{"MPa", "bar", PairVerdict::Found, "MPa (megapascal)", "Bar", "Pressure"},
+        PairCase{"mJ", "J", PairVerdict::FromUnknown, "", "", ""},
         PairCase{"knot", "kg", PairVerdict::DifferentCategories, "knot", "kg (kilogram)", "Velocity"},
         PairCase{"furlongs fortnight", "m", PairVerdict::FromUnknown, "", "", ""},
         PairCase{"m", "furlongs fortnight", PairVerdict::ToUnknown, "", "", ""},
