@@ -60,6 +60,23 @@ TEST_F(SettingsStore, EverySettingComesBackInANewWindow) {
     }
 }
 
+// A unit added since the first catalogue is stored by its list position, after
+// the category's first units, and comes back; the first units keep theirs.
+TEST_F(SettingsStore, AnAddedUnitComesBackByItsPlaceInTheList) {
+    {
+        const auto window = openWindow();
+        ChooseListRow(*window, "ListBoxConvertCategory", 13); // "Liquid measure": 11 units, then 8 added
+        ChooseListRow(*window, "ListBoxConvertFromUnit", 17);
+        ChooseListRow(*window, "ListBoxConvertToUnit", 10);
+        window->close();
+    }
+    EXPECT_NE(settingsFileBytes().find("\r\n13\r\n17\r\n10\r\n"), std::string::npos);
+    const auto window = openWindow();
+    const ShownSettings shown = SettingsShownBy(*window);
+    EXPECT_EQ(shown.fromLabel, "tablespoon (metric)");
+    EXPECT_EQ(shown.toLabel, "barrels(oil)");
+}
+
 // Positions below 0 count as 0; the spelling is USA and a check mark off
 // only for exactly "USA" and "FALSE". The next close writes them as read.
 // Loading selects and refills step by step; a stored value that is refused
