@@ -304,7 +304,7 @@ std::vector<Candidate> RankedCandidates(std::string_view typed, Spelling shown) 
     // A name or symbol typed in its own case outranks one that matches only
     // ignoring case: with "Nm" typed, the nanometre is no closer than a unit
     // whose name merely holds the letters, so "Nm" beside "ft" stays the
-    // newton-metre.
+    // newton-metre. So among the named units, all or none are in case.
     const auto named = [](const Candidate& c) { return c.closeness <= ByNamePart; };
     if (std::any_of(found.begin(), found.end(), [&](const Candidate& c) { return named(c) && c.inCase; })) {
         for (Candidate& candidate : found) {
@@ -316,9 +316,6 @@ std::vector<Candidate> RankedCandidates(std::string_view typed, Spelling shown) 
     std::stable_sort(found.begin(), found.end(), [](const Candidate& a, const Candidate& b) {
         if (a.closeness != b.closeness) {
             return a.closeness < b.closeness;
-        }
-        if (a.inCase != b.inCase) {
-            return a.inCase;
         }
         return a.length < b.length;
     });
@@ -334,25 +331,14 @@ std::vector<UnitIndex> UnitsOf(const std::vector<Candidate>& candidates) {
     return units;
 }
 
-// Which of the candidates of one closeness to take.
-enum class CaseRule { Any, InCaseOnly };
-
-std::vector<UnitIndex> UnitsAt(const std::vector<Candidate>& candidates, Closeness closeness,
-                               CaseRule rule = CaseRule::Any) {
+std::vector<UnitIndex> UnitsAt(const std::vector<Candidate>& candidates, Closeness closeness) {
     std::vector<UnitIndex> units;
     for (const Candidate& candidate : candidates) {
-        if (candidate.closeness == closeness && (rule == CaseRule::Any || candidate.inCase)) {
+        if (candidate.closeness == closeness) {
             units.push_back(candidate.unit);
         }
     }
     return units;
-}
-
-// The units of one closeness, those named in the typed case alone when
-// there are any.
-std::vector<UnitIndex> UnitsInCaseFirst(const std::vector<Candidate>& candidates, Closeness closeness) {
-    std::vector<UnitIndex> units = UnitsAt(candidates, closeness, CaseRule::InCaseOnly);
-    return units.empty() ? UnitsAt(candidates, closeness) : units;
 }
 
 // The letters to change, add or drop to make one word the other.
@@ -458,7 +444,7 @@ std::vector<UnitIndex> SearchUnits(std::string_view query, Spelling shown) {
 
 std::vector<UnitIndex> UnitsNamedBy(std::string_view query, Spelling shown) {
     const std::vector<Candidate> candidates = RankedCandidates(query, shown);
-    return UnitsInCaseFirst(candidates, BestCloseness(candidates));
+    return UnitsAt(candidates, BestCloseness(candidates));
 }
 
 std::vector<UnitIndex> UnitsCloseTo(std::string_view query, Spelling shown, std::size_t count) {
@@ -592,31 +578,22 @@ UnitPair FindUnitPair(std::string_view from, std::string_view to, Spelling shown
         return {PairVerdict::ToUnknown, NoUnit, NoUnit, {}};
     }
     // The closest names of both that some category holds together: both
-    // exact first, then one exact and the other by a name's part, and so on;
-    // at each, symbols in the typed case before those that differ in case
-    // ("kN" beside "lbf" is the kilonewton, "kn" beside "km/h" the knot, and
-    // "kn" beside "N" the kilonewton all the same).
-    constexpr std::array<std::pair<CaseRule, CaseRule>, 4> CaseRules{{
-        {CaseRule::InCaseOnly, CaseRule::InCaseOnly},
-        {CaseRule::InCaseOnly, CaseRule::Any},
-        {CaseRule::Any, CaseRule::InCaseOnly},
-        {CaseRule::Any, CaseRule::Any},
-    }};
+    // exact first, then one exact and the other by a name's part, and so on
+    // ("kn" beside "km/h" is the knot, beside "N", where the knot has no
+    // partner, the kilonewton).
     for (int sum = ByName + ByName; sum <= ByWords + ByWords; ++sum) {
         for (int fromCloseness = std::max(0, sum - ByWords); fromCloseness <= std::min(sum, int{ByWords});
              ++fromCloseness) {
-            for (const auto& [fromRule, toRule] : CaseRules) {
-                const std::optional<UnitPair> pair =
-                    PairAmong(UnitsAt(fromCandidates, Closeness(fromCloseness), fromRule),
-                              UnitsAt(toCandidates, Closeness(sum - fromCloseness), toRule));
-                if (pair) {
-                    return *pair;
-                }
+            const std::optional<UnitPair> pair =
+                PairAmong(UnitsAt(fromCandidates, Closeness(fromCloseness)),
+                          UnitsAt(toCandidates, Closeness(sum - fromCloseness)));
+            if (pair) {
+                return *pair;
             }
         }
     }
-    const std::vector<UnitIndex> fromUnits = UnitsInCaseFirst(fromCandidates, BestCloseness(fromCandidates));
-    const std::vector<UnitIndex> toUnits = UnitsInCaseFirst(toCandidates, BestCloseness(toCandidates));
+    const std::vector<UnitIndex> fromUnits = UnitsAt(fromCandidates, BestCloseness(fromCandidates));
+    const std::vector<UnitIndex> toUnits = UnitsAt(toCandidates, BestCloseness(toCandidates));
     if (!OnePerCategory(fromUnits)) {
         return {PairVerdict::FromAmbiguous, NoUnit, NoUnit, fromUnits};
     }

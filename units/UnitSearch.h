@@ -19,15 +19,16 @@ namespace tavrix {
 // "km/hour"). First come the units the query names exactly: by a whole
 // name, or as a symbol in the `shown` spelling; then those it names by
 // the rest of a name beside its brackets ("kg" for "kg (kilogram)") or by
-// a bracketed part ("psi"); then the rest. Within each, units whose symbol
-// the query is in the case typed ("MW" before "mW" for "MW"), then shorter
-// names (in `shown` spelling) before longer ones, then the catalogue's order.
-// A query with no word finds nothing.
+// a bracketed part ("psi"); then the rest. Where the query is a name,
+// symbol or name part of some unit in the case typed, the units it matches
+// that way only ignoring case count among the rest ("MW" lists "MW
+// (Megawatt)" before "mW (milliwatt)"). Within each, shorter names (in
+// `shown` spelling) before longer ones, then the catalogue's order. A query
+// with no word finds nothing.
 std::vector<UnitIndex> SearchUnits(std::string_view query, Spelling shown);
 
 // The units `query` names: those of SearchUnits that come first by how
-// closely the query names them (all of them when none is named exactly),
-// and of those the ones whose symbol it is in the typed case, if any.
+// closely the query names them (all of them when none is named exactly).
 std::vector<UnitIndex> UnitsNamedBy(std::string_view query, Spelling shown);
 
 // Up to `count` units with names close to `query` when nothing matches it,
