@@ -1,5 +1,5 @@
 # Daily shortcuts; the scripts do the real work (and install what is missing).
-.PHONY: test run bench fuzz package package-check format clean
+.PHONY: test run bench fuzz package package-check format translations clean
 
 test:
 	./test.sh
@@ -18,6 +18,9 @@ package:
 
 package-check:
 	scripts/package-check.sh
+
+translations:
+	translations/update.sh
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

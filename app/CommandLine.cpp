@@ -2,6 +2,7 @@
 
 #include "CheckedOutput.h"
 #include "CommandLineArguments.h"
+#include "CommandLineText.h"
 #include "Completion.h"
 #include "ConvertCommand.h"
 #include "DefaultSpelling.h"
@@ -18,7 +19,7 @@ namespace {
 // The limits are put in where the text names them, so that it always says
 // what the program does.
 std::string HelpText() {
-    std::string text = R"(Usage: tavrix [FILE.TVRX...]          start the converter's window, with each
+    return Said(CommandLineText::tr(R"(Usage: tavrix [FILE.TVRX...]          start the converter's window, with each
                                        results log file read into its log
        tavrix --convert VALUE FROM TO [--decimals N] [--format FORMAT]
                                       [--spelling SPELLING] [--log]
@@ -30,7 +31,7 @@ std::string HelpText() {
                            as VALUE, convert each line of standard input,
                            one result a line (an empty line where a value
                            gives none, with a message naming the line)
-  --decimals N             decimals of the result, 0 to @MAX_DECIMALS@ (default 6)
+  --decimals N             decimals of the result, 0 to %1 (default 6)
   --format FORMAT          fixed (default), grouped (with thousands
                            separators) or scientific
   --spelling SPELLING      europe ("litre") or usa ("liter"); by default the
@@ -60,21 +61,15 @@ unit too.
 
 VALUE and the result use the decimal separator of the regional settings
 (LC_ALL, LC_NUMERIC, LANG), and a value no thousands separator: "1,234" is
-refused where the separator is "."; a value has at most @MAX_PRE@ digits
-before the separator and @MAX_POST@ after it.
+refused where the separator is "."; a value has at most %2 digits
+before the separator and %3 after it.
 
 Exit status: 0 when converted or listed; 1 when a conversion is refused
 (with the window's message) or a line of standard input gives no result;
 2 for a usage error; 3 when the output cannot be written (a full disk, a
 closed pipe) or the input read.
-)";
-    const auto put = [&text](std::string_view placeholder, int value) {
-        text.replace(text.find(placeholder), placeholder.size(), std::to_string(value));
-    };
-    put("@MAX_DECIMALS@", MaxDecimals);
-    put("@MAX_PRE@", MaxPreDecimalDigits);
-    put("@MAX_POST@", MaxPostDecimalDigits);
-    return text;
+)"),
+                std::to_string(MaxDecimals), std::to_string(MaxPreDecimalDigits), std::to_string(MaxPostDecimalDigits));
 }
 
 std::string_view CategoryName(int category) {
@@ -91,10 +86,10 @@ int List(const Arguments& arguments, const QLocale& locale, CheckedOutput& out) 
     const std::string& typed = arguments.operands.front();
     const std::vector<int> categories = CategoriesNamedBy(typed);
     if (categories.empty()) {
-        throw UsageError("no category matches " + Quoted(typed));
+        throw UsageError(Said(CommandLineText::tr("no category matches %1"), Quoted(typed)));
     }
     if (categories.size() > 1) {
-        std::string message = Quoted(typed) + " could be any of these categories:";
+        std::string message = Said(CommandLineText::tr("%1 could be any of these categories:"), Quoted(typed));
         for (const int category : categories) {
             message += "\n  " + std::string(CategoryName(category));
         }
@@ -129,7 +124,7 @@ int Run(const Arguments& arguments, const QLocale& locale, std::FILE* in, Checke
     case Mode::Window:
         break;
     }
-    throw UsageError("say --convert or --list, or name results log files to open");
+    throw UsageError(Said(CommandLineText::tr("say --convert or --list, or name results log files to open")));
 }
 
 } // namespace
@@ -159,10 +154,10 @@ int RunCommandLine(const std::vector<std::string>& arguments, const QLocale& loc
         status = Run(ParseArguments(arguments), locale, in, output, errors);
     } catch (const UsageError& error) {
         errors.line({"tavrix: ", error.what()});
-        errors.line({"Try \"tavrix --help\" for more."});
+        errors.line({Said(CommandLineText::tr("Try \"tavrix --help\" for more."))});
     }
     if (!output.flush()) {
-        errors.line({"tavrix: write error: ", output.reason()});
+        errors.line({"tavrix: ", Said(CommandLineText::tr("write error: %1"), output.reason())});
         status = ExitInputOutput;
     }
     if (!errors.flush() && status == ExitDone) {

@@ -1,5 +1,7 @@
 #include "CommandLineArguments.h"
 
+#include "CommandLineText.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -116,8 +118,8 @@ int ParseDecimals(std::string_view text) {
     int decimals = -1;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), decimals);
     if (error != std::errc() || end != text.data() + text.size() || decimals < 0 || decimals > MaxDecimals) {
-        throw UsageError("--decimals takes a whole number from 0 to " + std::to_string(MaxDecimals) +
-                         ", not " + Quoted(text));
+        throw UsageError(Said(CommandLineText::tr("--decimals takes a whole number from 0 to %1, not %2"),
+                              std::to_string(MaxDecimals), Quoted(text)));
     }
     return decimals;
 }
@@ -130,9 +132,12 @@ Value ParseChoice(std::string_view option, const std::array<std::pair<std::strin
         if (table[at].first == text) {
             return table[at].second;
         }
-        choices += (at == 0 ? "" : at + 1 == N ? " or " : ", ") + std::string(table[at].first);
+        if (at + 1 < N) {
+            choices += (at == 0 ? "" : ", ") + std::string(table[at].first);
+        }
     }
-    throw UsageError(std::string(option) + " takes " + choices + ", not " + Quoted(text));
+    choices = Said(CommandLineText::tr("%1 or %2", "the last two of a list"), choices, table[N - 1].first);
+    throw UsageError(Said(CommandLineText::tr("%1 takes %2, not %3"), option, choices, Quoted(text)));
 }
 
 const QtOption* QtOptionNamed(std::string_view argument) {
@@ -150,13 +155,13 @@ public:
     Arguments parse() {
         for (std::size_t at = 0; at < arguments_.size(); ++at) {
             if (!IsUtf8(arguments_[at])) {
-                throw UsageError("argument " + std::to_string(at + 1) + ", \"" + Escaped(arguments_[at]) +
-                                 "\", is not UTF-8 text");
+                throw UsageError(Said(CommandLineText::tr("argument %1, \"%2\", is not UTF-8 text"),
+                                      std::to_string(at + 1), Escaped(arguments_[at])));
             }
         }
         if (!arguments_.empty() && arguments_.front() == "--complete") {
             if (arguments_.size() != 3) {
-                throw UsageError("--complete takes the command line and the word to complete");
+                throw UsageError(Said(CommandLineText::tr("--complete takes the command line and the word to complete")));
             }
             Arguments complete;
             complete.mode = Mode::Complete;
@@ -181,7 +186,7 @@ public:
 private:
     void setMode(Mode mode) {
         if (parsed_.mode != Mode::Window) {
-            throw UsageError("--convert, --list, --help and --version go alone");
+            throw UsageError(Said(CommandLineText::tr("--convert, --list, --help and --version go alone")));
         }
         parsed_.mode = mode;
     }
@@ -192,7 +197,7 @@ private:
             return argument.substr(name.size() + 1);
         }
         if (at_ + 1 >= arguments_.size()) {
-            throw UsageError(std::string(name) + " needs a value");
+            throw UsageError(Said(CommandLineText::tr("%1 needs a value"), name));
         }
         return arguments_[++at_];
     }
@@ -204,14 +209,14 @@ private:
         if (option == nullptr) {
             const QtOption* qt = QtOptionNamed(argument);
             if (qt == nullptr) {
-                throw UsageError("unknown option " + Quoted(argument));
+                throw UsageError(Said(CommandLineText::tr("unknown option %1"), Quoted(argument)));
             }
             takeQtOption(*qt, argument);
             return;
         }
         given_.push_back(option);
         if (option->values.empty() && name.size() < argument.size()) {
-            throw UsageError(std::string(name) + " takes no value after \"=\"");
+            throw UsageError(Said(CommandLineText::tr("%1 takes no value after \"=\""), name));
         }
         if (option->mode) {
             setMode(*option->mode);
@@ -231,12 +236,12 @@ private:
         const bool fits =
             option.value == QtValue::NextOrAttached || attached == (option.value == QtValue::Attached);
         if (!fits) {
-            throw UsageError("unknown option " + Quoted(argument));
+            throw UsageError(Said(CommandLineText::tr("unknown option %1"), Quoted(argument)));
         }
         parsed_.qtOptions.emplace_back(argument);
         if (!attached && (option.value == QtValue::Next || option.value == QtValue::NextOrAttached)) {
             if (at_ + 1 >= arguments_.size()) {
-                throw UsageError(std::string(argument) + " needs a value");
+                throw UsageError(Said(CommandLineText::tr("%1 needs a value"), argument));
             }
             parsed_.qtOptions.push_back(arguments_[++at_]);
         }
@@ -245,16 +250,19 @@ private:
     void checkOperands() const {
         const std::size_t count = parsed_.operands.size();
         const auto surplus = [&](std::size_t allowed) {
-            return UsageError("unexpected argument " + Quoted(parsed_.operands.at(allowed)));
+            return UsageError(
+                Said(CommandLineText::tr("unexpected argument %1"), Quoted(parsed_.operands.at(allowed))));
         };
         if (parsed_.mode != Mode::Window && !parsed_.qtOptions.empty()) {
-            throw UsageError(Quoted(parsed_.qtOptions.front()) + " is an option of the window, not of " +
-                             "--convert, --list, --help or --version");
+            throw UsageError(
+                Said(CommandLineText::tr("%1 is an option of the window, not of --convert, --list, --help or --version"),
+                     Quoted(parsed_.qtOptions.front())));
         }
         switch (parsed_.mode) {
         case Mode::Convert:
             if (count < 3) {
-                throw UsageError("--convert needs a value, a unit to convert from and one to convert to");
+                throw UsageError(Said(
+                    CommandLineText::tr("--convert needs a value, a unit to convert from and one to convert to")));
             }
             if (count > 3) {
                 throw surplus(3);
@@ -278,9 +286,9 @@ private:
         for (const OptionSpec* option : given_) {
             const auto& jobs = option->goesWith;
             if (!option->mode && std::find(jobs.begin(), jobs.end(), parsed_.mode) == jobs.end()) {
-                throw UsageError(std::string(option->name) + (jobs.size() == 1
-                                                                  ? " goes with --convert"
-                                                                  : " goes with --convert or --list"));
+                throw UsageError(Said(jobs.size() == 1 ? CommandLineText::tr("%1 goes with --convert")
+                                                       : CommandLineText::tr("%1 goes with --convert or --list"),
+                                      option->name));
             }
         }
     }
@@ -326,8 +334,7 @@ std::string Quoted(std::string_view text) {
         while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
             --cut;
         }
-        return "\"" + std::string(text.substr(0, cut)) + "\u2026\" (" + std::to_string(text.size()) +
-               " bytes)";
+        return Said(CommandLineText::tr("\"%1\u2026\" (%2 bytes)"), text.substr(0, cut), std::to_string(text.size()));
     }
     return "\"" + std::string(text) + "\"";
 }

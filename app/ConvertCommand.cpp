@@ -1,5 +1,7 @@
 #include "ConvertCommand.h"
 
+#include "CommandLineText.h"
+
 #include "ConversionRules.h"
 #include "DefaultSpelling.h"
 #include "ExitStatus.h"
@@ -45,23 +47,23 @@ std::string UnitLines(const std::vector<UnitIndex>& units, Spelling spelling, st
                  CategoryName(CategoryOfUnit(units[shown]));
     }
     if (units.size() > most) {
-        lines += "\n  ... and " + std::to_string(units.size() - most) + " more";
+        lines += "\n  " + Said(CommandLineText::tr("... and %1 more"), std::to_string(units.size() - most));
     }
     return lines;
 }
 
 UsageError NoUnitMatches(std::string_view typed, Spelling spelling) {
-    std::string message = "no unit matches " + Quoted(typed);
+    std::string message = Said(CommandLineText::tr("no unit matches %1"), Quoted(typed));
     const std::vector<UnitIndex> close = UnitsCloseTo(typed, spelling, CloseNamesShown);
     if (!close.empty()) {
-        message += "; close names:" + UnitLines(close, spelling, CloseNamesShown);
+        message += Said(CommandLineText::tr("; close names:")) + UnitLines(close, spelling, CloseNamesShown);
     }
     return UsageError(message);
 }
 
 UsageError Ambiguous(std::string_view typed, const std::vector<UnitIndex>& candidates, Spelling spelling) {
-    return UsageError(Quoted(typed) +
-                      " could be any of these units:" + UnitLines(candidates, spelling, MaxCandidatesShown));
+    return UsageError(Said(CommandLineText::tr("%1 could be any of these units:"), Quoted(typed)) +
+                      UnitLines(candidates, spelling, MaxCandidatesShown));
 }
 
 UnitPair SettledPair(std::string_view from, std::string_view to, Spelling spelling) {
@@ -80,10 +82,9 @@ UnitPair SettledPair(std::string_view from, std::string_view to, Spelling spelli
     case PairVerdict::DifferentCategories:
         break;
     }
-    throw UsageError(Quoted(VisibleName(pair.from, spelling)) + " is a unit of " +
-                     CategoryName(CategoryOfUnit(pair.from)) + " and " +
-                     Quoted(VisibleName(pair.to, spelling)) + " one of " +
-                     CategoryName(CategoryOfUnit(pair.to)) + ": they do not convert");
+    throw UsageError(Said(CommandLineText::tr("%1 is a unit of %2 and %3 one of %4: they do not convert"),
+                          Quoted(VisibleName(pair.from, spelling)), CategoryName(CategoryOfUnit(pair.from)),
+                          Quoted(VisibleName(pair.to, spelling)), CategoryName(CategoryOfUnit(pair.to))));
 }
 
 // A value as the value field would hold it once typed, and its number; or
@@ -101,9 +102,9 @@ ValueReading ReadValue(std::string_view typed, QChar separator) {
     if (verdict.limitReached != DigitLimit::None) {
         return {{},
                 0,
-                Quoted(typed) + " has too many digits (a value has at most " +
-                    std::to_string(MaxPreDecimalDigits) + " digits before the decimal separator and " +
-                    std::to_string(MaxPostDecimalDigits) + " after it)"};
+                Said(CommandLineText::tr("%1 has too many digits (a value has at most %2 digits before the "
+                                         "decimal separator and %3 after it)"),
+                     Quoted(typed), std::to_string(MaxPreDecimalDigits), std::to_string(MaxPostDecimalDigits))};
     }
     if (verdict.foreignSeparator) {
         return {{}, 0, ForeignSeparatorMessage(text, separator).toStdString()};
@@ -113,8 +114,8 @@ ValueReading ReadValue(std::string_view typed, QChar separator) {
     if (!verdict.accepted() || !readable) {
         return {{},
                 0,
-                Quoted(typed) + " is not a number written with \"" + QString(separator).toStdString() +
-                    "\" as its decimal separator"};
+                Said(CommandLineText::tr("%1 is not a number written with \"%2\" as its decimal separator"),
+                     Quoted(typed), QString(separator).toStdString())};
     }
     return {verdict.inserted, value, {}};
 }
@@ -172,12 +173,13 @@ int ConvertLines(const Conversion& conversion, QChar separator, std::FILE* in, C
         const ValueReading value =
             overlong ? ValueReading{{},
                                     0,
-                                    "the line is longer than " + std::to_string(MaxValueLineBytes) + " bytes"}
+                                    Said(CommandLineText::tr("the line is longer than %1 bytes"),
+                                         std::to_string(MaxValueLineBytes))}
                      : ReadValue(line, separator);
         const Converted converted = ConvertValue(conversion, value);
         out.line({converted.line});
         for (const std::string& problem : converted.problems) {
-            err.line({"tavrix: line ", std::to_string(lineNumber), ": ", problem});
+            err.line({"tavrix: ", Said(CommandLineText::tr("line %1: %2"), std::to_string(lineNumber), problem)});
             allConverted = false;
         }
     };
@@ -197,7 +199,7 @@ int ConvertLines(const Conversion& conversion, QChar separator, std::FILE* in, C
             continue;
         }
         if (got < 0) {
-            err.line({"tavrix: cannot read the values: ", std::strerror(errno)});
+            err.line({"tavrix: ", Said(CommandLineText::tr("cannot read the values: %1"), std::strerror(errno))});
             return ExitInputOutput;
         }
         if (got == 0) {

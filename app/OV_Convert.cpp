@@ -9,6 +9,7 @@
 #include "StandardStreams.h"
 #include "SvgIcon.h"
 #include "TerminationSignal.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -23,6 +24,11 @@ int main(int argc, char* argv[]) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     std::optional<tavrix::WindowStart> start = tavrix::WindowStartOf(arguments);
     if (!start) {
+        // Only for its translations: it is given no arguments to read.
+        int coreArgumentCount = 1;
+        QCoreApplication core(coreArgumentCount, argv);
+        tavrix::InstallTranslations(tavrix::DataPaths::translationsFolderFor(QCoreApplication::applicationDirPath()),
+                                    QLocale::system().uiLanguages());
         return tavrix::RunCommandLine(arguments, QLocale::system(), stdin, stdout, stderr);
     }
     // Qt sees its own options only, so that a results log file is never
@@ -39,6 +45,8 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(TAVRIX_APP_ID));
     QApplication::setWindowIcon(tavrix::SvgIcon(QStringLiteral(":/icons/tavrix.svg")));
     tavrix::RegisterBundledFonts();
+    tavrix::InstallTranslations(tavrix::DataPaths::translationsFolderFor(QCoreApplication::applicationDirPath()),
+                                QLocale::system().uiLanguages());
 
     const tavrix::DataPaths paths = tavrix::DataPaths::forThisProgram();
     tavrix::QtDesktop desktop;

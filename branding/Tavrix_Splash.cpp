@@ -34,7 +34,7 @@ TFormTavrixSplash::TFormTavrixSplash(Desktop& desktop, QString webAddress, QWidg
       LabellVersion(new QLabel(this)), ImageSupplier_Splash(new QLabel(this)),
       TimerSplashOff(new QTimer(this)), desktop_(desktop), webAddress_(std::move(webAddress)) {
     setObjectName(QStringLiteral("FormTavrixSplash"));
-    setWindowTitle(QStringLiteral("About Tavrix"));
+    setWindowTitle(tr("About Tavrix"));
     setFixedSize(ClientSize);
 
     ImageSplash->setObjectName(QStringLiteral("ImageSplash"));
@@ -58,10 +58,10 @@ TFormTavrixSplash::TFormTavrixSplash(Desktop& desktop, QString webAddress, QWidg
 
     // Pictures say nothing to a screen reader of themselves.
     ImageSplash->setAccessibleName(windowTitle());
-    ImageSplash->setAccessibleDescription(QStringLiteral("A press closes it"));
-    LabellVersion->setAccessibleName(QStringLiteral("Version"));
-    ImageSupplier_Splash->setAccessibleName(QStringLiteral("Supplier"));
-    ImageSupplier_Splash->setAccessibleDescription(QStringLiteral("Opens the supplier's web site"));
+    ImageSplash->setAccessibleDescription(tr("A press closes it"));
+    LabellVersion->setAccessibleName(tr("Version"));
+    ImageSupplier_Splash->setAccessibleName(tr("Supplier"));
+    ImageSupplier_Splash->setAccessibleDescription(tr("Opens the supplier's web site"));
 
     TimerSplashOff->setObjectName(QStringLiteral("TimerSplashOff"));
     connect(TimerSplashOff, &QTimer::timeout, this, &TFormTavrixSplash::TimerSplashOffTimer);
@@ -69,7 +69,7 @@ TFormTavrixSplash::TFormTavrixSplash(Desktop& desktop, QString webAddress, QWidg
 }
 
 void TFormTavrixSplash::FormCreate() {
-    LabellVersion->setText(VersionText);
+    LabellVersion->setText(tr("Version %1").arg(VersionNumber));
 }
 
 // The picture is drawn only now: the splash shows after the main window is

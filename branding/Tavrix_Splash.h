@@ -12,7 +12,7 @@ namespace tavrix {
 
 class Desktop;
 
-inline const QString VersionText = QStringLiteral("Version 1.01");
+inline const QString VersionNumber = QStringLiteral("1.01");
 
 class TFormTavrixSplash : public QDialog {
     Q_OBJECT

@@ -3,6 +3,7 @@
 #include "AtomicSave.h"
 #include "ReadFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QtEndian>
 
@@ -32,7 +33,7 @@ CalculatorMemoryReading ReadCalculatorMemory(const QString& path) {
     }
     const QString shownPath = QDir::toNativeSeparators(path);
     if (!file.read()) {
-        return {0, QStringLiteral(
+        return {0, QCoreApplication::translate("tavrix::CalculatorMemory", 
                        "The calculator memory could not be read from \"%1\": %2. The memory starts at 0.")
                        .arg(shownPath, file.errorMessage)};
     }
@@ -40,15 +41,15 @@ CalculatorMemoryReading ReadCalculatorMemory(const QString& path) {
     const std::optional<double> memory = DecodeCalculatorMemory(bytes);
     if (!memory) {
         return {
-            0, QStringLiteral("The calculator memory file \"%1\" is damaged: it holds %2 of the 8 bytes of a "
-                              "number. The memory starts at 0.")
+            0, QCoreApplication::translate("tavrix::CalculatorMemory", "The calculator memory file \"%1\" is damaged: it holds %2 of the 8 "
+                                                                 "bytes of a number. The memory starts at 0.")
                    .arg(shownPath)
                    .arg(bytes.size())};
     }
     if (!std::isfinite(*memory)) {
         return {0,
-                QStringLiteral("The calculator memory file \"%1\" is damaged: it holds no valid number. The "
-                               "memory starts at 0.")
+                QCoreApplication::translate("tavrix::CalculatorMemory", "The calculator memory file \"%1\" is damaged: it holds no valid "
+                                                          "number. The memory starts at 0.")
                     .arg(shownPath)};
     }
     return {*memory, {}};
@@ -59,7 +60,7 @@ QString WriteCalculatorMemory(const QString& path, double memory) {
     if (result) {
         return {};
     }
-    return QStringLiteral("The calculator memory could not be saved to \"%1\": %2.")
+    return QCoreApplication::translate("tavrix::CalculatorMemory", "The calculator memory could not be saved to \"%1\": %2.")
         .arg(QDir::toNativeSeparators(path), result.errorMessage);
 }
 

@@ -5,6 +5,8 @@
 #include "LocaleNumberFormat.h"
 #include "OV4_Input_Validation.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -12,6 +14,10 @@
 namespace tavrix {
 
 namespace {
+
+QString Translated(const char* message) {
+    return QCoreApplication::translate("tavrix::TCalculatorModel", message);
+}
 
 PendingOperation OperationOfKey(int code) {
     switch (code) {
@@ -188,7 +194,7 @@ QString TCalculatorModel::addToMemory() {
     }
     const double sum = calcMemory_ + reading.value;
     if (!std::isfinite(sum)) {
-        return QString::fromLatin1(ResultOutOfRangeMessage);
+        return Translated(ResultOutOfRangeMessage);
     }
     calcMemory_ = sum;
     return {};
@@ -221,7 +227,7 @@ QString TCalculatorModel::equals(QChar text) {
             calcValue_ = result;
             showNumber(result);
         } else {
-            message = QString::fromLatin1(ResultOutOfRangeMessage);
+            message = Translated(ResultOutOfRangeMessage);
         }
     }
     startNewEntry_ = true;
@@ -241,7 +247,7 @@ QString TCalculatorModel::SquareRootOfDisplay() {
     pending_ = PendingOperation::OneOperandDone;
     const Reading reading = readDisplay(true, false);
     if (!reading.valid) {
-        return QString::fromLatin1(NegativeSquareRootMessage);
+        return Translated(NegativeSquareRootMessage);
     }
     calcValue_ = std::sqrt(reading.value);
     showNumber(calcValue_);
@@ -258,7 +264,7 @@ QString TCalculatorModel::reciprocalOfDisplay() {
         calcValue_ = reciprocal;
         showNumber(reciprocal);
     } else {
-        return QString::fromLatin1(ResultOutOfRangeMessage);
+        return Translated(ResultOutOfRangeMessage);
     }
     return {};
 }

@@ -20,10 +20,12 @@ enum class PendingOperation : std::uint8_t {
     OneOperandDone = 6,
 };
 
-// Texts the calculator shows the person in an information box.
-inline constexpr const char* NegativeSquareRootMessage = "A negative number does not have a square root.";
-inline constexpr const char* ResultOutOfRangeMessage =
-    "The result is too large for the calculator. The calculation was not carried out.";
+// Texts the calculator shows the person in an information box, in English;
+// PressKey gives them in the person's language.
+inline constexpr const char* NegativeSquareRootMessage =
+    QT_TRANSLATE_NOOP("tavrix::TCalculatorModel", "A negative number does not have a square root.");
+inline constexpr const char* ResultOutOfRangeMessage = QT_TRANSLATE_NOOP(
+    "tavrix::TCalculatorModel", "The result is too large for the calculator. The calculation was not carried out.");
 
 class TCalculatorModel {
 public:

@@ -102,7 +102,7 @@ TFormCalculatorPopUp::TFormCalculatorPopUp(Desktop& desktop, const DataPaths& pa
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       desktop_(desktop), paths_(paths) {
     setObjectName(QStringLiteral("FormCalculatorPopUp"));
-    setWindowTitle(QStringLiteral("Calculator"));
+    setWindowTitle(tr("Calculator"));
     setFixedSize(ClientWidth, ClientHeight);
     setFont(SmallWindowFont());
 
@@ -160,21 +160,21 @@ TFormCalculatorPopUp::TFormCalculatorPopUp(Desktop& desktop, const DataPaths& pa
 void TFormCalculatorPopUp::nameControlsForScreenReaders() {
     const struct {
         QWidget* control;
-        const char* name;
-        const char* description;
+        QString name;
+        QString description;
     } spoken[] = {
-        {RightEditInputDisplay, "Display", "The number being entered, or the last result"},
-        {ImageKeyPad, "Keypad",
-         "Calculator keys; on the keyboard type digits, the separator, + - * / and Enter for ="},
-        {ImageOKbutton, "OK", "Hands the calculator's value back, unless an operation waits"},
-        {ImageSignOutline, "OK", "Shows the pending operation; hands the value back like OK"},
-        {LabelNextCalcOperation, "Operation", "The pending operation, or = after a result"},
-        {LabelMemoryContent, "Memory", "The value in the calculator's memory"},
-        {LabelCurrentCalcValue, "Current value", "The calculator's current value"},
+        {RightEditInputDisplay, tr("Display"), tr("The number being entered, or the last result")},
+        {ImageKeyPad, tr("Keypad"),
+         tr("Calculator keys; on the keyboard type digits, the separator, + - * / and Enter for =")},
+        {ImageOKbutton, tr("OK"), tr("Hands the calculator's value back, unless an operation waits")},
+        {ImageSignOutline, tr("OK"), tr("Shows the pending operation; hands the value back like OK")},
+        {LabelNextCalcOperation, tr("Operation"), tr("The pending operation, or = after a result")},
+        {LabelMemoryContent, tr("Memory"), tr("The value in the calculator's memory")},
+        {LabelCurrentCalcValue, tr("Current value"), tr("The calculator's current value")},
     };
     for (const auto& control : spoken) {
-        control.control->setAccessibleName(QString::fromLatin1(control.name));
-        control.control->setAccessibleDescription(QString::fromLatin1(control.description));
+        control.control->setAccessibleName(control.name);
+        control.control->setAccessibleDescription(control.description);
     }
 }
 

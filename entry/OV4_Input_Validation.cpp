@@ -1,5 +1,6 @@
 #include "OV4_Input_Validation.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <charconv>
 #include <optional>
@@ -76,9 +77,12 @@ std::optional<double> ConvertNumber(const QString& text, QChar separator) {
 QString DigitLimitMessage(DigitLimit limit) {
     switch (limit) {
     case DigitLimit::PreDecimal:
-        return PreDecimalLimitMessage;
+        // The two carriage returns (no line feed) separate the sentences.
+        return QCoreApplication::translate("tavrix::InputValidation", "Maximum number of pre-decimal digits reached.\r\rDelete some pre-decimal "
+                                         "digits and then update the value as required.");
     case DigitLimit::PostDecimal:
-        return PostDecimalLimitMessage;
+        return QCoreApplication::translate("tavrix::InputValidation", "Maximum number of post-decimal digits reached.\r\rDelete some post-decimal "
+                                         "digits and then update the value as required.");
     case DigitLimit::None:
         break;
     }
@@ -146,8 +150,8 @@ PasteVerdict FilterPastedText(const QString& text, int selectionStart, int selec
 }
 
 QString ForeignSeparatorMessage(const QString& number, QChar separator) {
-    return QStringLiteral("\"%1\" is not a number here: numbers are written with \"%2\" as the decimal "
-                          "separator and without thousands separators.")
+    return QCoreApplication::translate("tavrix::InputValidation", "\"%1\" is not a number here: numbers are written with \"%2\" as "
+                                         "the decimal separator and without thousands separators.")
         .arg(number, separator);
 }
 

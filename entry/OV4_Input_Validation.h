@@ -12,20 +12,10 @@
 
 namespace tavrix {
 
-// Shown when a digit would overfill the part before or behind the separator.
-// The two carriage returns (no line feed) separate the sentences.
-inline const QString PreDecimalLimitMessage =
-    QStringLiteral("Maximum number of pre-decimal digits reached.\r\rDelete some pre-decimal digits and then "
-                   "update the value "
-                   "as required.");
-inline const QString PostDecimalLimitMessage =
-    QStringLiteral("Maximum number of post-decimal digits reached.\r\rDelete some post-decimal digits and "
-                   "then update the value "
-                   "as required.");
-
 enum class DigitLimit { None, PreDecimal, PostDecimal };
 
-// The message for a limit that a key ran into; empty for None.
+// The message for a limit that a key ran into, shown when a digit would
+// overfill the part before or behind the separator; empty for None.
 QString DigitLimitMessage(DigitLimit limit);
 
 struct KeyVerdict {

@@ -1,5 +1,6 @@
 #include "PrintedLogTitle.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QTime>
 
@@ -38,12 +39,16 @@ QString WithoutTimeZone(const QString& format) {
 
 } // namespace
 
+QString PrintedLogTitle() {
+    return QCoreApplication::translate("tavrix::PrintedLog", "TAVRIX Results Log");
+}
+
 QString PrintedTimeOfDay(const QTime& time, const QLocale& locale) {
     return locale.toString(time, WithoutTimeZone(locale.timeFormat(QLocale::LongFormat)));
 }
 
 QStringList PrintedLogHeader(const QString& timeText) {
-    return {QString(), PrintedLogTitle + QString(SpacesAfterTitle, QLatin1Char(' ')) + timeText, QString()};
+    return {QString(), PrintedLogTitle() + QString(SpacesAfterTitle, QLatin1Char(' ')) + timeText, QString()};
 }
 
 } // namespace tavrix

@@ -9,8 +9,9 @@ class QTime;
 
 namespace tavrix {
 
-// The printed log's title line begins with this; it also names the print job.
-inline const QString PrintedLogTitle = QStringLiteral("TAVRIX Results Log");
+// The printed log's title line begins with this, in the window's language; it
+// also names the print job.
+QString PrintedLogTitle();
 
 // The time of day for the printed title: hours, minutes and seconds in the
 // locale's long style, without the time zone that style may carry.

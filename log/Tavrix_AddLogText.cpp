@@ -27,12 +27,12 @@ TFormOVConvert_LogText::TFormOVConvert_LogText(Desktop& desktop, QWidget* parent
     ui->setupUi(this);
     setFont(SmallWindowFont());
     setFixedSize(ClientSize);
-    ui->Memo_TextToResultsLog->setAccessibleName(QStringLiteral("Results Log"));
+    ui->Memo_TextToResultsLog->setAccessibleName(tr("Results Log"));
     ui->Memo_TextToResultsLog->setAccessibleDescription(
-        QStringLiteral("The whole results log, to change, add notes to or shorten"));
+        tr("The whole results log, to change, add notes to or shorten"));
     ui->BitBtn_AddTextToResultsLog->setAccessibleDescription(
-        QStringLiteral("Puts this text into the results log"));
-    ui->BitBtn_AddTextCancel->setAccessibleDescription(QStringLiteral("Leaves the results log as it was"));
+        tr("Puts this text into the results log"));
+    ui->BitBtn_AddTextCancel->setAccessibleDescription(tr("Leaves the results log as it was"));
     connect(ui->BitBtn_AddTextToResultsLog, &QAbstractButton::clicked, this,
             &TFormOVConvert_LogText::BitBtn_AddTextToResultsLogClick);
     connect(ui->BitBtn_AddTextCancel, &QAbstractButton::clicked, this,

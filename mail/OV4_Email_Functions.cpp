@@ -1,6 +1,16 @@
 #include "OV4_Email_Functions.h"
 
+#include <QCoreApplication>
+
 namespace tavrix {
+
+QString MailErrorCaption() {
+    return QCoreApplication::translate("tavrix::Mail", "Error");
+}
+
+QString MailErrorText() {
+    return QCoreApplication::translate("tavrix::Mail", "Error while trying to send email");
+}
 
 void SendMailMessage(Desktop& desktop, QObject& window, const MailMessageDescription& description,
                      std::function<void(const MailLaunch&)> finished) {
@@ -8,7 +18,7 @@ void SendMailMessage(Desktop& desktop, QObject& window, const MailMessageDescrip
                       [&desktop, finished = std::move(finished)](const MailLaunch& launch) {
                           if (launch.outcome == MailLaunch::Outcome::NoMailClient ||
                               launch.outcome == MailLaunch::Outcome::Failed)
-                              desktop.showMessage(MailErrorCaption, MailErrorText);
+                              desktop.showMessage(MailErrorCaption(), MailErrorText());
                           if (finished)
                               finished(launch);
                       });

@@ -11,8 +11,8 @@ namespace tavrix {
 
 // The caption and text of the box shown when no mail client can be reached
 // or the hand-over fails.
-inline const QString MailErrorCaption = QStringLiteral("Error");
-inline const QString MailErrorText = QStringLiteral("Error while trying to send email");
+QString MailErrorCaption();
+QString MailErrorText();
 
 // Returns at once. When the hand-over ends, shows the error box for a
 // missing mail client or a failure, then calls `finished` with the outcome;

@@ -20,43 +20,43 @@ struct Spoken {
 
 void TFormTavrix::nameControlsForScreenReaders() {
     setAccessibleName(windowTitle());
-    setAccessibleDescription(QStringLiteral("Unit converter"));
+    setAccessibleDescription(tr("Unit converter"));
     const Spoken spoken[] = {
-        {ui->ImageTavrixBanner, QStringLiteral("Tavrix"), QStringLiteral("Banner picture")},
-        {ui->ImageSupplier_MainForm, QStringLiteral("Supplier"),
-         QStringLiteral("Opens the supplier's web site")},
-        {ui->LabelProvidedByWebAddress, {}, QStringLiteral("Opens the supplier's web site")},
-        {ui->ListBoxConvertCategory, QStringLiteral("Category"),
-         QStringLiteral("The categories of physical quantity; choosing one lists its units")},
+        {ui->ImageTavrixBanner, QStringLiteral("Tavrix"), tr("Banner picture")},
+        {ui->ImageSupplier_MainForm, tr("Supplier"),
+         tr("Opens the supplier's web site")},
+        {ui->LabelProvidedByWebAddress, {}, tr("Opens the supplier's web site")},
+        {ui->ListBoxConvertCategory, tr("Category"),
+         tr("The categories of physical quantity; choosing one lists its units")},
         {ui->ListBoxConvertFromUnit, ui->LabelConvertFromUnit->text(),
-         QStringLiteral("The units of the category, to convert from")},
+         tr("The units of the category, to convert from")},
         {ui->ListBoxConvertToUnit, ui->LabelConvertToUnit->text(),
-         QStringLiteral("The units of the category, to convert to")},
-        {ui->EditFromValue, QStringLiteral("Value"),
-         QStringLiteral("The value to convert, in the unit chosen to convert from")},
-        {ui->EditToValue, QStringLiteral("Result"),
-         QStringLiteral("Holds the result: the value in the unit chosen to convert to")},
+         tr("The units of the category, to convert to")},
+        {ui->EditFromValue, tr("Value"),
+         tr("The value to convert, in the unit chosen to convert from")},
+        {ui->EditToValue, tr("Result"),
+         tr("Holds the result: the value in the unit chosen to convert to")},
         {ui->BitBtnCalculateEntry, ui->BitBtnCalculateEntry->toolTip(),
-         QStringLiteral("Opens the calculator; its result becomes the value")},
-        {ui->BitBtnMultiplyBy2, QStringLiteral("Times 2"), QStringLiteral("Multiplies the value by 2")},
-        {ui->BitBtnMultiplyBy3, QStringLiteral("Times 3"), QStringLiteral("Multiplies the value by 3")},
-        {ui->BitBtnMultiplyBy4, QStringLiteral("Times 4"), QStringLiteral("Multiplies the value by 4")},
-        {ui->BitBtnMultiplyBy5, QStringLiteral("Times 5"), QStringLiteral("Multiplies the value by 5")},
-        {ui->BitBtnMultiplyBy10, QStringLiteral("Times 10"), QStringLiteral("Multiplies the value by 10")},
-        {ui->BitBtnReciprocal, QStringLiteral("Reciprocal"),
-         QStringLiteral("Replaces the value by 1 divided by it")},
-        {ui->BitBtnDivideBy2, QStringLiteral("Divided by 2"), QStringLiteral("Divides the value by 2")},
-        {ui->BitBtnDivideBy3, QStringLiteral("Divided by 3"), QStringLiteral("Divides the value by 3")},
-        {ui->BitBtnDivideBy4, QStringLiteral("Divided by 4"), QStringLiteral("Divides the value by 4")},
-        {ui->BitBtnDivideBy5, QStringLiteral("Divided by 5"), QStringLiteral("Divides the value by 5")},
-        {ui->BitBtnDivideBy10, QStringLiteral("Divided by 10"), QStringLiteral("Divides the value by 10")},
+         tr("Opens the calculator; its result becomes the value")},
+        {ui->BitBtnMultiplyBy2, tr("Times 2"), tr("Multiplies the value by 2")},
+        {ui->BitBtnMultiplyBy3, tr("Times 3"), tr("Multiplies the value by 3")},
+        {ui->BitBtnMultiplyBy4, tr("Times 4"), tr("Multiplies the value by 4")},
+        {ui->BitBtnMultiplyBy5, tr("Times 5"), tr("Multiplies the value by 5")},
+        {ui->BitBtnMultiplyBy10, tr("Times 10"), tr("Multiplies the value by 10")},
+        {ui->BitBtnReciprocal, tr("Reciprocal"),
+         tr("Replaces the value by 1 divided by it")},
+        {ui->BitBtnDivideBy2, tr("Divided by 2"), tr("Divides the value by 2")},
+        {ui->BitBtnDivideBy3, tr("Divided by 3"), tr("Divides the value by 3")},
+        {ui->BitBtnDivideBy4, tr("Divided by 4"), tr("Divides the value by 4")},
+        {ui->BitBtnDivideBy5, tr("Divided by 5"), tr("Divides the value by 5")},
+        {ui->BitBtnDivideBy10, tr("Divided by 10"), tr("Divides the value by 10")},
         {ui->BitBtnCalulateResult, {}, ui->BitBtnCalulateResult->toolTip()},
         {ui->ComboBoxDecimalPlaces, ui->LabelDecimalPlaces->text(),
-         QStringLiteral("The number of decimals in the result, 0 to 16")},
-        {ui->BitBtnAddToResultsLog, {}, QStringLiteral("Adds the conversion as a line of the results log")},
-        {ui->Bevel1, ui->LabelResultsLog->text(), QStringLiteral("The results log's buttons")},
+         tr("The number of decimals in the result, 0 to 16")},
+        {ui->BitBtnAddToResultsLog, {}, tr("Adds the conversion as a line of the results log")},
+        {ui->Bevel1, ui->LabelResultsLog->text(), tr("The results log's buttons")},
         {ui->MemoResultsLog, ui->LabelResultsLog->text(),
-         QStringLiteral("The results collected so far, one per line, and notes")},
+         tr("The results collected so far, one per line, and notes")},
     };
     for (const Spoken& control : spoken) {
         if (!control.name.isEmpty()) {
@@ -77,7 +77,7 @@ void TFormTavrix::nameControlsForScreenReaders() {
     ui->LabelDecimalPlaces->setBuddy(ui->ComboBoxDecimalPlaces);
     ui->ComboBoxDecimalPlaces->lineEdit()->setAccessibleName(ui->LabelDecimalPlaces->text());
     ui->ClientArea->setAccessibleName(windowTitle());
-    ui->MainMenu1->setAccessibleName(QStringLiteral("Menu bar"));
+    ui->MainMenu1->setAccessibleName(tr("Menu bar"));
     // A menu that drops down is a window of its own, named after its title
     // without the mark of its Alt key.
     for (QMenu* menu : {ui->File1, ui->Edit1, ui->Settings1, ui->Help1}) {

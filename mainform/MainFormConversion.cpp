@@ -125,7 +125,7 @@ void TFormTavrix::ListBoxConvertFromUnitClick() {
         bool valid = false;
         const double value = readValue(valid, false);
         if (value != 1 &&
-            desktop_.confirm("Do you wish to use a value equal to a " + ui->LabelFromUnit->text() + "?")) {
+            desktop_.confirm(tr("Do you wish to use a value equal to a %1?").arg(ui->LabelFromUnit->text()))) {
             setValueText(1, ValueFieldDecimals);
         }
     }
@@ -220,7 +220,7 @@ void TFormTavrix::BitBtnMultiplyBy2Click() {
         double result = 0;
         if (operation.factor == 0) {
             if (value == 0) {
-                desktop_.showError("Floating point division by zero");
+                desktop_.showError(tr("Floating point division by zero"));
                 return;
             }
             result = 1 / value;

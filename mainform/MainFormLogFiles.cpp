@@ -7,20 +7,24 @@
 #include "Tavrix_MainForm.h"
 #include "ui_Tavrix_MainForm.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace tavrix {
 
 namespace {
 
-const QString LogFileFilter = QStringLiteral("Tavrix Log (*.TVRX)");
+QString LogFileFilter() {
+    return QCoreApplication::translate("tavrix::TFormTavrix", "Tavrix Log (*.TVRX)");
+}
+
 const QString LogFileExtension = QStringLiteral("TVRX");
 
 } // namespace
 
 void TFormTavrix::BitBtnOpenLogFileClick() {
     const QString path =
-        desktop_.openFileName(QStringLiteral("Open Results Log file"), logFileFolder_, LogFileFilter);
+        desktop_.openFileName(tr("Open Results Log file"), logFileFolder_, LogFileFilter());
     if (!path.isEmpty()) {
         appendLogFile(path);
     }
@@ -48,21 +52,21 @@ bool TFormTavrix::appendLogFile(const QString& path) {
     logFileFolder_ = QFileInfo(path).absolutePath();
     // Cancelled, the log is as it was.
     const std::unique_ptr<Progress> progress = desktop_.startProgress(
-        QStringLiteral("Opening the results log file"), QStringLiteral("Opening the results log file..."));
+        tr("Opening the results log file"), tr("Opening the results log file..."));
     return AppendResultsLogRuns(
         *ui->MemoResultsLog, [&reading](const auto& take) { ForEachLogLineRun(reading.bytes, take); },
         *progress, reading.bytes.size());
 }
 
 void TFormTavrix::BitBtnSaveLogFileClick() {
-    const QString path = desktop_.saveFileName(QStringLiteral("Save Results Log file"), logFileFolder_,
-                                               LogFileFilter, LogFileExtension);
+    const QString path = desktop_.saveFileName(tr("Save Results Log file"), logFileFolder_,
+                                               LogFileFilter(), LogFileExtension);
     if (path.isEmpty()) {
         return;
     }
     // Cancelled, nothing is written: the file that was there stays as it was.
-    std::unique_ptr<Progress> progress = desktop_.startProgress(QStringLiteral("Saving the results log"),
-                                                                QStringLiteral("Saving the results log..."));
+    std::unique_ptr<Progress> progress = desktop_.startProgress(tr("Saving the results log"),
+                                                                tr("Saving the results log..."));
     LogFileText file;
     if (!ForEachResultsLogLine(
             *ui->MemoResultsLog, [&file](QStringView line) { file.addLine(line); }, *progress)) {

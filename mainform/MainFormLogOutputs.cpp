@@ -19,7 +19,7 @@ namespace tavrix {
 void TFormTavrix::BitBtnCopyLogToClipboardClick() {
     // Cancelled, the clipboard keeps what it held.
     const std::unique_ptr<Progress> progress = desktop_.startProgress(
-        QStringLiteral("Copying the results log"), QStringLiteral("Copying the results log..."));
+        tr("Copying the results log"), tr("Copying the results log..."));
     ResultsLogClipboard clipboard(font());
     if (ForEachResultsLogLine(
             *ui->MemoResultsLog, [&clipboard](QStringView line) { clipboard.addLine(line); }, *progress)) {
@@ -35,12 +35,12 @@ void TFormTavrix::BitBtnPrintLogClick() {
     // The time of the click, however long the print dialog stays open.
     const QStringList header = PrintedLogHeader(PrintedTimeOfDay(QTime::currentTime(), desktop_.locale()));
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(PrintedLogTitle);
+    printer.setDocName(PrintedLogTitle());
     if (!desktop_.choosePrinter(printer)) {
         return;
     }
     std::unique_ptr<Progress> progress = desktop_.startProgress(
-        QStringLiteral("Printing the results log"), QStringLiteral("Printing the results log..."));
+        tr("Printing the results log"), tr("Printing the results log..."));
     const auto lines = [&header, &field](const std::function<void(QStringView)>& take, Progress& pass) {
         for (const QString& line : header) {
             take(line);

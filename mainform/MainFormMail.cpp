@@ -2,6 +2,7 @@
 #include "OV4_Email_Functions.h"
 #include "Tavrix_MainForm.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 namespace tavrix {
@@ -13,9 +14,9 @@ namespace {
 constexpr int PauseBeforeMailMs = 1000;
 
 QString LogTooLongText(const MailLaunch& launch) {
-    return QStringLiteral("The results log is too long to hand to the mail client: as the mail client would "
-                          "receive it, it takes %1 bytes, and at most %2 bytes fit.\n\n"
-                          "Save the log to a file and attach that file to a message instead.")
+    return QCoreApplication::translate("tavrix::TFormTavrix", "The results log is too long to hand to the mail client: as the mail client would "
+                                       "receive it, it takes %1 bytes, and at most %2 bytes fit.\n\n"
+                                       "Save the log to a file and attach that file to a message instead.")
         .arg(launch.size)
         .arg(launch.limit);
 }
@@ -34,13 +35,13 @@ void TFormTavrix::BitBtnEmailLogClick() {
     // The two line breaks leave room above the log for the person's own words.
     const MailMessageDescription description{
         {QStringLiteral("to"), QString()},
-        {QStringLiteral("subject"), QStringLiteral("TAVRIX - Results Log")},
+        {QStringLiteral("subject"), tr("TAVRIX - Results Log")},
         {QStringLiteral("body"), QStringLiteral("\n\n") + log}};
     QTimer::singleShot(PauseBeforeMailMs, this, [this, description] {
         SendMailMessage(desktop_, *this, description, [this](const MailLaunch& launch) {
             mailUnderWay_ = false;
             if (launch.outcome == MailLaunch::Outcome::TooLong)
-                desktop_.showMessage(MailErrorCaption, LogTooLongText(launch));
+                desktop_.showMessage(MailErrorCaption(), LogTooLongText(launch));
         });
     });
 }

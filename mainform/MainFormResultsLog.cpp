@@ -69,8 +69,8 @@ void TFormTavrix::BitBtnAddNoteToLogClick() {
     }
     // A log of megabytes takes a while to hand to the dialog and back.
     const auto amending = [this] {
-        return desktop_.startProgress(QStringLiteral("Amending the results log"),
-                                      QStringLiteral("Amending the results log..."));
+        return desktop_.startProgress(tr("Amending the results log"),
+                                      tr("Amending the results log..."));
     };
     // Cancelled, the dialog does not open.
     if (!logTextDialog_->setLog(*ui->MemoResultsLog->document(), *amending())) {
@@ -98,7 +98,7 @@ void TFormTavrix::BitBtnDeleteLogLineClick() {
 }
 
 void TFormTavrix::BitBtnNewLogClick() {
-    if (desktop_.confirm(QStringLiteral("Are your sure you wish to clear the results log?"))) {
+    if (desktop_.confirm(tr("Are your sure you wish to clear the results log?"))) {
         ui->MemoResultsLog->clear();
     }
 }

@@ -1,13 +1,15 @@
 #include "RefusalTexts.h"
 
+#include <QCoreApplication>
+
 namespace tavrix {
 
 QString RefusalFieldText(Refusal refusal) {
     switch (refusal) {
     case Refusal::SineCosineRange:
-        return QStringLiteral("Input range -1.0 to +1.0");
+        return QCoreApplication::translate("tavrix::Refusal", "Input range -1.0 to +1.0");
     case Refusal::TangentUndefined:
-        return QStringLiteral("Error");
+        return QCoreApplication::translate("tavrix::Refusal", "Error", "shown in the result field");
     case Refusal::None:
     case Refusal::InvalidValue:
     case Refusal::NoConversion:
@@ -21,13 +23,13 @@ QString RefusalMessage(Refusal refusal, const QString& fromUnit) {
     case Refusal::None:
         return {};
     case Refusal::NoConversion:
-        return QString::fromUtf8(EConversionsClass().what());
+        return QCoreApplication::translate("tavrix::Refusal", "Conversions failed : routine does not exist");
     case Refusal::InvalidValue:
     case Refusal::SineCosineRange:
     case Refusal::TangentUndefined:
         break;
     }
-    return "The \"" + fromUnit + "\" value is not a valid.";
+    return QCoreApplication::translate("tavrix::Refusal", "The \"%1\" value is not a valid.").arg(fromUnit);
 }
 
 } // namespace tavrix

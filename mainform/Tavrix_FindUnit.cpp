@@ -1,5 +1,7 @@
 #include "Tavrix_FindUnit.h"
 
+#include "ShownCategoryNames.h"
+
 #include "CategoryRowDelegate.h"
 #include "UnitSearch.h"
 #include "Utf8Text.h"
@@ -22,17 +24,17 @@ constexpr int UnitRole = Qt::UserRole;
 TFormFindUnit::TFormFindUnit(QWidget* parent) : QFrame(parent, Qt::Popup) {
     setObjectName(QStringLiteral("TFormFindUnit"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setWindowTitle(QStringLiteral("Find unit"));
+    setWindowTitle(tr("Find unit"));
     setAccessibleName(windowTitle());
     EditFindUnit = new QLineEdit(this);
     EditFindUnit->setObjectName(QStringLiteral("EditFindUnit"));
-    EditFindUnit->setPlaceholderText(QStringLiteral("Type part of a unit's name"));
-    EditFindUnit->setAccessibleName(QStringLiteral("Find unit"));
+    EditFindUnit->setPlaceholderText(tr("Type part of a unit's name"));
+    EditFindUnit->setAccessibleName(windowTitle());
     EditFindUnit->setAccessibleDescription(
-        QStringLiteral("Up and Down choose a unit, Enter converts from it, Shift+Enter converts to it"));
+        tr("Up and Down choose a unit, Enter converts from it, Shift+Enter converts to it"));
     ListBoxFoundUnits = new QListWidget(this);
     ListBoxFoundUnits->setObjectName(QStringLiteral("ListBoxFoundUnits"));
-    ListBoxFoundUnits->setAccessibleName(QStringLiteral("Units found"));
+    ListBoxFoundUnits->setAccessibleName(tr("Units found"));
     ListBoxFoundUnits->setFocusPolicy(Qt::NoFocus); // the keys stay in the field
     rowHeights_ = new FixedRowHeightDelegate(ListBoxFoundUnits);
     ListBoxFoundUnits->setItemDelegate(rowHeights_);
@@ -63,15 +65,14 @@ void TFormFindUnit::EditFindUnitChange() {
     const std::vector<UnitIndex> found = SearchUnits(typed.toStdString(), spelling_);
     if (found.empty() && !typed.trimmed().isEmpty()) {
         // Said in the list, where the person looks; it can't be chosen.
-        auto* nothing = new QListWidgetItem(QStringLiteral("No unit matches"));
+        auto* nothing = new QListWidgetItem(tr("No unit matches"));
         nothing->setFlags(Qt::NoItemFlags);
         ListBoxFoundUnits->addItem(nothing);
         return;
     }
     for (const UnitIndex unit : found) {
-        const std::string_view category = CategoryNames.at(static_cast<std::size_t>(CategoryOfUnit(unit)));
         auto* item = new QListWidgetItem(FromUtf8(VisibleName(unit, spelling_)) + QStringLiteral(" \u2014 ") +
-                                         FromUtf8(category));
+                                         ShownCategoryName(CategoryOfUnit(unit)));
         item->setData(UnitRole, unit);
         ListBoxFoundUnits->addItem(item);
     }

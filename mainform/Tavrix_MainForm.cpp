@@ -11,6 +11,7 @@
 #include "Desktop.h"
 #include "NumericField.h"
 #include "PaletteIcons.h"
+#include "ShownCategoryNames.h"
 #include "SvgIcon.h"
 #include "ui_Tavrix_MainForm.h"
 
@@ -159,8 +160,8 @@ void TFormTavrix::FormCreate() {
     createBranding();
     ui->LabelScientificFormat->move(ui->LabelScientificFormat->x(), 380);
     ui->ListBoxConvertCategory->clear();
-    for (std::string_view name : CategoryNames) {
-        ui->ListBoxConvertCategory->addItem(FromUtf8(name));
+    for (int category = 0; category < CategoryCount; ++category) {
+        ui->ListBoxConvertCategory->addItem(ShownCategoryName(category));
     }
     const QChar divide(0x00F7);
     ui->BitBtnDivideBy2->setText(QString(divide) + "2");

@@ -17,6 +17,11 @@ public:
     // The decision for an executable living in `executableFolder`.
     static DataPaths forExecutableIn(const QString& executableFolder);
 
+    // The translations of an executable living in `executableFolder`, found
+    // without making the configuration folder that a conversion on the
+    // command line never needs.
+    static QString translationsFolderFor(const QString& executableFolder);
+
     // Everything in `folder`, help in its "Help" subfolder unless given.
     explicit DataPaths(QString folder, QString helpFolder = {}, QString helpModule = {});
 

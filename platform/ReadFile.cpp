@@ -1,5 +1,6 @@
 #include "ReadFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -31,7 +32,7 @@ struct Descriptor {
 } // namespace
 
 QString NotRegularFileMessage() {
-    return QStringLiteral("Not a regular file");
+    return QCoreApplication::translate("tavrix::ReadFile", "Not a regular file");
 }
 
 ReadResult ReadRegularFile(const QString& path, qint64 maxBytes) {

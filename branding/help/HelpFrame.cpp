@@ -1,5 +1,6 @@
 #include "HelpFrame.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSplitter>
@@ -15,8 +16,8 @@ constexpr QSize InitialSize{860, 600};
 constexpr int NavigationWidth = 250;
 
 QString NoHelpPage(const QString& reason) {
-    return QStringLiteral("<h2>Help cannot be shown</h2><p>%1</p>"
-                          "<p>Reinstalling the program puts the help file back in place.</p>")
+    return QCoreApplication::translate("tavrix::Help", "<h2>Help cannot be shown</h2><p>%1</p>"
+                                         "<p>Reinstalling the program puts the help file back in place.</p>")
         .arg(reason.toHtmlEscaped());
 }
 
@@ -34,7 +35,7 @@ public:
         // A page a damaged help file cannot give would show as a blank page.
         if (page.isEmpty() && type == QTextDocument::HtmlResource)
             return NoHelpPage(
-                QStringLiteral("The page \"%1\" cannot be read from the help file.").arg(name.fileName()));
+                QCoreApplication::translate("tavrix::Help", "The page \"%1\" cannot be read from the help file.").arg(name.fileName()));
         return page;
     }
 
@@ -48,13 +49,13 @@ HelpFrame::HelpFrame(QWidget* parent)
     : QWidget(parent, Qt::Window), tabs_(new QTabWidget), contentsTab_(new QWidget), indexTab_(new QWidget),
       browser_(new HelpPageBrowser(this)) {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Tavrix Help"));
+    setWindowTitle(QCoreApplication::translate("tavrix::Help", "Tavrix Help"));
     resize(InitialSize);
     browser_->setObjectName(QStringLiteral("HelpPage"));
 
     tabs_->setObjectName(QStringLiteral("HelpNavigation"));
-    tabs_->addTab(contentsTab_, QStringLiteral("Contents"));
-    tabs_->addTab(indexTab_, QStringLiteral("Index"));
+    tabs_->addTab(contentsTab_, QCoreApplication::translate("tavrix::Help", "Contents"));
+    tabs_->addTab(indexTab_, QCoreApplication::translate("tavrix::Help", "Index"));
     // Whichever way the index is reached, typing goes to its field.
     connect(tabs_, &QTabWidget::currentChanged, this, [this] {
         if (indexFilter_ != nullptr && tabs_->currentWidget() == indexTab_)
@@ -84,7 +85,7 @@ void HelpFrame::showNoHelp(const QString& reason) {
         // Found damaged only once its views were up: they give way to the note.
         for (QWidget* view : tab->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             view->hide();
-        auto* note = new QLabel(QStringLiteral("No help is available."), tab);
+        auto* note = new QLabel(QCoreApplication::translate("tavrix::Help", "No help is available."), tab);
         note->setWordWrap(true);
         note->setAlignment(Qt::AlignTop | Qt::AlignLeft);
         auto* layout = tab->layout() != nullptr ? tab->layout() : new QVBoxLayout(tab);

@@ -3,6 +3,7 @@
 #include "DataPaths.h"
 #include "HelpFrame.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibrary>
 
@@ -12,8 +13,8 @@ namespace {
 
 QString CannotLoad(const QString& moduleFile, const QString& problem) {
     if (!QFileInfo(moduleFile).isFile())
-        return QStringLiteral("The help viewer \"%1\" cannot be found.").arg(moduleFile);
-    return QStringLiteral("The help viewer \"%1\" cannot be loaded: %2").arg(moduleFile, problem);
+        return QCoreApplication::translate("tavrix::Help", "The help viewer \"%1\" cannot be found.").arg(moduleFile);
+    return QCoreApplication::translate("tavrix::Help", "The help viewer \"%1\" cannot be loaded: %2").arg(moduleFile, problem);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "HelpWindow.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
@@ -15,7 +16,7 @@ HelpWindow::HelpWindow(const QString& collectionFile, QWidget* parent)
     : HelpFrame(parent), collectionFile_(collectionFile) {
     // Opening a collection that does not exist would quietly create an empty one.
     if (!QFileInfo(collectionFile_).isFile()) {
-        showNoHelp(QStringLiteral("The help file \"%1\" cannot be found.").arg(collectionFile_));
+        showNoHelp(QCoreApplication::translate("tavrix::Help", "The help file \"%1\" cannot be found.").arg(collectionFile_));
         return;
     }
     engine_ = new QHelpEngine(collectionFile_, this);
@@ -34,8 +35,8 @@ HelpWindow::HelpWindow(const QString& collectionFile, QWidget* parent)
 }
 
 QString HelpWindow::cannotBeRead(const QString& problem) const {
-    return QStringLiteral("The help file \"%1\" cannot be read: %2")
-        .arg(collectionFile_, problem.isEmpty() ? QStringLiteral("it is damaged.") : problem);
+    return QCoreApplication::translate("tavrix::Help", "The help file \"%1\" cannot be read: %2")
+        .arg(collectionFile_, problem.isEmpty() ? QCoreApplication::translate("tavrix::Help", "it is damaged.") : problem);
 }
 
 // The manual can be read when its contents lead to a first page that loads.
@@ -72,11 +73,11 @@ void HelpWindow::buildEngineViews() {
     index->setObjectName(QStringLiteral("HelpIndex"));
     auto* indexFilter = new QLineEdit;
     indexFilter->setObjectName(QStringLiteral("HelpIndexFilter"));
-    indexFilter->setPlaceholderText(QStringLiteral("Type a word to find"));
+    indexFilter->setPlaceholderText(QCoreApplication::translate("tavrix::Help", "Type a word to find"));
     setIndexFilter(indexFilter);
     auto* indexLayout = new QVBoxLayout(indexTab());
     indexLayout->setContentsMargins(0, 0, 0, 0);
-    indexLayout->addWidget(new QLabel(QStringLiteral("Look for:")));
+    indexLayout->addWidget(new QLabel(QCoreApplication::translate("tavrix::Help", "Look for:")));
     indexLayout->addWidget(indexFilter);
     indexLayout->addWidget(index);
     connect(indexFilter, &QLineEdit::textChanged, index,
@@ -100,7 +101,7 @@ void HelpWindow::openFirstPage() {
 // on one opens it.
 void HelpWindow::showTopicChooser(const QList<QHelpLink>& documents, const QString& keyword) {
     QString html =
-        QStringLiteral("<h2>Topics for \"%1\"</h2><p>Choose a page:</p><ul>").arg(keyword.toHtmlEscaped());
+        QCoreApplication::translate("tavrix::Help", "<h2>Topics for \"%1\"</h2><p>Choose a page:</p><ul>").arg(keyword.toHtmlEscaped());
     for (const QHelpLink& document : documents)
         html += QStringLiteral("<li><a href=\"%1\">%2</a></li>")
                     .arg(document.url.toString().toHtmlEscaped(), document.title.toHtmlEscaped());

@@ -172,11 +172,11 @@ TEST_F(CalculatorWindow, TheWindowSeesTypedKeysBeforeTheDisplay) {
 TEST_F(CalculatorWindow, KeyboardDigitsAreLimitedKeypadDigitsAreNot) {
     open([&] {
         TypeText(calculator, "123456789012");
-        desktop.expectInformation(PreDecimalLimitMessage);
+        desktop.expectInformation(DigitLimitMessage(DigitLimit::PreDecimal));
         TypeText(calculator, "3");
         EXPECT_EQ(display(), "123456789012");
         TypeText(calculator, ".12345678");
-        desktop.expectInformation(PostDecimalLimitMessage);
+        desktop.expectInformation(DigitLimitMessage(DigitLimit::PostDecimal));
         TypeText(calculator, "9");
         EXPECT_EQ(display(), "123456789012.12345678");
         desktop.verify();
@@ -206,7 +206,7 @@ TEST_F(CalculatorWindow, APastedNumberIsAnEntryLikeATypedOne) {
         EXPECT_EQ(display(), "3");
         paste(QStringLiteral("-4"));
         EXPECT_EQ(display(), "3");
-        desktop.expectInformation(PostDecimalLimitMessage);
+        desktop.expectInformation(DigitLimitMessage(DigitLimit::PostDecimal));
         paste(QStringLiteral("0.123456789"));
         EXPECT_EQ(display(), "3");
         paste(QStringLiteral("0.12345678"));
