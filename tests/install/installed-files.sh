@@ -24,6 +24,8 @@ expected=(
   "644 usr/share/tavrix/Help/TavrixBrandedVersion.pdf"
   "644 usr/share/tavrix/Help/Tavrix_Help.qch"
   "644 usr/share/tavrix/Help/Tavrix_Help.qhc"
+  "644 usr/share/tavrix/translations/tavrix_de.qm"
+  "644 usr/share/tavrix/translations/tavrix_fr.qm"
 )
 for size in "${icon_sizes[@]}"; do
   expected+=("644 usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
