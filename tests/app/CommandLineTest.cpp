@@ -21,14 +21,19 @@ struct Outcome {
     QString err;
 };
 
-// No X, no Wayland, no Qt platform chosen: what an ssh session has.
-QProcessEnvironment TerminalEnvironment(const QString& locale, const QString& home) {
+// No X, no Wayland, no Qt platform chosen: what an ssh session has. The
+// messages speak `language` (LANGUAGE), or follow `locale` when it is empty.
+QProcessEnvironment TerminalEnvironment(const QString& locale, const QString& home,
+                                        const QString& language = QStringLiteral("en")) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name :
          {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANG", "LANGUAGE", "LC_NUMERIC"}) {
         environment.remove(QString::fromLatin1(name));
     }
     environment.insert("LC_ALL", locale);
+    if (!language.isEmpty()) {
+        environment.insert("LANGUAGE", language);
+    }
     environment.insert("HOME", home);
     environment.insert("XDG_CONFIG_HOME", home + "/config");
     environment.insert("XDG_RUNTIME_DIR", home + "/runtime");
@@ -37,9 +42,10 @@ QProcessEnvironment TerminalEnvironment(const QString& locale, const QString& ho
 
 class CommandLine : public ::testing::Test {
 protected:
-    Outcome run(const QStringList& arguments, const QString& locale = QStringLiteral("C")) {
+    Outcome run(const QStringList& arguments, const QString& locale = QStringLiteral("C"),
+                const QString& language = QStringLiteral("en")) {
         QProcess process;
-        process.setProcessEnvironment(TerminalEnvironment(locale, home.path()));
+        process.setProcessEnvironment(TerminalEnvironment(locale, home.path(), language));
         process.start(QStringLiteral(TAVRIX_EXECUTABLE), arguments);
         EXPECT_TRUE(process.waitForFinished(60000))
             << "tavrix " << arguments.join(' ').left(200).toStdString();

@@ -97,6 +97,8 @@ public:
     enum class MessageTexts { ProgramMessagesOnly, Any };
 
     explicit ScriptedDesktop(MessageTexts texts = MessageTexts::ProgramMessagesOnly) : texts_(texts) {}
+    // Translated messages are the listed ones in another language.
+    void acceptAnyMessageText() { texts_ = MessageTexts::Any; }
     ScriptedDesktop(const ScriptedDesktop&) = delete;
     ScriptedDesktop& operator=(const ScriptedDesktop&) = delete;
     ~ScriptedDesktop() override;
