@@ -64,14 +64,14 @@ closed pipe) or the input read.
 
   --convert VALUE FROM TO  gibt VALUE in der Einheit FROM, umgerechnet in die
                            Einheit TO, so aus, wie das Ergebnisfeld des
-                           Fensters es zeigt; mit "-" als VALUE wird jede
+                           Fensters es zeigt; mit &quot;-&quot; als VALUE wird jede
                            Zeile der Standardeingabe umgerechnet, ein Ergebnis
                            pro Zeile (eine leere Zeile, wo ein Wert keines
                            ergibt, mit einer Meldung, die die Zeile nennt)
   --decimals N             Nachkommastellen im Ergebnis, 0 bis %1 (Standard 6)
   --format FORMAT          fixed (Standard), grouped (mit
                            Tausendertrennzeichen) oder scientific
-  --spelling SPELLING      europe ("litre") oder usa ("liter"); standardmäßig
+  --spelling SPELLING      europe (&quot;litre&quot;) oder usa (&quot;liter&quot;); standardmäßig
                            die, mit der das Fenster auf diesem Desktop startet
   --log                    gibt die Zeile aus, die das Fenster dem
                            Ergebnisprotokoll hinzufügt
@@ -80,28 +80,28 @@ closed pipe) or the input read.
   -h, --help               gibt diese Hilfe aus
   --version                gibt die Version aus
 
-Optionen dürfen vor oder nach den übrigen Argumenten stehen; "--" beendet sie.
+Optionen dürfen vor oder nach den übrigen Argumenten stehen; &quot;--&quot; beendet sie.
 
 Einheiten und Kategorien werden über einen Teil ihres Namens gefunden, so wie
-"Einheit suchen..." im Fenster sie findet: Groß- und Kleinschreibung,
+&quot;Einheit suchen...&quot; im Fenster sie findet: Groß- und Kleinschreibung,
 Leerzeichen, Satzzeichen und Klammern zählen nicht, jedes eingegebene Wort muss
-ein Wort des Namens beginnen ("ft min" ist "ft/min"), beide Schreibweisen
-zählen, und "2", "3" und "deg" stehen für die Zeichen "²", "³" und "°". Auch
-Symbole benennen ihre Einheiten: "g", "kg", "t", "l", "ml", "s", "h", "K", "°C"
-oder "C", "mph", "km/h", "kn", "psi", "mmHg", "hPa", "kWh", "l/100km", "µm"
-oder "um" und weitere; wo nur die Groß- und Kleinschreibung zwei Einheiten
-unterscheidet, entscheidet die eingegebene Schreibung ("MW" megawatt, "mW"
-milliwatt). "gallon", "pint", "quart", "fl oz", "cwt", "ton" und "mpg" sind in
+ein Wort des Namens beginnen (&quot;ft min&quot; ist &quot;ft/min&quot;), beide Schreibweisen
+zählen, und &quot;2&quot;, &quot;3&quot; und &quot;deg&quot; stehen für die Zeichen &quot;²&quot;, &quot;³&quot; und &quot;°&quot;. Auch
+Symbole benennen ihre Einheiten: &quot;g&quot;, &quot;kg&quot;, &quot;t&quot;, &quot;l&quot;, &quot;ml&quot;, &quot;s&quot;, &quot;h&quot;, &quot;K&quot;, &quot;°C&quot;
+oder &quot;C&quot;, &quot;mph&quot;, &quot;km/h&quot;, &quot;kn&quot;, &quot;psi&quot;, &quot;mmHg&quot;, &quot;hPa&quot;, &quot;kWh&quot;, &quot;l/100km&quot;, &quot;µm&quot;
+oder &quot;um&quot; und weitere; wo nur die Groß- und Kleinschreibung zwei Einheiten
+unterscheidet, entscheidet die eingegebene Schreibung (&quot;MW&quot; megawatt, &quot;mW&quot;
+milliwatt). &quot;gallon&quot;, &quot;pint&quot;, &quot;quart&quot;, &quot;fl oz&quot;, &quot;cwt&quot;, &quot;ton&quot; und &quot;mpg&quot; sind in
 US-Schreibweise die US-Einheiten und in europäischer Schreibweise die
-britischen; "cup", "tbsp" und "tsp" in US-Schreibweise die US-Einheiten und in
+britischen; &quot;cup&quot;, &quot;tbsp&quot; und &quot;tsp&quot; in US-Schreibweise die US-Einheiten und in
 europäischer die metrischen. Passt ein Name auf Einheiten mehrerer Kategorien,
-entscheidet die andere Einheit: "g" ist neben "kg" das Gramm und neben "m/sec2"
-die Beschleunigung; der Liter aus "Liquid measure" und aus "Volume / Capacity"
+entscheidet die andere Einheit: &quot;g&quot; ist neben &quot;kg&quot; das Gramm und neben &quot;m/sec2&quot;
+die Beschleunigung; der Liter aus &quot;Liquid measure&quot; und aus &quot;Volume / Capacity&quot;
 wird in der ersten Kategorie genommen, die auch die andere Einheit enthält.
 
 VALUE und das Ergebnis verwenden das Dezimaltrennzeichen der
 Regionaleinstellungen (LC_ALL, LC_NUMERIC, LANG); Tausendertrennzeichen sind in
-einem Wert nicht erlaubt: "1,234" wird abgelehnt, wo das Trennzeichen "." ist.
+einem Wert nicht erlaubt: &quot;1,234&quot; wird abgelehnt, wo das Trennzeichen &quot;.&quot; ist.
 Ein Wert hat höchstens %2 Stellen vor dem Trennzeichen und %3 danach.
 
 Exit-Status: 0, wenn umgerechnet oder aufgelistet wurde; 1, wenn eine
@@ -125,7 +125,7 @@ Eingabe nicht gelesen werden kann.
     </message>
     <message>
         <source>Try &quot;tavrix --help&quot; for more.</source>
-        <translation>Weitere Informationen mit "tavrix --help".</translation>
+        <translation>Weitere Informationen mit &quot;tavrix --help&quot;.</translation>
     </message>
     <message>
         <source>write error: %1</source>
@@ -146,7 +146,7 @@ Eingabe nicht gelesen werden kann.
     </message>
     <message>
         <source>argument %1, &quot;%2&quot;, is not UTF-8 text</source>
-        <translation>das Argument %1, "%2", ist kein UTF-8-Text</translation>
+        <translation>das Argument %1, &quot;%2&quot;, ist kein UTF-8-Text</translation>
     </message>
     <message>
         <source>--complete takes the command line and the word to complete</source>
@@ -166,7 +166,7 @@ Eingabe nicht gelesen werden kann.
     </message>
     <message>
         <source>%1 takes no value after &quot;=&quot;</source>
-        <translation>%1 erlaubt keinen Wert nach "="</translation>
+        <translation>%1 erlaubt keinen Wert nach &quot;=&quot;</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
@@ -190,7 +190,7 @@ Eingabe nicht gelesen werden kann.
     </message>
     <message>
         <source>&quot;%1…&quot; (%2 bytes)</source>
-        <translation>"%1…" (%2 Bytes)</translation>
+        <translation>&quot;%1…&quot; (%2 Bytes)</translation>
     </message>
     <message>
         <source>... and %1 more</source>
@@ -218,7 +218,7 @@ Eingabe nicht gelesen werden kann.
     </message>
     <message>
         <source>%1 is not a number written with &quot;%2&quot; as its decimal separator</source>
-        <translation>%1 ist keine Zahl mit "%2" als Dezimaltrennzeichen</translation>
+        <translation>%1 ist keine Zahl mit &quot;%2&quot; als Dezimaltrennzeichen</translation>
     </message>
     <message>
         <source>the line is longer than %1 bytes</source>

@@ -54,7 +54,7 @@ Exit status: 0 when converted or listed; 1 when a conversion is refused
 2 for a usage error; 3 when the output cannot be written (a full disk, a
 closed pipe) or the input read.
 </source>
-        <translation>Utilisation : tavrix [FILE.TVRX...]   ouvrir la fenêtre du convertisseur et
+        <translation>Utilisation&#xa0;: tavrix [FILE.TVRX...]   ouvrir la fenêtre du convertisseur et
                                        charger chaque fichier dans son journal
        tavrix --convert VALUE FROM TO [--decimals N] [--format FORMAT]
                                       [--spelling SPELLING] [--log]
@@ -63,14 +63,14 @@ closed pipe) or the input read.
 
   --convert VALUE FROM TO  afficher VALUE, en unité FROM, convertie en unité
                            TO, comme l&apos;affiche le champ de résultat de la
-                           fenêtre ; avec &quot;-&quot; pour VALUE, convertir chaque
+                           fenêtre&#xa0;; avec &quot;-&quot; pour VALUE, convertir chaque
                            ligne de l&apos;entrée standard, un résultat par ligne
                            (une ligne vide quand une valeur n&apos;en donne aucun,
                            avec un message qui indique la ligne)
   --decimals N             décimales du résultat, de 0 à %1 (6 par défaut)
   --format FORMAT          fixed (par défaut), grouped (avec séparateurs de
                            milliers) ou scientific
-  --spelling SPELLING      europe (&quot;litre&quot;) ou usa (&quot;liter&quot;) ; par défaut,
+  --spelling SPELLING      europe (&quot;litre&quot;) ou usa (&quot;liter&quot;)&#xa0;; par défaut,
                            celle avec laquelle la fenêtre démarre sur ce bureau
   --log                    afficher la ligne que la fenêtre ajoute au journal
                            des résultats
@@ -78,34 +78,34 @@ closed pipe) or the input read.
   -h, --help               afficher cette aide
   --version                afficher la version
 
-Les options se placent avant ou après les autres arguments ; &quot;--&quot; les termine.
+Les options se placent avant ou après les autres arguments&#xa0;; &quot;--&quot; les termine.
 
 Les unités et les catégories se trouvent d&apos;après une partie de leur nom, comme
-les trouve &quot;Rechercher une unité...&quot; dans la fenêtre : la casse, les espaces,
+les trouve &quot;Rechercher une unité...&quot; dans la fenêtre&#xa0;: la casse, les espaces,
 la ponctuation et les parenthèses ne comptent pas, chaque mot tapé doit
 commencer un mot du nom (&quot;ft min&quot; donne &quot;ft/min&quot;), les deux orthographes
 comptent, et &quot;2&quot;, &quot;3&quot; et &quot;deg&quot; remplacent les signes &quot;²&quot;, &quot;³&quot; et &quot;°&quot;. Les
-symboles désignent aussi leurs unités : &quot;g&quot;, &quot;kg&quot;, &quot;t&quot;, &quot;l&quot;, &quot;ml&quot;, &quot;s&quot;, &quot;h&quot;,
+symboles désignent aussi leurs unités&#xa0;: &quot;g&quot;, &quot;kg&quot;, &quot;t&quot;, &quot;l&quot;, &quot;ml&quot;, &quot;s&quot;, &quot;h&quot;,
 &quot;K&quot;, &quot;°C&quot; ou &quot;C&quot;, &quot;mph&quot;, &quot;km/h&quot;, &quot;kn&quot;, &quot;psi&quot;, &quot;mmHg&quot;, &quot;hPa&quot;, &quot;kWh&quot;, &quot;l/100km&quot;,
-&quot;µm&quot; ou &quot;um&quot;, entre autres ; quand seule la casse distingue deux unités, c&apos;est
+&quot;µm&quot; ou &quot;um&quot;, entre autres&#xa0;; quand seule la casse distingue deux unités, c&apos;est
 la casse tapée qui décide (&quot;MW&quot; megawatt, &quot;mW&quot; milliwatt). &quot;gallon&quot;, &quot;pint&quot;,
 &quot;quart&quot;, &quot;fl oz&quot;, &quot;cwt&quot;, &quot;ton&quot; et &quot;mpg&quot; désignent les unités américaines avec
 l&apos;orthographe américaine et les unités britanniques avec l&apos;orthographe
-européenne ; &quot;cup&quot;, &quot;tbsp&quot; et &quot;tsp&quot;, les unités américaines avec l&apos;orthographe
+européenne&#xa0;; &quot;cup&quot;, &quot;tbsp&quot; et &quot;tsp&quot;, les unités américaines avec l&apos;orthographe
 américaine et les unités métriques avec l&apos;européenne. Quand un nom convient à
-des unités de plusieurs catégories, c&apos;est l&apos;autre unité qui décide : &quot;g&quot; est
-le gramme à côté de &quot;kg&quot; et l&apos;accélération à côté de &quot;m/sec2&quot; ; le litre de
+des unités de plusieurs catégories, c&apos;est l&apos;autre unité qui décide&#xa0;: &quot;g&quot; est
+le gramme à côté de &quot;kg&quot; et l&apos;accélération à côté de &quot;m/sec2&quot;&#xa0;; le litre de
 &quot;Liquid measure&quot; et de &quot;Volume / Capacity&quot; est pris dans la première catégorie
 qui contient aussi l&apos;autre unité.
 
 VALUE et le résultat utilisent le séparateur décimal des paramètres régionaux
 (LC_ALL, LC_NUMERIC, LANG), et une valeur s&apos;écrit sans séparateur de
-milliers : &quot;1,234&quot; est refusé là où le séparateur est &quot;.&quot; ; une valeur a au
+milliers&#xa0;: &quot;1,234&quot; est refusé là où le séparateur est &quot;.&quot;&#xa0;; une valeur a au
 plus %2 chiffres avant le séparateur et %3 après.
 
-Code de sortie : 0 si la conversion ou la liste a abouti ; 1 si une conversion
+Code de sortie&#xa0;: 0 si la conversion ou la liste a abouti&#xa0;; 1 si une conversion
 est refusée (avec le message de la fenêtre) ou si une ligne de l&apos;entrée
-standard ne donne aucun résultat ; 2 en cas d&apos;erreur d&apos;utilisation ; 3 si la
+standard ne donne aucun résultat&#xa0;; 2 en cas d&apos;erreur d&apos;utilisation&#xa0;; 3 si la
 sortie ne peut pas être écrite (disque plein, tube fermé) ou l&apos;entrée ne peut
 pas être lue.
 </translation>
@@ -116,7 +116,7 @@ pas être lue.
     </message>
     <message>
         <source>%1 could be any of these categories:</source>
-        <translation>%1 peut correspondre à l&apos;une de ces catégories :</translation>
+        <translation>%1 peut correspondre à l&apos;une de ces catégories&#xa0;:</translation>
     </message>
     <message>
         <source>say --convert or --list, or name results log files to open</source>
@@ -128,7 +128,7 @@ pas être lue.
     </message>
     <message>
         <source>write error: %1</source>
-        <translation>erreur d&apos;écriture : %1</translation>
+        <translation>erreur d&apos;écriture&#xa0;: %1</translation>
     </message>
     <message>
         <source>--decimals takes a whole number from 0 to %1, not %2</source>
@@ -189,7 +189,7 @@ pas être lue.
     </message>
     <message>
         <source>&quot;%1…&quot; (%2 bytes)</source>
-        <translation>&quot;%1…&quot; (%2 octets)</translation>
+        <translation>&quot;%1…&quot; (%2&#xa0;octets)</translation>
     </message>
     <message>
         <source>... and %1 more</source>
@@ -201,15 +201,15 @@ pas être lue.
     </message>
     <message>
         <source>; close names:</source>
-        <translation> ; noms proches :</translation>
+        <translation>&#xa0;; noms proches&#xa0;:</translation>
     </message>
     <message>
         <source>%1 could be any of these units:</source>
-        <translation>%1 peut correspondre à l&apos;une de ces unités :</translation>
+        <translation>%1 peut correspondre à l&apos;une de ces unités&#xa0;:</translation>
     </message>
     <message>
         <source>%1 is a unit of %2 and %3 one of %4: they do not convert</source>
-        <translation>%1 est une unité de la catégorie %2 et %3 une unité de la catégorie %4 : elles ne se convertissent pas l&apos;une en l&apos;autre</translation>
+        <translation>%1 est une unité de la catégorie %2 et %3 une unité de la catégorie %4&#xa0;: elles ne se convertissent pas l&apos;une en l&apos;autre</translation>
     </message>
     <message>
         <source>%1 has too many digits (a value has at most %2 digits before the decimal separator and %3 after it)</source>
@@ -221,15 +221,15 @@ pas être lue.
     </message>
     <message>
         <source>the line is longer than %1 bytes</source>
-        <translation>la ligne dépasse %1 octets</translation>
+        <translation>la ligne dépasse %1&#xa0;octets</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation>ligne %1 : %2</translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot read the values: %1</source>
-        <translation>impossible de lire les valeurs : %1</translation>
+        <translation>impossible de lire les valeurs&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -251,7 +251,7 @@ pas être lue.
     <name>TFormTavrix</name>
     <message>
         <source>Give away your own branded version!</source>
-        <translation>Offrez votre version à votre marque !</translation>
+        <translation>Offrez votre version à votre marque&#xa0;!</translation>
     </message>
     <message>
         <source>Convert from Unit</source>
@@ -407,26 +407,26 @@ pas être lue.
     </message>
     <message>
         <source>Give-Away-Your-Own-Branded-Version-Of-Tavrix!</source>
-        <translation>Offrez-votre-version-de-Tavrix-à-votre-marque !</translation>
+        <translation>Offrez-votre-version-de-Tavrix-à-votre-marque&#xa0;!</translation>
     </message>
 </context>
 <context>
     <name>tavrix::CalculatorMemory</name>
     <message>
         <source>The calculator memory could not be read from &quot;%1&quot;: %2. The memory starts at 0.</source>
-        <translation>Impossible de lire la mémoire de la calculatrice depuis « %1 » : %2. La mémoire repart de 0.</translation>
+        <translation>Impossible de lire la mémoire de la calculatrice depuis «&#xa0;%1&#xa0;»&#xa0;: %2. La mémoire repart de 0.</translation>
     </message>
     <message>
         <source>The calculator memory file &quot;%1&quot; is damaged: it holds %2 of the 8 bytes of a number. The memory starts at 0.</source>
-        <translation>Le fichier de mémoire de la calculatrice « %1 » est endommagé : il contient %2 des 8 octets d&apos;un nombre. La mémoire repart de 0.</translation>
+        <translation>Le fichier de mémoire de la calculatrice «&#xa0;%1&#xa0;» est endommagé&#xa0;: il contient %2 des 8&#xa0;octets d&apos;un nombre. La mémoire repart de 0.</translation>
     </message>
     <message>
         <source>The calculator memory file &quot;%1&quot; is damaged: it holds no valid number. The memory starts at 0.</source>
-        <translation>Le fichier de mémoire de la calculatrice « %1 » est endommagé : il ne contient aucun nombre valide. La mémoire repart de 0.</translation>
+        <translation>Le fichier de mémoire de la calculatrice «&#xa0;%1&#xa0;» est endommagé&#xa0;: il ne contient aucun nombre valide. La mémoire repart de 0.</translation>
     </message>
     <message>
         <source>The calculator memory could not be saved to &quot;%1&quot;: %2.</source>
-        <translation>Impossible d&apos;enregistrer la mémoire de la calculatrice dans « %1 » : %2.</translation>
+        <translation>Impossible d&apos;enregistrer la mémoire de la calculatrice dans «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -536,7 +536,7 @@ pas être lue.
     </message>
     <message>
         <source>The page &quot;%1&quot; cannot be read from the help file.</source>
-        <translation>Impossible de lire la page « %1 » dans le fichier d&apos;aide.</translation>
+        <translation>Impossible de lire la page «&#xa0;%1&#xa0;» dans le fichier d&apos;aide.</translation>
     </message>
     <message>
         <source>Tavrix Help</source>
@@ -556,19 +556,19 @@ pas être lue.
     </message>
     <message>
         <source>The help viewer &quot;%1&quot; cannot be found.</source>
-        <translation>Le visualiseur d&apos;aide « %1 » est introuvable.</translation>
+        <translation>Le visualiseur d&apos;aide «&#xa0;%1&#xa0;» est introuvable.</translation>
     </message>
     <message>
         <source>The help viewer &quot;%1&quot; cannot be loaded: %2</source>
-        <translation>Impossible de charger le visualiseur d&apos;aide « %1 » : %2</translation>
+        <translation>Impossible de charger le visualiseur d&apos;aide «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>The help file &quot;%1&quot; cannot be found.</source>
-        <translation>Le fichier d&apos;aide « %1 » est introuvable.</translation>
+        <translation>Le fichier d&apos;aide «&#xa0;%1&#xa0;» est introuvable.</translation>
     </message>
     <message>
         <source>The help file &quot;%1&quot; cannot be read: %2</source>
-        <translation>Impossible de lire le fichier d&apos;aide « %1 » : %2</translation>
+        <translation>Impossible de lire le fichier d&apos;aide «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>it is damaged.</source>
@@ -580,11 +580,11 @@ pas être lue.
     </message>
     <message>
         <source>Look for:</source>
-        <translation>Rechercher :</translation>
+        <translation>Rechercher&#xa0;:</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Topics for &quot;%1&quot;&lt;/h2&gt;&lt;p&gt;Choose a page:&lt;/p&gt;&lt;ul&gt;</source>
-        <translation>&lt;h2&gt;Rubriques pour « %1 »&lt;/h2&gt;&lt;p&gt;Choisissez une page :&lt;/p&gt;&lt;ul&gt;</translation>
+        <translation>&lt;h2&gt;Rubriques pour «&#xa0;%1&#xa0;»&lt;/h2&gt;&lt;p&gt;Choisissez une page&#xa0;:&lt;/p&gt;&lt;ul&gt;</translation>
     </message>
 </context>
 <context>
@@ -599,7 +599,7 @@ pas être lue.
     </message>
     <message>
         <source>&quot;%1&quot; is not a number here: numbers are written with &quot;%2&quot; as the decimal separator and without thousands separators.</source>
-        <translation>« %1 » n&apos;est pas un nombre valide ici : les nombres s&apos;écrivent avec « %2 » comme séparateur décimal et sans séparateur de milliers.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre valide ici&#xa0;: les nombres s&apos;écrivent avec «&#xa0;%2&#xa0;» comme séparateur décimal et sans séparateur de milliers.</translation>
     </message>
 </context>
 <context>
@@ -607,12 +607,12 @@ pas être lue.
     <message>
         <source>Cannot read the results log file &quot;%1&quot;:
 %2</source>
-        <translation>Impossible de lire le fichier de journal des résultats « %1 » :
+        <translation>Impossible de lire le fichier de journal des résultats «&#xa0;%1&#xa0;»&#xa0;:
 %2</translation>
     </message>
     <message>
         <source>It holds more than %1 MB; a results log file may hold at most %1 MB.</source>
-        <translation>Il contient plus de %1 Mo ; un fichier de journal des résultats peut contenir au plus %1 Mo.</translation>
+        <translation>Il contient plus de %1&#xa0;Mo&#xa0;; un fichier de journal des résultats peut contenir au plus %1&#xa0;Mo.</translation>
     </message>
     <message>
         <source>It holds binary data, not a results log.</source>
@@ -621,7 +621,7 @@ pas être lue.
     <message>
         <source>Cannot save the results log file &quot;%1&quot;:
 %2</source>
-        <translation>Impossible d&apos;enregistrer le fichier de journal des résultats « %1 » :
+        <translation>Impossible d&apos;enregistrer le fichier de journal des résultats «&#xa0;%1&#xa0;»&#xa0;:
 %2</translation>
     </message>
 </context>
@@ -716,26 +716,26 @@ pas être lue.
     </message>
     <message>
         <source>Conversions failed : routine does not exist</source>
-        <translation>Échec de la conversion : il n&apos;existe pas de conversion entre ces unités</translation>
+        <translation>Échec de la conversion&#xa0;: il n&apos;existe pas de conversion entre ces unités</translation>
     </message>
     <message>
         <source>The &quot;%1&quot; value is not a valid.</source>
-        <translation>La valeur en « %1 » n&apos;est pas valide.</translation>
+        <translation>La valeur en «&#xa0;%1&#xa0;» n&apos;est pas valide.</translation>
     </message>
 </context>
 <context>
     <name>tavrix::ResultsLogPrinting</name>
     <message>
         <source>Printing failed: cannot write the file &quot;%1&quot;.</source>
-        <translation>Échec de l&apos;impression : impossible d&apos;écrire le fichier « %1 ».</translation>
+        <translation>Échec de l&apos;impression&#xa0;: impossible d&apos;écrire le fichier «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Printing failed: cannot write the file &quot;%1&quot;: %2.</source>
-        <translation>Échec de l&apos;impression : impossible d&apos;écrire le fichier « %1 » : %2.</translation>
+        <translation>Échec de l&apos;impression&#xa0;: impossible d&apos;écrire le fichier «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Printing failed: the printer &quot;%1&quot; did not accept the job.</source>
-        <translation>Échec de l&apos;impression : l&apos;imprimante « %1 » n&apos;a pas accepté la tâche.</translation>
+        <translation>Échec de l&apos;impression&#xa0;: l&apos;imprimante «&#xa0;%1&#xa0;» n&apos;a pas accepté la tâche.</translation>
     </message>
 </context>
 <context>
@@ -769,7 +769,7 @@ pas être lue.
     </message>
     <message>
         <source>Calculator keys; on the keyboard type digits, the separator, + - * / and Enter for =</source>
-        <translation>Touches de la calculatrice ; au clavier, tapez les chiffres, le séparateur, + - * / et Entrée pour =</translation>
+        <translation>Touches de la calculatrice&#xa0;; au clavier, tapez les chiffres, le séparateur, + - * / et Entrée pour =</translation>
     </message>
     <message>
         <source>OK</source>
@@ -781,7 +781,7 @@ pas être lue.
     </message>
     <message>
         <source>Shows the pending operation; hands the value back like OK</source>
-        <translation>Affiche l&apos;opération en attente ; renvoie la valeur comme OK</translation>
+        <translation>Affiche l&apos;opération en attente&#xa0;; renvoie la valeur comme OK</translation>
     </message>
     <message>
         <source>Operation</source>
@@ -874,7 +874,7 @@ pas être lue.
     </message>
     <message>
         <source>The categories of physical quantity; choosing one lists its units</source>
-        <translation>Les catégories de grandeurs physiques ; en choisir une affiche ses unités</translation>
+        <translation>Les catégories de grandeurs physiques&#xa0;; en choisir une affiche ses unités</translation>
     </message>
     <message>
         <source>The units of the category, to convert from</source>
@@ -898,11 +898,11 @@ pas être lue.
     </message>
     <message>
         <source>Holds the result: the value in the unit chosen to convert to</source>
-        <translation>Contient le résultat : la valeur dans l&apos;unité d&apos;arrivée choisie</translation>
+        <translation>Contient le résultat&#xa0;: la valeur dans l&apos;unité d&apos;arrivée choisie</translation>
     </message>
     <message>
         <source>Opens the calculator; its result becomes the value</source>
-        <translation>Ouvre la calculatrice ; son résultat devient la valeur</translation>
+        <translation>Ouvre la calculatrice&#xa0;; son résultat devient la valeur</translation>
     </message>
     <message>
         <source>Times 2</source>
@@ -1014,7 +1014,7 @@ pas être lue.
     </message>
     <message>
         <source>Do you wish to use a value equal to a %1?</source>
-        <translation>Voulez-vous utiliser une valeur égale à un « %1 » ?</translation>
+        <translation>Voulez-vous utiliser une valeur égale à un «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>Floating point division by zero</source>
@@ -1068,7 +1068,7 @@ pas être lue.
         <source>The results log is too long to hand to the mail client: as the mail client would receive it, it takes %1 bytes, and at most %2 bytes fit.
 
 Save the log to a file and attach that file to a message instead.</source>
-        <translation>Le journal des résultats est trop long pour être transmis au client de messagerie : tel que celui-ci le recevrait, il occupe %1 octets, alors que %2 octets au plus peuvent être transmis.
+        <translation>Le journal des résultats est trop long pour être transmis au client de messagerie&#xa0;: tel que celui-ci le recevrait, il occupe %1&#xa0;octets, alors que %2&#xa0;octets au plus peuvent être transmis.
 
 Enregistrez plutôt le journal dans un fichier et joignez ce fichier à un message.</translation>
     </message>
@@ -1086,7 +1086,7 @@ Enregistrez plutôt le journal dans un fichier et joignez ce fichier à un messa
     </message>
     <message>
         <source>Are your sure you wish to clear the results log?</source>
-        <translation>Voulez-vous vraiment effacer le journal des résultats ?</translation>
+        <translation>Voulez-vous vraiment effacer le journal des résultats&#xa0;?</translation>
     </message>
 </context>
 <context>
