@@ -257,6 +257,45 @@ TEST_F(CommandLine, ListsCategoriesAndTheUnitsOfOneInEitherSpelling) {
     EXPECT_TRUE(run({"--list", "volume capacity"}).out.endsWith("fluid ounce USA\nfluid ounce UK\n"));
 }
 
+// The messages and the help speak the desktop's language (LANGUAGE, else
+// LC_ALL, LC_MESSAGES, LANG), English where the program has none; the
+// numbers follow the regional settings whichever language speaks.
+TEST_F(CommandLine, SpeaksTheDesktopsLanguage) {
+    struct Case {
+        const char* locale;
+        const char* language;
+        const char* refusal; // of an unknown option, then the pointer to --help
+        const char* usage;   // how the help begins
+    };
+    for (const Case& c :
+         {Case{"de_DE.UTF-8", "", "tavrix: unbekannte Option \"--x\"\nWeitere Informationen mit \"tavrix --help\".\n",
+               "Aufruf: tavrix"},
+          Case{"fr_FR.UTF-8", "", "tavrix: option inconnue \"--x\"\nEssayez \"tavrix --help\" pour en savoir plus.\n",
+               "Utilisation\u00a0: tavrix"},
+          Case{"C", "fr:de", "tavrix: option inconnue \"--x\"\nEssayez \"tavrix --help\" pour en savoir plus.\n",
+               "Utilisation\u00a0: tavrix"},
+          Case{"de_DE.UTF-8", "en:de", "tavrix: unknown option \"--x\"\nTry \"tavrix --help\" for more.\n",
+               "Usage: tavrix"},
+          Case{"es_ES.UTF-8", "", "tavrix: unknown option \"--x\"\nTry \"tavrix --help\" for more.\n",
+               "Usage: tavrix"}}) {
+        const QString locale = QString::fromLatin1(c.locale);
+        const QString language = QString::fromLatin1(c.language);
+        const Outcome refused = run({"--x"}, locale, language);
+        EXPECT_EQ(refused.exitCode, 2);
+        EXPECT_EQ(refused.err, QString::fromUtf8(c.refusal)) << c.locale << " " << c.language;
+        const Outcome help = run({"--help"}, locale, language);
+        EXPECT_TRUE(help.out.startsWith(QString::fromUtf8(c.usage))) << help.out.left(80).toStdString();
+        // The limits are put in, and the terminal's 80 columns hold every line.
+        for (const char* limit : {"16", "12", "10"}) {
+            EXPECT_TRUE(help.out.contains(QString::fromLatin1(limit))) << c.locale << " lacks " << limit;
+        }
+        for (const QString& line : help.out.split(u'\n')) {
+            EXPECT_LE(line.toUcs4().size(), 79) << line.toStdString();
+        }
+    }
+    EXPECT_EQ(run({"--convert", "1,5", "m", "mm"}, "de_DE.UTF-8", "fr").out, "1500,000000\n");
+}
+
 TEST_F(CommandLine, HelpAndVersion) {
     const Outcome help = run({"--help"});
     EXPECT_EQ(help.exitCode, 0);
