@@ -8,9 +8,11 @@
 #include "ProgramWindows.h"
 #include "QtDesktop.h"
 #include "SvgIcon.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -24,6 +26,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("Tavrix");
     QApplication::setWindowIcon(tavrix::SvgIcon(QStringLiteral(":/icons/tavrix.svg")));
     tavrix::RegisterBundledFonts();
+    tavrix::InstallTranslations(QStringLiteral(TAVRIX_TRANSLATIONS_DIR), QLocale::system().uiLanguages());
     QTemporaryDir folder;
     const tavrix::DataPaths paths(folder.path());
     tavrix::QtDesktop desktop;

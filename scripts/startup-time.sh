@@ -7,6 +7,8 @@
 #  2. under Xvfb, RUNS alternating launches of each until its window is
 #     mapped: the median of each and their ratio, and each one's median peak
 #     memory.
+# Tavrix runs in English and in German (its translations and Qt's loaded):
+# the German start-up is compared with the English one.
 # Needs a release build with the benchmarks (scripts/bench.sh makes one).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -37,10 +39,14 @@ instructions() {
 if command -v valgrind >/dev/null; then
   echo "== instructions from start to the first painted text (offscreen, callgrind)"
   floor_instructions=$(instructions "$PWD/$bench/floor_window" --first-paint)
-  tavrix_instructions=$(instructions "$PWD/$bench/startup_to_first_result")
+  tavrix_instructions=$(LANGUAGE=en instructions "$PWD/$bench/startup_to_first_result")
+  german_instructions=$(LANGUAGE=de instructions "$PWD/$bench/startup_to_first_result")
   printf "floor:  %'d instructions\n" "$floor_instructions"
   printf "Tavrix: %'d instructions\n" "$tavrix_instructions"
-  printf 'ratio: %.2f in instructions\n' "$(echo "$tavrix_instructions / $floor_instructions" | bc -l)"
+  printf "Tavrix in German: %'d instructions\n" "$german_instructions"
+  printf 'ratio: %.2f in instructions; German %.3f of English\n' \
+    "$(echo "$tavrix_instructions / $floor_instructions" | bc -l)" \
+    "$(echo "$german_instructions / $tavrix_instructions" | bc -l)"
 else
   echo "== valgrind is not installed: no instruction count"
 fi
@@ -56,18 +62,28 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 # The program keeps its settings beside itself: each run starts from a fresh copy.
 program=$work/program/tavrix
-: >"$work/floor" && : >"$work/tavrix"
+: >"$work/floor" && : >"$work/tavrix" && : >"$work/german"
+fresh_program() {
+  rm -rf "$work/program" && mkdir "$work/program" && cp "$build/app/tavrix" "$program"
+  cp -r "$build/app/translations" "$work/program/"
+}
 for _ in $(seq "$runs"); do
   "$bench/map_timer" "$settle_ms" "$bench/floor_window" >>"$work/floor"
-  rm -rf "$work/program" && mkdir "$work/program" && cp "$build/app/tavrix" "$program"
-  "$bench/map_timer" "$settle_ms" "$program" >>"$work/tavrix" 2>/dev/null
+  fresh_program
+  LANGUAGE=en "$bench/map_timer" "$settle_ms" "$program" >>"$work/tavrix" 2>/dev/null
+  fresh_program
+  LANGUAGE=de "$bench/map_timer" "$settle_ms" "$program" >>"$work/german" 2>/dev/null
 done
 floor_ms=$(cut -d' ' -f1 "$work/floor" | median)
 tavrix_ms=$(cut -d' ' -f1 "$work/tavrix" | median)
 floor_kb=$(cut -d' ' -f2 "$work/floor" | median)
 tavrix_kb=$(cut -d' ' -f2 "$work/tavrix" | median)
+german_ms=$(cut -d' ' -f1 "$work/german" | median)
+german_kb=$(cut -d' ' -f2 "$work/german" | median)
 printf 'floor:  median %.1f ms to map, peak memory %d KiB\n' "$floor_ms" "$floor_kb"
 printf 'Tavrix: median %.1f ms to map, peak memory %d KiB\n' "$tavrix_ms" "$tavrix_kb"
+printf 'Tavrix in German: median %.1f ms to map, peak memory %d KiB (%.3f of English in time)\n' \
+  "$german_ms" "$german_kb" "$(echo "$german_ms / $tavrix_ms" | bc -l)"
 printf 'ratio: %.2f in time, %.2f in memory (load: %s)\n' \
   "$(echo "$tavrix_ms / $floor_ms" | bc -l)" "$(echo "$tavrix_kb / $floor_kb" | bc -l)" \
   "$(cut -d' ' -f1-3 /proc/loadavg)"
