@@ -19,7 +19,8 @@ namespace {
 // The limits are put in where the text names them, so that it always says
 // what the program does.
 std::string HelpText() {
-    return Said(CommandLineText::tr(R"(Usage: tavrix [FILE.TVRX...]          start the converter's window, with each
+    return Said(
+        CommandLineText::tr(R"(Usage: tavrix [FILE.TVRX...]          start the converter's window, with each
                                        results log file read into its log
        tavrix --convert VALUE FROM TO [--decimals N] [--format FORMAT]
                                       [--spelling SPELLING] [--log]
@@ -69,7 +70,8 @@ Exit status: 0 when converted or listed; 1 when a conversion is refused
 2 for a usage error; 3 when the output cannot be written (a full disk, a
 closed pipe) or the input read.
 )"),
-                std::to_string(MaxDecimals), std::to_string(MaxPreDecimalDigits), std::to_string(MaxPostDecimalDigits));
+        std::to_string(MaxDecimals), std::to_string(MaxPreDecimalDigits),
+        std::to_string(MaxPostDecimalDigits));
 }
 
 std::string_view CategoryName(int category) {
@@ -89,7 +91,8 @@ int List(const Arguments& arguments, const QLocale& locale, CheckedOutput& out) 
         throw UsageError(Said(CommandLineText::tr("no category matches %1"), Quoted(typed)));
     }
     if (categories.size() > 1) {
-        std::string message = Said(CommandLineText::tr("%1 could be any of these categories:"), Quoted(typed));
+        std::string message =
+            Said(CommandLineText::tr("%1 could be any of these categories:"), Quoted(typed));
         for (const int category : categories) {
             message += "\n  " + std::string(CategoryName(category));
         }

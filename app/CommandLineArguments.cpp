@@ -161,7 +161,8 @@ public:
         }
         if (!arguments_.empty() && arguments_.front() == "--complete") {
             if (arguments_.size() != 3) {
-                throw UsageError(Said(CommandLineText::tr("--complete takes the command line and the word to complete")));
+                throw UsageError(
+                    Said(CommandLineText::tr("--complete takes the command line and the word to complete")));
             }
             Arguments complete;
             complete.mode = Mode::Complete;
@@ -255,14 +256,15 @@ private:
         };
         if (parsed_.mode != Mode::Window && !parsed_.qtOptions.empty()) {
             throw UsageError(
-                Said(CommandLineText::tr("%1 is an option of the window, not of --convert, --list, --help or --version"),
+                Said(CommandLineText::tr(
+                         "%1 is an option of the window, not of --convert, --list, --help or --version"),
                      Quoted(parsed_.qtOptions.front())));
         }
         switch (parsed_.mode) {
         case Mode::Convert:
             if (count < 3) {
-                throw UsageError(Said(
-                    CommandLineText::tr("--convert needs a value, a unit to convert from and one to convert to")));
+                throw UsageError(Said(CommandLineText::tr(
+                    "--convert needs a value, a unit to convert from and one to convert to")));
             }
             if (count > 3) {
                 throw surplus(3);
@@ -286,8 +288,9 @@ private:
         for (const OptionSpec* option : given_) {
             const auto& jobs = option->goesWith;
             if (!option->mode && std::find(jobs.begin(), jobs.end(), parsed_.mode) == jobs.end()) {
-                throw UsageError(Said(jobs.size() == 1 ? CommandLineText::tr("%1 goes with --convert")
-                                                       : CommandLineText::tr("%1 goes with --convert or --list"),
+                throw UsageError(Said(jobs.size() == 1
+                                          ? CommandLineText::tr("%1 goes with --convert")
+                                          : CommandLineText::tr("%1 goes with --convert or --list"),
                                       option->name));
             }
         }
@@ -334,7 +337,8 @@ std::string Quoted(std::string_view text) {
         while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
             --cut;
         }
-        return Said(CommandLineText::tr("\"%1\u2026\" (%2 bytes)"), text.substr(0, cut), std::to_string(text.size()));
+        return Said(CommandLineText::tr("\"%1\u2026\" (%2 bytes)"), text.substr(0, cut),
+                    std::to_string(text.size()));
     }
     return "\"" + std::string(text) + "\"";
 }

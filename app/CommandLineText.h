@@ -16,8 +16,7 @@ class CommandLineText {
 };
 
 // `text` with each %1, %2... replaced by the next of `parts`.
-template <typename... Parts>
-std::string Said(const QString& text, const Parts&... parts) {
+template <typename... Parts> std::string Said(const QString& text, const Parts&... parts) {
     if constexpr (sizeof...(parts) == 0) {
         return text.toStdString();
     } else {

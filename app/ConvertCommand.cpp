@@ -104,7 +104,8 @@ ValueReading ReadValue(std::string_view typed, QChar separator) {
                 0,
                 Said(CommandLineText::tr("%1 has too many digits (a value has at most %2 digits before the "
                                          "decimal separator and %3 after it)"),
-                     Quoted(typed), std::to_string(MaxPreDecimalDigits), std::to_string(MaxPostDecimalDigits))};
+                     Quoted(typed), std::to_string(MaxPreDecimalDigits),
+                     std::to_string(MaxPostDecimalDigits))};
     }
     if (verdict.foreignSeparator) {
         return {{}, 0, ForeignSeparatorMessage(text, separator).toStdString()};
@@ -179,7 +180,8 @@ int ConvertLines(const Conversion& conversion, QChar separator, std::FILE* in, C
         const Converted converted = ConvertValue(conversion, value);
         out.line({converted.line});
         for (const std::string& problem : converted.problems) {
-            err.line({"tavrix: ", Said(CommandLineText::tr("line %1: %2"), std::to_string(lineNumber), problem)});
+            err.line(
+                {"tavrix: ", Said(CommandLineText::tr("line %1: %2"), std::to_string(lineNumber), problem)});
             allConverted = false;
         }
     };
@@ -199,7 +201,8 @@ int ConvertLines(const Conversion& conversion, QChar separator, std::FILE* in, C
             continue;
         }
         if (got < 0) {
-            err.line({"tavrix: ", Said(CommandLineText::tr("cannot read the values: %1"), std::strerror(errno))});
+            err.line(
+                {"tavrix: ", Said(CommandLineText::tr("cannot read the values: %1"), std::strerror(errno))});
             return ExitInputOutput;
         }
         if (got == 0) {

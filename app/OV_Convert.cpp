@@ -27,8 +27,9 @@ int main(int argc, char* argv[]) {
         // Only for its translations: it is given no arguments to read.
         int coreArgumentCount = 1;
         QCoreApplication core(coreArgumentCount, argv);
-        tavrix::InstallTranslations(tavrix::DataPaths::translationsFolderFor(QCoreApplication::applicationDirPath()),
-                                    QLocale::system().uiLanguages());
+        tavrix::InstallTranslations(
+            tavrix::DataPaths::translationsFolderFor(QCoreApplication::applicationDirPath()),
+            QLocale::system().uiLanguages());
         return tavrix::RunCommandLine(arguments, QLocale::system(), stdin, stdout, stderr);
     }
     // Qt sees its own options only, so that a results log file is never
@@ -45,8 +46,9 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(TAVRIX_APP_ID));
     QApplication::setWindowIcon(tavrix::SvgIcon(QStringLiteral(":/icons/tavrix.svg")));
     tavrix::RegisterBundledFonts();
-    tavrix::InstallTranslations(tavrix::DataPaths::translationsFolderFor(QCoreApplication::applicationDirPath()),
-                                QLocale::system().uiLanguages());
+    tavrix::InstallTranslations(
+        tavrix::DataPaths::translationsFolderFor(QCoreApplication::applicationDirPath()),
+        QLocale::system().uiLanguages());
 
     const tavrix::DataPaths paths = tavrix::DataPaths::forThisProgram();
     tavrix::QtDesktop desktop;

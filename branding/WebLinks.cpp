@@ -47,14 +47,17 @@ QUrl WebAddressUrl(const QString& address) {
 void OpenWebAddress(Desktop& desktop, QObject& window, const QString& address) {
     desktop.openUrl(WebAddressUrl(address), window, [&desktop, address](bool opened) {
         if (!opened)
-            desktop.showInformation(QCoreApplication::translate("tavrix::WebLinks", "Cannot find web browser to view %1").arg(address));
+            desktop.showInformation(
+                QCoreApplication::translate("tavrix::WebLinks", "Cannot find web browser to view %1")
+                    .arg(address));
     });
 }
 
 void OpenBrandedVersionDocument(Desktop& desktop, QObject& window, const DataPaths& paths) {
     const auto sayNoReader = [&desktop] {
-        desktop.showInformation(QCoreApplication::translate("tavrix::WebLinks", "Cannot find acrobat PDF reader to view %1")
-                                    .arg(BrandedVersionDocument));
+        desktop.showInformation(
+            QCoreApplication::translate("tavrix::WebLinks", "Cannot find acrobat PDF reader to view %1")
+                .arg(BrandedVersionDocument));
     };
     const QString path = paths.helpFolder() + QLatin1Char('/') + BrandedVersionDocument;
     // A reader started on a missing file may show nothing at all.

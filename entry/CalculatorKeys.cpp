@@ -1,5 +1,7 @@
 #include "CalculatorKeys.h"
 
+#include <QCoreApplication>
+
 namespace tavrix {
 
 namespace {
@@ -33,7 +35,9 @@ constexpr std::array<KeyFace, 27> KeyFaces{{
     {Key0, "0", KeyKind::Digit},
     {KeyDecimalSeparator, nullptr, KeyKind::DecimalSeparator},
     {KeySignChange, "+/-", KeyKind::Function},
-    {KeyBackSpace, "BackSpace", KeyKind::Clear},
+    // A caption too wide for its face breaks where a capital follows a small
+    // letter, as in "BackSpace": translations may use that too.
+    {KeyBackSpace, QT_TRANSLATE_NOOP("tavrix::CalculatorKeys", "BackSpace"), KeyKind::Clear},
     {KeyEquals, "=", KeyKind::Equals},
     {KeyPi, "Pi", KeyKind::Function},
     {KeySquareRoot, "SR", KeyKind::Function},
@@ -75,6 +79,14 @@ QString KeyCaption(int code, QChar separator) {
         return {};
     }
     return face->caption != nullptr ? QString::fromLatin1(face->caption) : QString(separator);
+}
+
+QString ShownKeyCaption(int code, QChar separator) {
+    const KeyFace* face = FindKey(code);
+    if (face == nullptr || face->caption == nullptr) {
+        return KeyCaption(code, separator);
+    }
+    return QCoreApplication::translate("tavrix::CalculatorKeys", face->caption);
 }
 
 KeyKind KindOfKey(int code) {

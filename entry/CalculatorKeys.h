@@ -57,8 +57,13 @@ inline constexpr std::array<KeyBand, 5> KeyRowBands{{{0, 26}, {32, 58}, {65, 91}
 int KeyAtPoint(int x, int y);
 
 // The face text of a key; the decimal-separator key shows `separator`.
-// Empty for a code that is no key.
+// Empty for a code that is no key. Its first character is what the key
+// types.
 QString KeyCaption(int code, QChar separator);
+
+// The caption as the keypad shows it, in the person's language (only words
+// are translated: "BackSpace").
+QString ShownKeyCaption(int code, QChar separator);
 
 // The kinds of key, which the keypad picture colours apart.
 enum class KeyKind { None, Digit, DecimalSeparator, Operation, Equals, Memory, Clear, Function };

@@ -33,23 +33,26 @@ CalculatorMemoryReading ReadCalculatorMemory(const QString& path) {
     }
     const QString shownPath = QDir::toNativeSeparators(path);
     if (!file.read()) {
-        return {0, QCoreApplication::translate("tavrix::CalculatorMemory", 
+        return {0, QCoreApplication::translate(
+                       "tavrix::CalculatorMemory",
                        "The calculator memory could not be read from \"%1\": %2. The memory starts at 0.")
                        .arg(shownPath, file.errorMessage)};
     }
     const QByteArray& bytes = file.bytes;
     const std::optional<double> memory = DecodeCalculatorMemory(bytes);
     if (!memory) {
-        return {
-            0, QCoreApplication::translate("tavrix::CalculatorMemory", "The calculator memory file \"%1\" is damaged: it holds %2 of the 8 "
-                                                                 "bytes of a number. The memory starts at 0.")
-                   .arg(shownPath)
-                   .arg(bytes.size())};
+        return {0, QCoreApplication::translate(
+                       "tavrix::CalculatorMemory",
+                       "The calculator memory file \"%1\" is damaged: it holds %2 of the 8 "
+                       "bytes of a number. The memory starts at 0.")
+                       .arg(shownPath)
+                       .arg(bytes.size())};
     }
     if (!std::isfinite(*memory)) {
         return {0,
-                QCoreApplication::translate("tavrix::CalculatorMemory", "The calculator memory file \"%1\" is damaged: it holds no valid "
-                                                          "number. The memory starts at 0.")
+                QCoreApplication::translate("tavrix::CalculatorMemory",
+                                            "The calculator memory file \"%1\" is damaged: it holds no valid "
+                                            "number. The memory starts at 0.")
                     .arg(shownPath)};
     }
     return {*memory, {}};
@@ -60,7 +63,8 @@ QString WriteCalculatorMemory(const QString& path, double memory) {
     if (result) {
         return {};
     }
-    return QCoreApplication::translate("tavrix::CalculatorMemory", "The calculator memory could not be saved to \"%1\": %2.")
+    return QCoreApplication::translate("tavrix::CalculatorMemory",
+                                       "The calculator memory could not be saved to \"%1\": %2.")
         .arg(QDir::toNativeSeparators(path), result.errorMessage);
 }
 

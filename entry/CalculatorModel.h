@@ -24,8 +24,9 @@ enum class PendingOperation : std::uint8_t {
 // PressKey gives them in the person's language.
 inline constexpr const char* NegativeSquareRootMessage =
     QT_TRANSLATE_NOOP("tavrix::TCalculatorModel", "A negative number does not have a square root.");
-inline constexpr const char* ResultOutOfRangeMessage = QT_TRANSLATE_NOOP(
-    "tavrix::TCalculatorModel", "The result is too large for the calculator. The calculation was not carried out.");
+inline constexpr const char* ResultOutOfRangeMessage =
+    QT_TRANSLATE_NOOP("tavrix::TCalculatorModel",
+                      "The result is too large for the calculator. The calculation was not carried out.");
 
 class TCalculatorModel {
 public:

@@ -110,7 +110,7 @@ void PaintKeyPad(QPainter& painter, QChar separator) {
     for (std::size_t row = 0; row < KeyRowBands.size(); ++row) {
         for (std::size_t column = 0; column < KeyColumnBands.size(); ++column) {
             const int code = static_cast<int>(10 * row + column);
-            const QString caption = KeyCaption(code, separator);
+            const QString caption = ShownKeyCaption(code, separator);
             if (caption.isEmpty()) {
                 continue;
             }

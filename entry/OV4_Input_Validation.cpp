@@ -78,11 +78,15 @@ QString DigitLimitMessage(DigitLimit limit) {
     switch (limit) {
     case DigitLimit::PreDecimal:
         // The two carriage returns (no line feed) separate the sentences.
-        return QCoreApplication::translate("tavrix::InputValidation", "Maximum number of pre-decimal digits reached.\r\rDelete some pre-decimal "
-                                         "digits and then update the value as required.");
+        return QCoreApplication::translate(
+            "tavrix::InputValidation",
+            "Maximum number of pre-decimal digits reached.\r\rDelete some pre-decimal "
+            "digits and then update the value as required.");
     case DigitLimit::PostDecimal:
-        return QCoreApplication::translate("tavrix::InputValidation", "Maximum number of post-decimal digits reached.\r\rDelete some post-decimal "
-                                         "digits and then update the value as required.");
+        return QCoreApplication::translate(
+            "tavrix::InputValidation",
+            "Maximum number of post-decimal digits reached.\r\rDelete some post-decimal "
+            "digits and then update the value as required.");
     case DigitLimit::None:
         break;
     }
@@ -150,8 +154,9 @@ PasteVerdict FilterPastedText(const QString& text, int selectionStart, int selec
 }
 
 QString ForeignSeparatorMessage(const QString& number, QChar separator) {
-    return QCoreApplication::translate("tavrix::InputValidation", "\"%1\" is not a number here: numbers are written with \"%2\" as "
-                                         "the decimal separator and without thousands separators.")
+    return QCoreApplication::translate("tavrix::InputValidation",
+                                       "\"%1\" is not a number here: numbers are written with \"%2\" as "
+                                       "the decimal separator and without thousands separators.")
         .arg(number, separator);
 }
 

@@ -17,7 +17,8 @@ QString Shown(const QString& path) {
 }
 
 QString CannotRead(const QString& path, const QString& reason) {
-    return QCoreApplication::translate("tavrix::LogFile", "Cannot read the results log file \"%1\":\n%2").arg(Shown(path), reason);
+    return QCoreApplication::translate("tavrix::LogFile", "Cannot read the results log file \"%1\":\n%2")
+        .arg(Shown(path), reason);
 }
 
 } // namespace
@@ -31,11 +32,15 @@ LogFileReading ReadLogFile(const QString& path, qint64 maxBytes) {
         // Not its size in whole megabytes: a byte over the limit is neither
         // "17 MB" (rounded up) nor "16 MB" (rounded down, within the limit).
         return {{},
-                CannotRead(path, QCoreApplication::translate("tavrix::LogFile", "It holds more than %1 MB; a results log file may hold at most %1 MB.")
+                CannotRead(path, QCoreApplication::translate(
+                                     "tavrix::LogFile",
+                                     "It holds more than %1 MB; a results log file may hold at most %1 MB.")
                                      .arg(maxBytes / BytesPerMegabyte))};
     }
     if (file.bytes.contains('\0')) {
-        return {{}, CannotRead(path, QCoreApplication::translate("tavrix::LogFile", "It holds binary data, not a results log."))};
+        return {{},
+                CannotRead(path, QCoreApplication::translate("tavrix::LogFile",
+                                                             "It holds binary data, not a results log."))};
     }
     return {file.bytes, {}};
 }

@@ -132,10 +132,15 @@ QString FailureText(const QPrinter& printer, const QString& reason = {}) {
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         const QString file = QDir::toNativeSeparators(printer.outputFileName());
         return reason.isEmpty()
-                   ? QCoreApplication::translate("tavrix::ResultsLogPrinting", "Printing failed: cannot write the file \"%1\".").arg(file)
-                   : QCoreApplication::translate("tavrix::ResultsLogPrinting", "Printing failed: cannot write the file \"%1\": %2.").arg(file, reason);
+                   ? QCoreApplication::translate("tavrix::ResultsLogPrinting",
+                                                 "Printing failed: cannot write the file \"%1\".")
+                         .arg(file)
+                   : QCoreApplication::translate("tavrix::ResultsLogPrinting",
+                                                 "Printing failed: cannot write the file \"%1\": %2.")
+                         .arg(file, reason);
     }
-    return QCoreApplication::translate("tavrix::ResultsLogPrinting", "Printing failed: the printer \"%1\" did not accept the job.")
+    return QCoreApplication::translate("tavrix::ResultsLogPrinting",
+                                       "Printing failed: the printer \"%1\" did not accept the job.")
         .arg(printer.printerName());
 }
 

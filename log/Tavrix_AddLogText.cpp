@@ -30,8 +30,7 @@ TFormOVConvert_LogText::TFormOVConvert_LogText(Desktop& desktop, QWidget* parent
     ui->Memo_TextToResultsLog->setAccessibleName(tr("Results Log"));
     ui->Memo_TextToResultsLog->setAccessibleDescription(
         tr("The whole results log, to change, add notes to or shorten"));
-    ui->BitBtn_AddTextToResultsLog->setAccessibleDescription(
-        tr("Puts this text into the results log"));
+    ui->BitBtn_AddTextToResultsLog->setAccessibleDescription(tr("Puts this text into the results log"));
     ui->BitBtn_AddTextCancel->setAccessibleDescription(tr("Leaves the results log as it was"));
     connect(ui->BitBtn_AddTextToResultsLog, &QAbstractButton::clicked, this,
             &TFormOVConvert_LogText::BitBtn_AddTextToResultsLogClick);

@@ -125,7 +125,8 @@ void TFormTavrix::ListBoxConvertFromUnitClick() {
         bool valid = false;
         const double value = readValue(valid, false);
         if (value != 1 &&
-            desktop_.confirm(tr("Do you wish to use a value equal to a %1?").arg(ui->LabelFromUnit->text()))) {
+            desktop_.confirm(
+                tr("Do you wish to use a value equal to a %1?").arg(ui->LabelFromUnit->text()))) {
             setValueText(1, ValueFieldDecimals);
         }
     }

@@ -23,8 +23,7 @@ const QString LogFileExtension = QStringLiteral("TVRX");
 } // namespace
 
 void TFormTavrix::BitBtnOpenLogFileClick() {
-    const QString path =
-        desktop_.openFileName(tr("Open Results Log file"), logFileFolder_, LogFileFilter());
+    const QString path = desktop_.openFileName(tr("Open Results Log file"), logFileFolder_, LogFileFilter());
     if (!path.isEmpty()) {
         appendLogFile(path);
     }
@@ -51,22 +50,22 @@ bool TFormTavrix::appendLogFile(const QString& path) {
     }
     logFileFolder_ = QFileInfo(path).absolutePath();
     // Cancelled, the log is as it was.
-    const std::unique_ptr<Progress> progress = desktop_.startProgress(
-        tr("Opening the results log file"), tr("Opening the results log file..."));
+    const std::unique_ptr<Progress> progress =
+        desktop_.startProgress(tr("Opening the results log file"), tr("Opening the results log file..."));
     return AppendResultsLogRuns(
         *ui->MemoResultsLog, [&reading](const auto& take) { ForEachLogLineRun(reading.bytes, take); },
         *progress, reading.bytes.size());
 }
 
 void TFormTavrix::BitBtnSaveLogFileClick() {
-    const QString path = desktop_.saveFileName(tr("Save Results Log file"), logFileFolder_,
-                                               LogFileFilter(), LogFileExtension);
+    const QString path =
+        desktop_.saveFileName(tr("Save Results Log file"), logFileFolder_, LogFileFilter(), LogFileExtension);
     if (path.isEmpty()) {
         return;
     }
     // Cancelled, nothing is written: the file that was there stays as it was.
-    std::unique_ptr<Progress> progress = desktop_.startProgress(tr("Saving the results log"),
-                                                                tr("Saving the results log..."));
+    std::unique_ptr<Progress> progress =
+        desktop_.startProgress(tr("Saving the results log"), tr("Saving the results log..."));
     LogFileText file;
     if (!ForEachResultsLogLine(
             *ui->MemoResultsLog, [&file](QStringView line) { file.addLine(line); }, *progress)) {

@@ -18,8 +18,8 @@ namespace tavrix {
 // for word processors and mail editors. An empty log empties the clipboard.
 void TFormTavrix::BitBtnCopyLogToClipboardClick() {
     // Cancelled, the clipboard keeps what it held.
-    const std::unique_ptr<Progress> progress = desktop_.startProgress(
-        tr("Copying the results log"), tr("Copying the results log..."));
+    const std::unique_ptr<Progress> progress =
+        desktop_.startProgress(tr("Copying the results log"), tr("Copying the results log..."));
     ResultsLogClipboard clipboard(font());
     if (ForEachResultsLogLine(
             *ui->MemoResultsLog, [&clipboard](QStringView line) { clipboard.addLine(line); }, *progress)) {
@@ -39,8 +39,8 @@ void TFormTavrix::BitBtnPrintLogClick() {
     if (!desktop_.choosePrinter(printer)) {
         return;
     }
-    std::unique_ptr<Progress> progress = desktop_.startProgress(
-        tr("Printing the results log"), tr("Printing the results log..."));
+    std::unique_ptr<Progress> progress =
+        desktop_.startProgress(tr("Printing the results log"), tr("Printing the results log..."));
     const auto lines = [&header, &field](const std::function<void(QStringView)>& take, Progress& pass) {
         for (const QString& line : header) {
             take(line);

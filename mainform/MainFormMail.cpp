@@ -14,9 +14,11 @@ namespace {
 constexpr int PauseBeforeMailMs = 1000;
 
 QString LogTooLongText(const MailLaunch& launch) {
-    return QCoreApplication::translate("tavrix::TFormTavrix", "The results log is too long to hand to the mail client: as the mail client would "
-                                       "receive it, it takes %1 bytes, and at most %2 bytes fit.\n\n"
-                                       "Save the log to a file and attach that file to a message instead.")
+    return QCoreApplication::translate(
+               "tavrix::TFormTavrix",
+               "The results log is too long to hand to the mail client: as the mail client would "
+               "receive it, it takes %1 bytes, and at most %2 bytes fit.\n\n"
+               "Save the log to a file and attach that file to a message instead.")
         .arg(launch.size)
         .arg(launch.limit);
 }
@@ -33,10 +35,9 @@ void TFormTavrix::BitBtnEmailLogClick() {
     if (!log.isEmpty() && !log.endsWith(u'\n'))
         log += u'\n';
     // The two line breaks leave room above the log for the person's own words.
-    const MailMessageDescription description{
-        {QStringLiteral("to"), QString()},
-        {QStringLiteral("subject"), tr("TAVRIX - Results Log")},
-        {QStringLiteral("body"), QStringLiteral("\n\n") + log}};
+    const MailMessageDescription description{{QStringLiteral("to"), QString()},
+                                             {QStringLiteral("subject"), tr("TAVRIX - Results Log")},
+                                             {QStringLiteral("body"), QStringLiteral("\n\n") + log}};
     QTimer::singleShot(PauseBeforeMailMs, this, [this, description] {
         SendMailMessage(desktop_, *this, description, [this](const MailLaunch& launch) {
             mailUnderWay_ = false;

@@ -69,8 +69,7 @@ void TFormTavrix::BitBtnAddNoteToLogClick() {
     }
     // A log of megabytes takes a while to hand to the dialog and back.
     const auto amending = [this] {
-        return desktop_.startProgress(tr("Amending the results log"),
-                                      tr("Amending the results log..."));
+        return desktop_.startProgress(tr("Amending the results log"), tr("Amending the results log..."));
     };
     // Cancelled, the dialog does not open.
     if (!logTextDialog_->setLog(*ui->MemoResultsLog->document(), *amending())) {

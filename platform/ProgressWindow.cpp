@@ -87,7 +87,8 @@ bool ProgressWindow::carryOn(double done) {
     }
     sinceEvents_.restart();
     if (dialog_ == nullptr && started_.elapsed() >= ShowAfterMs) {
-        dialog_ = new QProgressDialog(label_, QCoreApplication::translate("tavrix::ProgressWindow", "Cancel"), 0, Steps, parentWindow_);
+        dialog_ = new QProgressDialog(label_, QCoreApplication::translate("tavrix::ProgressWindow", "Cancel"),
+                                      0, Steps, parentWindow_);
         dialog_->setWindowTitle(title_);
         dialog_->setWindowModality(Qt::WindowModal);
         dialog_->setAutoClose(false);

@@ -6,8 +6,8 @@
 #include "ProgressWindow.h"
 #include "XdgEmailArguments.h"
 
-#include <QCoreApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
@@ -61,16 +61,18 @@ QtDesktop::QtDesktop(QWidget* parentWindow, HelpViewer helpViewer)
     : parentWindow_(parentWindow), helpViewer_(std::move(helpViewer)) {}
 
 void QtDesktop::showInformation(const QString& text) {
-    QMessageBox::information(parentWindow_, QCoreApplication::translate("tavrix::QtDesktop", "Information"), text, QMessageBox::Ok);
+    QMessageBox::information(parentWindow_, QCoreApplication::translate("tavrix::QtDesktop", "Information"),
+                             text, QMessageBox::Ok);
 }
 
 bool QtDesktop::confirm(const QString& text) {
-    return QMessageBox::question(parentWindow_, QCoreApplication::translate("tavrix::QtDesktop", "Confirm"), text,
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return QMessageBox::question(parentWindow_, QCoreApplication::translate("tavrix::QtDesktop", "Confirm"),
+                                 text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 void QtDesktop::showError(const QString& text) {
-    QMessageBox::critical(parentWindow_, QCoreApplication::translate("tavrix::QtDesktop", "Error"), text, QMessageBox::Ok);
+    QMessageBox::critical(parentWindow_, QCoreApplication::translate("tavrix::QtDesktop", "Error"), text,
+                          QMessageBox::Ok);
 }
 
 void QtDesktop::showMessage(const QString& caption, const QString& text) {

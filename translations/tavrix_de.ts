@@ -412,6 +412,13 @@ Eingabe nicht gelesen werden kann.
     </message>
 </context>
 <context>
+    <name>tavrix::CalculatorKeys</name>
+    <message>
+        <source>BackSpace</source>
+        <translation>Rück</translation>
+    </message>
+</context>
+<context>
     <name>tavrix::CalculatorMemory</name>
     <message>
         <source>The calculator memory could not be read from &quot;%1&quot;: %2. The memory starts at 0.</source>

@@ -16,8 +16,9 @@ constexpr QSize InitialSize{860, 600};
 constexpr int NavigationWidth = 250;
 
 QString NoHelpPage(const QString& reason) {
-    return QCoreApplication::translate("tavrix::Help", "<h2>Help cannot be shown</h2><p>%1</p>"
-                                         "<p>Reinstalling the program puts the help file back in place.</p>")
+    return QCoreApplication::translate("tavrix::Help",
+                                       "<h2>Help cannot be shown</h2><p>%1</p>"
+                                       "<p>Reinstalling the program puts the help file back in place.</p>")
         .arg(reason.toHtmlEscaped());
 }
 
@@ -34,8 +35,9 @@ public:
         const QByteArray page = source_(name);
         // A page a damaged help file cannot give would show as a blank page.
         if (page.isEmpty() && type == QTextDocument::HtmlResource)
-            return NoHelpPage(
-                QCoreApplication::translate("tavrix::Help", "The page \"%1\" cannot be read from the help file.").arg(name.fileName()));
+            return NoHelpPage(QCoreApplication::translate(
+                                  "tavrix::Help", "The page \"%1\" cannot be read from the help file.")
+                                  .arg(name.fileName()));
         return page;
     }
 

@@ -13,8 +13,10 @@ namespace {
 
 QString CannotLoad(const QString& moduleFile, const QString& problem) {
     if (!QFileInfo(moduleFile).isFile())
-        return QCoreApplication::translate("tavrix::Help", "The help viewer \"%1\" cannot be found.").arg(moduleFile);
-    return QCoreApplication::translate("tavrix::Help", "The help viewer \"%1\" cannot be loaded: %2").arg(moduleFile, problem);
+        return QCoreApplication::translate("tavrix::Help", "The help viewer \"%1\" cannot be found.")
+            .arg(moduleFile);
+    return QCoreApplication::translate("tavrix::Help", "The help viewer \"%1\" cannot be loaded: %2")
+        .arg(moduleFile, problem);
 }
 
 } // namespace

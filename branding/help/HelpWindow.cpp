@@ -16,7 +16,8 @@ HelpWindow::HelpWindow(const QString& collectionFile, QWidget* parent)
     : HelpFrame(parent), collectionFile_(collectionFile) {
     // Opening a collection that does not exist would quietly create an empty one.
     if (!QFileInfo(collectionFile_).isFile()) {
-        showNoHelp(QCoreApplication::translate("tavrix::Help", "The help file \"%1\" cannot be found.").arg(collectionFile_));
+        showNoHelp(QCoreApplication::translate("tavrix::Help", "The help file \"%1\" cannot be found.")
+                       .arg(collectionFile_));
         return;
     }
     engine_ = new QHelpEngine(collectionFile_, this);
@@ -36,7 +37,8 @@ HelpWindow::HelpWindow(const QString& collectionFile, QWidget* parent)
 
 QString HelpWindow::cannotBeRead(const QString& problem) const {
     return QCoreApplication::translate("tavrix::Help", "The help file \"%1\" cannot be read: %2")
-        .arg(collectionFile_, problem.isEmpty() ? QCoreApplication::translate("tavrix::Help", "it is damaged.") : problem);
+        .arg(collectionFile_,
+             problem.isEmpty() ? QCoreApplication::translate("tavrix::Help", "it is damaged.") : problem);
 }
 
 // The manual can be read when its contents lead to a first page that loads.
@@ -101,7 +103,8 @@ void HelpWindow::openFirstPage() {
 // on one opens it.
 void HelpWindow::showTopicChooser(const QList<QHelpLink>& documents, const QString& keyword) {
     QString html =
-        QCoreApplication::translate("tavrix::Help", "<h2>Topics for \"%1\"</h2><p>Choose a page:</p><ul>").arg(keyword.toHtmlEscaped());
+        QCoreApplication::translate("tavrix::Help", "<h2>Topics for \"%1\"</h2><p>Choose a page:</p><ul>")
+            .arg(keyword.toHtmlEscaped());
     for (const QHelpLink& document : documents)
         html += QStringLiteral("<li><a href=\"%1\">%2</a></li>")
                     .arg(document.url.toString().toHtmlEscaped(), document.title.toHtmlEscaped());

@@ -268,11 +268,14 @@ TEST_F(CommandLine, SpeaksTheDesktopsLanguage) {
         const char* usage;   // how the help begins
     };
     for (const Case& c :
-         {Case{"de_DE.UTF-8", "", "tavrix: unbekannte Option \"--x\"\nWeitere Informationen mit \"tavrix --help\".\n",
+         {Case{"de_DE.UTF-8", "",
+               "tavrix: unbekannte Option \"--x\"\nWeitere Informationen mit \"tavrix --help\".\n",
                "Aufruf: tavrix"},
-          Case{"fr_FR.UTF-8", "", "tavrix: option inconnue \"--x\"\nEssayez \"tavrix --help\" pour en savoir plus.\n",
+          Case{"fr_FR.UTF-8", "",
+               "tavrix: option inconnue \"--x\"\nEssayez \"tavrix --help\" pour en savoir plus.\n",
                "Utilisation\u00a0: tavrix"},
-          Case{"C", "fr:de", "tavrix: option inconnue \"--x\"\nEssayez \"tavrix --help\" pour en savoir plus.\n",
+          Case{"C", "fr:de",
+               "tavrix: option inconnue \"--x\"\nEssayez \"tavrix --help\" pour en savoir plus.\n",
                "Utilisation\u00a0: tavrix"},
           Case{"de_DE.UTF-8", "en:de", "tavrix: unknown option \"--x\"\nTry \"tavrix --help\" for more.\n",
                "Usage: tavrix"},

@@ -62,7 +62,8 @@ protected:
 
 TEST_F(PseudoTranslatedCommandLine, TheHelpIsOneTranslatedText) {
     const QString help = RunWith({"--help"}).out;
-    EXPECT_TRUE(help.startsWith(u'\u27E6') && help.endsWith(QStringLiteral("\n\u27E7"))) << help.toStdString();
+    EXPECT_TRUE(help.startsWith(u'\u27E6') && help.endsWith(QStringLiteral("\n\u27E7")))
+        << help.toStdString();
 }
 
 // One mistake of each kind, and a column with a line that is no number.

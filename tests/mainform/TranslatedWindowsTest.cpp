@@ -96,7 +96,8 @@ QStringList TextsOfNextModal(const std::function<void()>& show) {
     QStringList texts;
     QTimer::singleShot(0, [&texts] {
         QWidget* modal = nullptr;
-        if (!QTest::qWaitFor([&modal] { return (modal = QApplication::activeModalWidget()) != nullptr; }, 5000)) {
+        if (!QTest::qWaitFor([&modal] { return (modal = QApplication::activeModalWidget()) != nullptr; },
+                             5000)) {
             ADD_FAILURE() << "no box came up";
             return;
         }
@@ -180,7 +181,9 @@ protected:
 class PseudoTranslatedWindows : protected Translated, public WindowsOfTheProgram {
 protected:
     PseudoTranslatedWindows() : Translated(new PseudoTranslator(qApp)) { desktop.acceptAnyMessageText(); }
-    static QString wrapped(const char* english) { return PseudoTranslator::wrapped(QString::fromUtf8(english)); }
+    static QString wrapped(const char* english) {
+        return PseudoTranslator::wrapped(QString::fromUtf8(english));
+    }
 };
 
 TEST_F(PseudoTranslatedWindows, EveryTextTheWindowsShowIsMarkedForTranslation) {
@@ -222,12 +225,12 @@ TEST_F(PseudoTranslatedWindows, WhatTheWindowHandsTheDesktopIsMarkedForTranslati
 // What a person whose desktop speaks the language sees first.
 struct Language {
     const char* code;
-    QStringList menus;     // the menu bar's titles, without their Alt marks
-    QString calculator;    // the calculator's title
-    QString yes;           // Qt's own buttons
+    QStringList menus;  // the menu bar's titles, without their Alt marks
+    QString calculator; // the calculator's title
+    QString yes;        // Qt's own buttons
     QString no;
-    QString openButton;    // the file dialog's
-    QString category;      // the first category's name
+    QString openButton; // the file dialog's
+    QString category;   // the first category's name
 };
 
 void PrintTo(const Language& language, std::ostream* out) {
@@ -254,8 +257,8 @@ TEST_P(TranslatedWindows, MenusBoxesQtsDialogsAndTheCalculatorSpeakTheLanguage) 
     EXPECT_EQ(calculator.windowTitle(), language.calculator);
 
     QtDesktop boxes(&window);
-    const QStringList confirmation =
-        TextsOfNextModal([&] { boxes.confirm(window.tr("Are your sure you wish to clear the results log?")); });
+    const QStringList confirmation = TextsOfNextModal(
+        [&] { boxes.confirm(window.tr("Are your sure you wish to clear the results log?")); });
     EXPECT_TRUE(confirmation.contains(QStringLiteral(": ") + language.yes) &&
                 confirmation.contains(QStringLiteral(": ") + language.no))
         << confirmation.join('\n').toStdString();
@@ -297,23 +300,24 @@ TEST_P(TranslatedWindows, EveryTextFitsAtEachFontSizeInEitherSpelling) {
     ExpectReadable(logTextDialog, GetParam().code);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Languages, TranslatedWindows,
-    testing::Values(Language{"de",
-                             {"Datei", "Bearbeiten", "Einstellungen", "Hilfe"},
-                             "Rechner",
-                             "&Ja",
-                             "&Nein",
-                             "&Öffnen",
-                             "Beschleunigung"},
-                    Language{"fr",
-                             {"Fichier", "Édition", "Paramètres", "Aide"},
-                             "Calculatrice",
-                             "&Oui",
-                             "&Non",
-                             "&Ouvrir",
-                             "Accélération"}),
-    [](const testing::TestParamInfo<Language>& language) { return std::string(language.param.code); });
+INSTANTIATE_TEST_SUITE_P(Languages, TranslatedWindows,
+                         testing::Values(Language{"de",
+                                                  {"Datei", "Bearbeiten", "Einstellungen", "Hilfe"},
+                                                  "Rechner",
+                                                  "&Ja",
+                                                  "&Nein",
+                                                  "&Öffnen",
+                                                  "Beschleunigung"},
+                                         Language{"fr",
+                                                  {"Fichier", "Édition", "Paramètres", "Aide"},
+                                                  "Calculatrice",
+                                                  "&Oui",
+                                                  "&Non",
+                                                  "&Ouvrir",
+                                                  "Accélération"}),
+                         [](const testing::TestParamInfo<Language>& language) {
+                             return std::string(language.param.code);
+                         });
 
 } // namespace
 } // namespace tavrix

@@ -16,11 +16,12 @@ TEST(ChosenLanguage, IsTheFirstDesktopLanguageThatTheProgramSpeaks) {
         QStringList uiLanguages;
         const char* chosen;
     };
-    for (const Case& c : {Case{{"de-DE"}, "de"}, Case{{"de_AT"}, "de"}, Case{{"fr-CA", "de"}, "fr"},
-                          Case{{"es-ES", "it", "fr"}, "fr"}, Case{{"en-US", "de"}, ""}, Case{{"en"}, ""},
-                          Case{{"C"}, ""}, Case{{}, ""}, Case{{"pt-BR"}, ""}, Case{{"dea"}, ""},
-                          Case{{"frr-DE", "de"}, "de"}}) {
-        EXPECT_EQ(ChosenLanguage(c.uiLanguages), QString::fromLatin1(c.chosen)) << c.uiLanguages.join(',').toStdString();
+    for (const Case& c :
+         {Case{{"de-DE"}, "de"}, Case{{"de_AT"}, "de"}, Case{{"fr-CA", "de"}, "fr"},
+          Case{{"es-ES", "it", "fr"}, "fr"}, Case{{"en-US", "de"}, ""}, Case{{"en"}, ""}, Case{{"C"}, ""},
+          Case{{}, ""}, Case{{"pt-BR"}, ""}, Case{{"dea"}, ""}, Case{{"frr-DE", "de"}, "de"}}) {
+        EXPECT_EQ(ChosenLanguage(c.uiLanguages), QString::fromLatin1(c.chosen))
+            << c.uiLanguages.join(',').toStdString();
     }
 }
 

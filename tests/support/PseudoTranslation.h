@@ -14,7 +14,9 @@ class PseudoTranslator final : public QTranslator {
 public:
     using QTranslator::QTranslator;
 
-    static QString wrapped(const QString& text) { return QStringLiteral("\u27E6") + text + QStringLiteral("\u27E7"); }
+    static QString wrapped(const QString& text) {
+        return QStringLiteral("\u27E6") + text + QStringLiteral("\u27E7");
+    }
 
     bool isEmpty() const override { return false; }
     QString translate(const char*, const char* sourceText, const char* = nullptr, int = -1) const override {
