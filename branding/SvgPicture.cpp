@@ -62,8 +62,4 @@ void ShowPicture(QLabel& label, const QPixmap& picture) {
         label.resize(picture.deviceIndependentSize().toSize());
 }
 
-void ShowSvgPicture(QLabel& label, const QString& svgFile, QSize size) {
-    ShowPicture(label, RenderSvg(svgFile, size));
-}
-
 } // namespace tavrix

@@ -44,6 +44,5 @@ QImage PrerenderedPixels(const QString& svgFile, QSize pixelSize);
 // Gives `label` the picture and sizes the label to it, as a picture control
 // that sizes itself does.
 void ShowPicture(QLabel& label, const QPixmap& picture);
-void ShowSvgPicture(QLabel& label, const QString& svgFile, QSize size);
 
 } // namespace tavrix

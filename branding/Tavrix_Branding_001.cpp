@@ -1,6 +1,6 @@
 #include "Tavrix_Branding_001.h"
 
-#include "SvgPicture.h"
+#include "PictureWords.h"
 
 #include <QLabel>
 
@@ -14,7 +14,7 @@ constexpr QSize BannerSize{578, 81};
 QLabel* PictureLabel(QWidget* parent, const char* name, const QString& svgFile, QSize size) {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
-    ShowSvgPicture(*label, svgFile, size);
+    ShowBrandingPicture(*label, svgFile, size);
     return label;
 }
 

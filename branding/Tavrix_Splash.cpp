@@ -1,7 +1,7 @@
 #include "Tavrix_Splash.h"
 
 #include "Desktop.h"
-#include "SvgPicture.h"
+#include "PictureWords.h"
 #include "WebLinks.h"
 #include "WindowPlacement.h"
 
@@ -76,7 +76,7 @@ void TFormTavrixSplash::FormCreate() {
 // up, so drawing it at start-up would only delay that window.
 void TFormTavrixSplash::showEvent(QShowEvent* event) {
     if (ImageSplash->pixmap().isNull())
-        ShowSvgPicture(*ImageSplash, QStringLiteral(":/branding/splash.svg"), ClientSize);
+        ShowBrandingPicture(*ImageSplash, QStringLiteral(":/branding/splash.svg"), ClientSize);
     QDialog::showEvent(event);
 }
 

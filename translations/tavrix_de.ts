@@ -408,7 +408,7 @@ Eingabe nicht gelesen werden kann.
     </message>
     <message>
         <source>Give-Away-Your-Own-Branded-Version-Of-Tavrix!</source>
-        <translation>Ihre-eigene-Markenversion-von-Tavrix-verschenken!</translation>
+        <translation>Eigene-Markenversion-verschenken!</translation>
     </message>
 </context>
 <context>
@@ -673,6 +673,29 @@ Eingabe nicht gelesen werden kann.
     <message>
         <source>Select All</source>
         <translation>Alles auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>tavrix::PictureWords</name>
+    <message>
+        <source>the desktop unit converter</source>
+        <translation>der Einheitenumrechner</translation>
+    </message>
+    <message>
+        <source>%1 categories · %2 units · results log · calculator</source>
+        <translation>%1 Kategorien · %2 Einheiten · Ergebnisprotokoll · Rechner</translation>
+    </message>
+    <message>
+        <source>Click to close</source>
+        <translation>Zum Schließen klicken</translation>
+    </message>
+    <message>
+        <source>unit converter</source>
+        <translation>Einheitenumrechner</translation>
+    </message>
+    <message>
+        <source>Provided to you free of charge</source>
+        <translation>Ihnen kostenlos zur Verfügung gestellt</translation>
     </message>
 </context>
 <context>

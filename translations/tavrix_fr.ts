@@ -675,6 +675,29 @@ pas être lue.
     </message>
 </context>
 <context>
+    <name>tavrix::PictureWords</name>
+    <message>
+        <source>the desktop unit converter</source>
+        <translation>le convertisseur d’unités</translation>
+    </message>
+    <message>
+        <source>%1 categories · %2 units · results log · calculator</source>
+        <translation>%1 catégories · %2 unités · journal des résultats · calculatrice</translation>
+    </message>
+    <message>
+        <source>Click to close</source>
+        <translation>Cliquer pour fermer</translation>
+    </message>
+    <message>
+        <source>unit converter</source>
+        <translation>convertisseur d’unités</translation>
+    </message>
+    <message>
+        <source>Provided to you free of charge</source>
+        <translation>Mis gratuitement à votre disposition</translation>
+    </message>
+</context>
+<context>
     <name>tavrix::PrintedLog</name>
     <message>
         <source>TAVRIX Results Log</source>

@@ -4,6 +4,7 @@
 // dialogs and the calculator speak the language and every text still fits.
 #include "FileDialogs.h"
 #include "HelpFrame.h"
+#include "PictureWords.h"
 #include "ProgressWindow.h"
 #include "PseudoTranslation.h"
 #include "QtDesktop.h"
@@ -287,6 +288,12 @@ TEST_P(TranslatedWindows, EveryTextFitsAtEachFontSizeInEitherSpelling) {
             trigger("Scientificformat1");
             ExpectReadable(client, (when + ", scientific").c_str());
             trigger("Scientificformat1");
+            const QMenuBar& menus = Find<QMenuBar>(window, "MainMenu1");
+            for (QAction* menu : menus.actions()) {
+                const QRect place = menus.actionGeometry(menu);
+                EXPECT_TRUE(!place.isEmpty() && place.right() < menus.width())
+                    << menu->text().toStdString() << " is not on the menu bar, " << when;
+            }
             const QListWidget& list = categories();
             for (int row = 0; row < list.count(); ++row) {
                 EXPECT_LE(list.visualItemRect(list.item(row)).left() + list.iconSize().width() + 4 +
@@ -298,6 +305,26 @@ TEST_P(TranslatedWindows, EveryTextFitsAtEachFontSizeInEitherSpelling) {
     }
     ExpectReadable(calculator, GetParam().code);
     ExpectReadable(logTextDialog, GetParam().code);
+}
+
+// The words on the splash, the banner and the supplier's picture are drawn
+// in the language.
+TEST_P(TranslatedWindows, ThePicturesWordsSpeakTheLanguage) {
+    const auto drawn = [](const char* svgFile) {
+        QPixmap picture(QSize(380, 200));
+        picture.fill(Qt::white);
+        DrawPictureWords(picture, QString::fromLatin1(svgFile));
+        return picture.toImage();
+    };
+    const char* pictures[] = {":/branding/splash.svg", ":/branding/banner.svg", ":/branding/supplier.svg"};
+    std::vector<QImage> translated;
+    for (const char* svgFile : pictures) {
+        translated.push_back(drawn(svgFile));
+    }
+    qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
+    for (std::size_t at = 0; at < std::size(pictures); ++at) {
+        EXPECT_NE(translated[at], drawn(pictures[at])) << pictures[at] << " has the same words in English";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedWindows,
