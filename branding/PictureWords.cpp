@@ -4,9 +4,9 @@
 #include "Tavrix_Units.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
-#include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 
@@ -15,7 +15,7 @@ namespace tavrix {
 namespace {
 
 struct PictureWord {
-    const char* svgFile;
+    const char* svgFile; // its file name, wherever it is read from
     // Where the text stands, in the picture's pixels: its baseline, and the
     // point it starts at or is centred on.
     double x;
@@ -33,11 +33,11 @@ constexpr int MinimumPixelSize = 6;
 
 // clang-format off
 constexpr PictureWord Words[] = {
-    {":/branding/splash.svg",   188, 100, true,  150, 12, 0x33475b, QT_TRANSLATE_NOOP("tavrix::PictureWords", "the desktop unit converter")},
-    {":/branding/splash.svg",   188, 116, true,  340,  9, 0x5b6b7b, QT_TRANSLATE_NOOP("tavrix::PictureWords", "%1 categories · %2 units · results log · calculator")},
-    {":/branding/splash.svg",   190, 176, true,  340,  8, 0x7a8a9a, QT_TRANSLATE_NOOP("tavrix::PictureWords", "Click to close")},
-    {":/branding/banner.svg",    58,  50, false, 112,  9, 0x33475b, QT_TRANSLATE_NOOP("tavrix::PictureWords", "unit converter")},
-    {":/branding/supplier.svg",  70,  46, false, 268, 10, 0x4a5866, QT_TRANSLATE_NOOP("tavrix::PictureWords", "Provided to you free of charge")},
+    {"splash.svg",   188, 100, true,  150, 12, 0x33475b, QT_TRANSLATE_NOOP("tavrix::PictureWords", "the desktop unit converter")},
+    {"splash.svg",   188, 116, true,  340,  9, 0x5b6b7b, QT_TRANSLATE_NOOP("tavrix::PictureWords", "%1 categories · %2 units · results log · calculator")},
+    {"splash.svg",   190, 176, true,  340,  8, 0x7a8a9a, QT_TRANSLATE_NOOP("tavrix::PictureWords", "Click to close")},
+    {"banner.svg",    58,  50, false, 112,  9, 0x33475b, QT_TRANSLATE_NOOP("tavrix::PictureWords", "unit converter")},
+    {"supplier.svg",  70,  46, false, 268, 10, 0x4a5866, QT_TRANSLATE_NOOP("tavrix::PictureWords", "Provided to you free of charge")},
 };
 // clang-format on
 
@@ -49,14 +49,19 @@ void DrawPictureWords(QPixmap& picture, const QString& svgFile) {
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::TextAntialiasing);
     for (const PictureWord& word : Words) {
-        if (svgFile != QLatin1String(word.svgFile))
+        if (QFileInfo(svgFile).fileName() != QLatin1String(word.svgFile))
             continue;
         QString text = QCoreApplication::translate("tavrix::PictureWords", word.text);
         if (text.contains(u'%')) // the counts, from the catalogue
             text = text.arg(CategoryCount).arg(UnitCount);
         QFont font(QStringLiteral("DejaVu Sans"));
+        // Nothing left to the application's font, so that the build draws
+        // the words as the program does.
+        font.setHintingPreference(QFont::PreferNoHinting);
+        font.setStyleStrategy(QFont::PreferAntialias);
         font.setPixelSize(word.pixelSize);
-        while (font.pixelSize() > MinimumPixelSize && QFontMetricsF(font).horizontalAdvance(text) > word.room) {
+        while (font.pixelSize() > MinimumPixelSize &&
+               QFontMetricsF(font).horizontalAdvance(text) > word.room) {
             font.setPixelSize(font.pixelSize() - 1);
         }
         painter.setFont(font);
@@ -66,10 +71,17 @@ void DrawPictureWords(QPixmap& picture, const QString& svgFile) {
     }
 }
 
-void ShowBrandingPicture(QLabel& label, const QString& svgFile, QSize size) {
-    QPixmap picture = RenderSvg(svgFile, size);
-    DrawPictureWords(picture, svgFile);
-    ShowPicture(label, picture);
+QPixmap WordedPicture(const QString& svgFile, QSize size) {
+    // Each translation names its language, so that the pictures drawn ahead
+    // in it are found.
+    const QString language = QCoreApplication::translate(
+        "tavrix::PictureWords", "en", "the code of the language translated into, as in tavrix_en.qm");
+    QPixmap picture = PrerenderedPicture(svgFile, size, language);
+    if (picture.isNull()) {
+        picture = RenderSvg(svgFile, size);
+        DrawPictureWords(picture, svgFile);
+    }
+    return picture;
 }
 
 } // namespace tavrix

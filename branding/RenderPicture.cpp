@@ -2,14 +2,18 @@
 // shows it and one pixel density, and writes its raw pixels, so that the
 // program takes a finished bitmap at start instead of parsing and drawing
 // the SVG.
-//   tavrix_render_picture <picture.svg> <width> <height> <ratio> <output.rgba>
+//   tavrix_render_picture <picture.svg> <width> <height> <ratio> <output.rgba> [<words>]
+// With <words>, the picture's words are drawn too: in English for "-",
+// else in the language of that translation file (.qm).
 // The drawing is the program's own (RenderSvg), with the fonts it finds.
+#include "PictureWords.h"
 #include "SvgPicture.h"
 
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QString>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -30,8 +34,9 @@ int Number(const char* text) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 6)
-        return Fail("usage: RenderPicture <picture.svg> <width> <height> <ratio> <output.rgba>", "");
+    if (argc != 6 && argc != 7)
+        return Fail("usage: RenderPicture <picture.svg> <width> <height> <ratio> <output.rgba> [<words>]",
+                    "");
     // No display at build time; the text in the pictures needs the fonts all the same.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
@@ -39,9 +44,19 @@ int main(int argc, char* argv[]) {
     const int ratio = Number(argv[4]);
     if (size.width() < 1 || size.height() < 1 || ratio < 1)
         return Fail("not a size and a whole pixel ratio:", argv[2]);
-    const QPixmap picture = tavrix::RenderSvgAt(QString::fromLocal8Bit(argv[1]), size, ratio);
+    const QString svgFile = QString::fromLocal8Bit(argv[1]);
+    QPixmap picture = tavrix::RenderSvgAt(svgFile, size, ratio);
     if (picture.isNull())
         return Fail("cannot read the picture", argv[1]);
+    if (argc == 7) {
+        QTranslator translation;
+        if (QString::fromLocal8Bit(argv[6]) != QLatin1String("-")) {
+            if (!translation.load(QString::fromLocal8Bit(argv[6])) ||
+                !QCoreApplication::installTranslator(&translation))
+                return Fail("cannot read the translation", argv[6]);
+        }
+        tavrix::DrawPictureWords(picture, svgFile);
+    }
     const QImage pixels = picture.toImage().convertToFormat(tavrix::PrerenderedFormat);
     QFile output(QString::fromLocal8Bit(argv[5]));
     bool written = output.open(QIODevice::WriteOnly | QIODevice::Truncate);

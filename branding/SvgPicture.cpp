@@ -9,17 +9,18 @@
 
 namespace tavrix {
 
-QString PrerenderedName(const QString& svgFile, QSize pixelSize) {
+QString PrerenderedName(const QString& svgFile, QSize pixelSize, const QString& language) {
     if (!svgFile.startsWith(QStringLiteral(":/branding/")) && !svgFile.startsWith(QStringLiteral(":/icons/")))
         return {};
-    return QStringLiteral(":/prerendered/%1-%2x%3.rgba")
-        .arg(QFileInfo(svgFile).completeBaseName())
+    return QStringLiteral(":/prerendered/%1%2-%3x%4.rgba")
+        .arg(QFileInfo(svgFile).completeBaseName(),
+             language.isEmpty() ? QString() : QLatin1Char('.') + language)
         .arg(pixelSize.width())
         .arg(pixelSize.height());
 }
 
-QImage PrerenderedPixels(const QString& svgFile, QSize pixelSize) {
-    const QString name = PrerenderedName(svgFile, pixelSize);
+QImage PrerenderedPixels(const QString& svgFile, QSize pixelSize, const QString& language) {
+    const QString name = PrerenderedName(svgFile, pixelSize, language);
     if (name.isEmpty())
         return {};
     const QResource pixels(name);
@@ -30,17 +31,25 @@ QImage PrerenderedPixels(const QString& svgFile, QSize pixelSize) {
     return QImage(pixels.data(), pixelSize.width(), pixelSize.height(), bytesPerLine, PrerenderedFormat);
 }
 
-QPixmap RenderSvg(const QString& svgFile, QSize size) {
+QPixmap PrerenderedPicture(const QString& svgFile, QSize size, const QString& language) {
     const qreal ratio = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
     const int wholeRatio = qRound(ratio);
     // Bitmaps were drawn ahead at whole ratios only.
-    if (qFuzzyCompare(ratio, static_cast<qreal>(wholeRatio))) {
-        if (const QImage ahead = PrerenderedPixels(svgFile, size * wholeRatio); !ahead.isNull()) {
-            QPixmap picture = QPixmap::fromImage(ahead);
-            picture.setDevicePixelRatio(ratio);
-            return picture;
-        }
-    }
+    if (!qFuzzyCompare(ratio, static_cast<qreal>(wholeRatio)))
+        return {};
+    const QImage ahead = PrerenderedPixels(svgFile, size * wholeRatio, language);
+    if (ahead.isNull())
+        return {};
+    QPixmap picture = QPixmap::fromImage(ahead);
+    picture.setDevicePixelRatio(ratio);
+    return picture;
+}
+
+QPixmap RenderSvg(const QString& svgFile, QSize size) {
+    const QPixmap ahead = PrerenderedPicture(svgFile, size);
+    if (!ahead.isNull())
+        return ahead;
+    const qreal ratio = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
     return RenderSvgAt(svgFile, size, ratio);
 }
 

@@ -32,14 +32,21 @@ QImage DrawSvg(const QString& svgFile, QSize pixelSize);
 // row in PrerenderedFormat, nothing else: the format pixmaps keep, so that
 // making one copies the pixels rather than converting each. Its byte order
 // is the machine's, which for pictures drawn by the build is the program's.
-QString PrerenderedName(const QString& svgFile, QSize pixelSize);
+// A picture whose words the build drew in one language has that language
+// after its name: ":/prerendered/banner.de-578x81.rgba".
+QString PrerenderedName(const QString& svgFile, QSize pixelSize, const QString& language = {});
 inline constexpr QImage::Format PrerenderedFormat = QImage::Format_ARGB32_Premultiplied;
 inline constexpr int PrerenderedBytesPerPixel = 4;
 
 // The pixels the build drew ahead for `svgFile` at `pixelSize`, used where
 // they lie in the program (no decoding at all: a PNG's would cost more
 // than drawing the SVG); a null image where the build drew none.
-QImage PrerenderedPixels(const QString& svgFile, QSize pixelSize);
+QImage PrerenderedPixels(const QString& svgFile, QSize pixelSize, const QString& language = {});
+
+// The picture the build drew ahead for `svgFile` at `size` logical pixels
+// and the application's pixel ratio (with its words in `language`, if
+// given); a null pixmap where it drew none.
+QPixmap PrerenderedPicture(const QString& svgFile, QSize size, const QString& language = {});
 
 // Gives `label` the picture and sizes the label to it, as a picture control
 // that sizes itself does.

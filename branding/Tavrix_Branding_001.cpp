@@ -1,6 +1,7 @@
 #include "Tavrix_Branding_001.h"
 
 #include "PictureWords.h"
+#include "SvgPicture.h"
 
 #include <QLabel>
 
@@ -14,7 +15,7 @@ constexpr QSize BannerSize{578, 81};
 QLabel* PictureLabel(QWidget* parent, const char* name, const QString& svgFile, QSize size) {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
-    ShowBrandingPicture(*label, svgFile, size);
+    ShowPicture(*label, WordedPicture(svgFile, size));
     return label;
 }
 

@@ -2,6 +2,7 @@
 
 #include "Desktop.h"
 #include "PictureWords.h"
+#include "SvgPicture.h"
 #include "WebLinks.h"
 #include "WindowPlacement.h"
 
@@ -76,7 +77,7 @@ void TFormTavrixSplash::FormCreate() {
 // up, so drawing it at start-up would only delay that window.
 void TFormTavrixSplash::showEvent(QShowEvent* event) {
     if (ImageSplash->pixmap().isNull())
-        ShowBrandingPicture(*ImageSplash, QStringLiteral(":/branding/splash.svg"), ClientSize);
+        ShowPicture(*ImageSplash, WordedPicture(QStringLiteral(":/branding/splash.svg"), ClientSize));
     QDialog::showEvent(event);
 }
 

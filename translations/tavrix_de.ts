@@ -697,6 +697,11 @@ Eingabe nicht gelesen werden kann.
         <source>Provided to you free of charge</source>
         <translation>Ihnen kostenlos zur Verfügung gestellt</translation>
     </message>
+    <message>
+        <source>en</source>
+        <comment>the code of the language translated into, as in tavrix_en.qm</comment>
+        <translation>de</translation>
+    </message>
 </context>
 <context>
     <name>tavrix::PrintedLog</name>

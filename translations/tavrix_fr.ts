@@ -696,6 +696,11 @@ pas être lue.
         <source>Provided to you free of charge</source>
         <translation>Mis gratuitement à votre disposition</translation>
     </message>
+    <message>
+        <source>en</source>
+        <comment>the code of the language translated into, as in tavrix_en.qm</comment>
+        <translation>fr</translation>
+    </message>
 </context>
 <context>
     <name>tavrix::PrintedLog</name>
