@@ -16,6 +16,16 @@
 
 #include <optional>
 
+namespace {
+
+void SpeakTheDesktopsLanguage() {
+    tavrix::InstallTranslations(
+        tavrix::DataPaths::translationsFolderFor(QCoreApplication::applicationDirPath()),
+        QLocale::system().uiLanguages());
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     tavrix::HoldClosedStandardStreams();
     // Before any window system is asked for: a conversion from a terminal
@@ -27,9 +37,7 @@ int main(int argc, char* argv[]) {
         // Only for its translations: it is given no arguments to read.
         int coreArgumentCount = 1;
         QCoreApplication core(coreArgumentCount, argv);
-        tavrix::InstallTranslations(
-            tavrix::DataPaths::translationsFolderFor(QCoreApplication::applicationDirPath()),
-            QLocale::system().uiLanguages());
+        SpeakTheDesktopsLanguage();
         return tavrix::RunCommandLine(arguments, QLocale::system(), stdin, stdout, stderr);
     }
     // Qt sees its own options only, so that a results log file is never
@@ -46,9 +54,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(TAVRIX_APP_ID));
     QApplication::setWindowIcon(tavrix::SvgIcon(QStringLiteral(":/icons/tavrix.svg")));
     tavrix::RegisterBundledFonts();
-    tavrix::InstallTranslations(
-        tavrix::DataPaths::translationsFolderFor(QCoreApplication::applicationDirPath()),
-        QLocale::system().uiLanguages());
+    SpeakTheDesktopsLanguage();
 
     const tavrix::DataPaths paths = tavrix::DataPaths::forThisProgram();
     tavrix::QtDesktop desktop;
