@@ -89,11 +89,20 @@ converted=$(in_root tavrix --convert 100 °F °C)
   { echo "package-check: no bash completion installed" >&2; exit 1; }
 echo "tavrix --convert 100 °F °C: $converted"
 
+echo "== in German and French: the program's translations and Qt's"
+for language in de fr; do
+  [ -f "$root/usr/share/qt6/translations/qtbase_$language.qm" ] ||
+    { echo "package-check: Qt's $language translation is missing" >&2; exit 1; }
+done
+german=$(in_root env LANGUAGE=de tavrix --no-such-option 2>&1 || true)
+[[ $german == *"unbekannte Option"* ]] || { echo "package-check: in German the program says: $german" >&2; exit 1; }
+echo "LANGUAGE=de: ${german%%$'\n'*}"
+
 echo "== apt-get purge"
 apt purge -y tavrix
 grep -E '^(Removing|Purging) tavrix' "$apt_log"
 # Its own folders must go; folders it shares with other packages stay.
-own_folder='^/usr/share/(tavrix|tavrix/Help|doc/tavrix)$'
+own_folder='^/usr/share/(tavrix|tavrix/Help|tavrix/translations|doc/tavrix)$'
 left=()
 while read -r path; do
   if [ -d "$root$path" ] && ! [[ $path =~ $own_folder ]]; then continue; fi
