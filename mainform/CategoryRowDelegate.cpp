@@ -51,7 +51,7 @@ void CategoryRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     }
     painter->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
     painter->setFont(option.font);
-    const QRect text(rect.left() + 37, rect.top() + 3, rect.width() - 37, rect.height() - 3);
+    const QRect text(rect.left() + NameIndent, rect.top() + 3, rect.width() - NameIndent, rect.height() - 3);
     painter->drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, row.text);
     if (option.state & QStyle::State_HasFocus) {
         QStyleOptionFocusRect focus;

@@ -21,9 +21,11 @@ private:
     int rowHeight_ = 20;
 };
 
-// The icon 4 pixels in and 2 down, the name 37 pixels in and 3 down.
+// The icon 4 pixels in and 2 down, the name NameIndent pixels in and 3 down.
 class CategoryRowDelegate : public FixedRowHeightDelegate {
 public:
+    static constexpr int NameIndent = 37;
+
     explicit CategoryRowDelegate(QObject* parent);
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,

@@ -533,7 +533,7 @@ Eingabe nicht gelesen werden kann.
     </message>
     <message>
         <source>Volume / Capacity</source>
-        <translation>Volumen / Fassungsvermögen</translation>
+        <translation>Volumen / Rauminhalt</translation>
     </message>
 </context>
 <context>

@@ -480,7 +480,7 @@ pas être lue.
     </message>
     <message>
         <source>Fuel consumption</source>
-        <translation>Consommation de carburant</translation>
+        <translation>Conso. de carburant</translation>
     </message>
     <message>
         <source>Length</source>

@@ -2,6 +2,7 @@
 // for translation (a pseudo-translation wraps each one, and a text left
 // unwrapped fails), and in German and French the menus, the boxes, Qt's own
 // dialogs and the calculator speak the language and every text still fits.
+#include "CategoryRowDelegate.h"
 #include "FileDialogs.h"
 #include "HelpFrame.h"
 #include "PictureWords.h"
@@ -296,7 +297,7 @@ TEST_P(TranslatedWindows, EveryTextFitsAtEachFontSizeInEitherSpelling) {
             }
             const QListWidget& list = categories();
             for (int row = 0; row < list.count(); ++row) {
-                EXPECT_LE(list.visualItemRect(list.item(row)).left() + list.iconSize().width() + 4 +
+                EXPECT_LE(list.visualItemRect(list.item(row)).left() + CategoryRowDelegate::NameIndent +
                               list.fontMetrics().horizontalAdvance(list.item(row)->text()),
                           list.viewport()->width())
                     << list.item(row)->text().toStdString() << " " << when;
