@@ -1,6 +1,7 @@
 #include "Translations.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -13,13 +14,27 @@ namespace {
 // The languages translations/ holds, besides English.
 constexpr std::array<QStringView, 2> SpokenLanguages{u"de", u"fr"};
 
-void Install(const QString& file, const QString& folder) {
+// Why `path` gave no translation.
+const char* WhyNotLoaded(const QString& path) {
+    const QFileInfo file(path);
+    if (!file.exists())
+        return "there is no such file";
+    if (!file.isFile())
+        return "it is not a regular file";
+    if (!file.isReadable())
+        return "it cannot be read";
+    return "it is not a translation file";
+}
+
+void Install(const QString& name, const QString& folder) {
     auto* translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(file, folder)) {
+    if (translator->load(name, folder)) {
         QCoreApplication::installTranslator(translator);
         return;
     }
-    qWarning("tavrix: cannot load the translation %s from %s", qUtf8Printable(file), qUtf8Printable(folder));
+    const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".qm");
+    qWarning("tavrix: cannot load the translation %s: %s; this part stays in English", qUtf8Printable(path),
+             WhyNotLoaded(path));
     delete translator;
 }
 

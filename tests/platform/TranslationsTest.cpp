@@ -1,10 +1,17 @@
 #include "Translations.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTranslator>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <functional>
+#include <vector>
 
 namespace tavrix {
 namespace {
@@ -35,6 +42,52 @@ TEST(InstallTranslations, AMissingTranslationLeavesTheProgramInEnglish) {
     qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
     EXPECT_EQ(InstallTranslations(empty.path(), {QStringLiteral("en-GB"), QStringLiteral("de")}), QString());
     EXPECT_TRUE(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly).isEmpty());
+}
+
+QStringList Warnings;
+
+void KeepWarning(QtMsgType, const QMessageLogContext&, const QString& message) {
+    Warnings << message;
+}
+
+// Whatever stands where the program's translation should be, the program
+// speaks English and says why.
+TEST(InstallTranslations, AnUnreadableTranslationIsNamedWithItsCause) {
+    struct Case {
+        const char* what;
+        std::function<void(const QString&)> make;
+        const char* cause;
+    };
+    const std::vector<Case> cases{
+        {"missing", [](const QString&) {}, "there is no such file"},
+        {"empty", [](const QString& path) { QFile(path).open(QIODevice::WriteOnly); },
+         "not a translation file"},
+        {"damaged",
+         [](const QString& path) {
+             QFile file(path);
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+             file.write(QByteArray(4096, 'x'));
+         },
+         "not a translation file"},
+        {"folder", [](const QString& path) { QDir().mkpath(path); }, "not a regular file"},
+        {"FIFO", [](const QString& path) { ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0); },
+         "not a regular file"},
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("tavrix_fr.qm"));
+        c.make(path);
+        Warnings.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(KeepWarning);
+        EXPECT_EQ(InstallTranslations(folder.path(), {QStringLiteral("fr")}), QStringLiteral("fr"));
+        qInstallMessageHandler(previous);
+        EXPECT_EQ(QCoreApplication::translate("tavrix::QtDesktop", "Confirm"), QStringLiteral("Confirm"))
+            << c.what;
+        ASSERT_EQ(Warnings.size(), 1) << c.what;
+        EXPECT_TRUE(Warnings.front().contains(path) && Warnings.front().contains(QLatin1String(c.cause)))
+            << c.what << ": " << Warnings.front().toStdString();
+        qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
+    }
 }
 
 } // namespace
