@@ -12,23 +12,27 @@
 
 namespace tavrix {
 
-// The units whose name, in either spelling, matches every word of `query`,
-// and those it is a symbol of; best first. Case, spaces, punctuation and
-// brackets do not count; each typed word must start a word of the name (it
-// may run on into the next word: "degF" finds "°Fahrenheit", "kmh"
-// "km/hour"). First come the units the query names exactly: by a whole
-// name, or as a symbol in the `shown` spelling; then those it names by
-// the rest of a name beside its brackets ("kg" for "kg (kilogram)") or by
-// a bracketed part ("psi"); then the rest. Where the query is a name,
-// symbol or name part of some unit in the case typed, the units it matches
-// that way only ignoring case count among the rest ("MW" lists "MW
-// (Megawatt)" before "mW (milliwatt)"). Within each, shorter names (in
-// `shown` spelling) before longer ones, then the catalogue's order. A query
-// with no word finds nothing.
+// The units `query` finds, best first. A text surely names a unit when it
+// accounts for everything the unit's name says it measures, in the name's
+// order: "min/km" is never "km/min", and "ounces" is the ounce, never
+// "ounce/sec". Words are read as people write them: case, spaces,
+// punctuation and brackets do not count, plurals are their singulars,
+// abbreviations their words ("lb-ft" is "lb-foot", "sq ft" "ft²", "km/l"
+// "km/litre"), signs have ASCII stand-ins ("m2", "deg F"), and a qualifier
+// ("UK", "US", "imperial", "metric") before or after a name picks the unit
+// that has it whatever the spelling shown. First come the units named by a
+// symbol (in the `shown` spelling) or by their whole name; then those named
+// by what a name or a bracketed part measures ("kg" for "kg (kilogram)",
+// "psi"); where the case typed names a unit, those that match only ignoring
+// case ("MW" lists "MW (Megawatt)" before "mW (milliwatt)"); last, for a
+// person still typing, the units whose names have a word begun by each
+// typed word in the same order ("ft" lists "ft²", "ft/sec"...). Within
+// each, shorter names (in `shown` spelling) before longer ones, then the
+// catalogue's order. A query with no word finds nothing.
 std::vector<UnitIndex> SearchUnits(std::string_view query, Spelling shown);
 
-// The units `query` names: those of SearchUnits that come first by how
-// closely the query names them (all of them when none is named exactly).
+// The units `query` surely names: those of SearchUnits that come first by
+// how closely the query names them; none for a text that only begins names.
 std::vector<UnitIndex> UnitsNamedBy(std::string_view query, Spelling shown);
 
 // Up to `count` units with names close to `query` when nothing matches it,
@@ -47,18 +51,13 @@ std::vector<int> CategoriesNamedBy(std::string_view query);
 // the names of units which two categories share apart.
 std::string_view VisibleName(UnitIndex unit, Spelling spelling);
 
-// A typed text or a symbol as symbols are compared: lower-case ASCII, "°" as
-// "deg", "²" "³" "µ" as "2" "3" "u", spaces and full stops left out; other
-// punctuation counts ("m/s" is not "ms").
-std::string SymbolKey(std::string_view text);
-
 // What a pair of typed unit names comes to.
 enum class PairVerdict {
     Found,              // `from` and `to` are one category's units
     FromUnknown,        // no unit matches the "from" text
     ToUnknown,          // no unit matches the "to" text
-    FromAmbiguous,      // the "from" text names several units
-    ToAmbiguous,        // the "to" text names several units
+    FromAmbiguous,      // the "from" text names several units, or surely none
+    ToAmbiguous,        // the "to" text names several units, or surely none
     DifferentCategories // each names one unit, but no category holds both
 };
 
@@ -66,20 +65,23 @@ struct UnitPair {
     PairVerdict verdict = PairVerdict::FromUnknown;
     UnitIndex from = NoUnit;
     UnitIndex to = NoUnit;
-    // For FromAmbiguous and ToAmbiguous: the units the text could mean.
+    // For FromAmbiguous and ToAmbiguous: the units the text could mean (for
+    // a text that surely names none, those it partly names).
     std::vector<UnitIndex> candidates;
 };
 
-// Settles two typed names on one category's pair of units. The closest
-// names of each that a category holds together win: "g" is the gram beside
+// Settles two typed names on one category's pair of units, taking only
+// units each text surely names. The closest names of each that a category
+// holds together win: "g" is the gram beside
 // "kg" and the acceleration beside "m/sec²". A name or symbol that several
 // categories share (the litre of "Liquid measure" and of "Volume / Capacity")
 // counts as one unit, taken in the first category that also holds the other
 // unit; for DifferentCategories, `from` and `to` are the two units found.
 UnitPair FindUnitPair(std::string_view from, std::string_view to, Spelling shown);
 
-// The categories of the units `from` may mean in a pair, best names first;
-// what the unit to convert to may then be chosen from.
+// The categories of the units `from` may mean in a pair (those it surely
+// names, else those it partly names), best names first; what the unit to
+// convert to may then be chosen from.
 std::vector<int> CategoriesOfFromUnit(std::string_view from, Spelling shown);
 
 } // namespace tavrix

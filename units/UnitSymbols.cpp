@@ -17,15 +17,20 @@ constexpr std::array Table = std::to_array<UnitSymbol>({
     // Angles
     {"rad",       "radians",                     Any},
     {"°",         "degrees (angle)",             Any},
+    {"\u2032",    "arcminute (minute of arc)",   Any},      // prime, as in 40°26′
+    {"\u2033",    "arcsecond (second of arc)",   Any},      // double prime
     // Area
     {"ha",        "hectare",                     Any},
     {"ac",        "acre",                        Any},
     {"km²",       "sq km",                       Any},
     {"mi²",       "sq mile",                     Any},
+    {"sqft",      "ft²",                         Any},
     // Energy
     {"J",         "Joule",                       Any},
     {"kJ",        "kJ (kilojoule)",              Any},
     {"Nm",        "N-m",                         Any},      // and the torque's
+    {"ft-lbf",    "ft-lb",                       Any},
+    {"ft lbf",    "ft-lb",                       Any},
     {"MJ",        "MJ (megajoule)",              Any,      CaseCounts},
     {"Wh",        "Wh (watt-hour)",              Any},
     {"kWh",       "kWh (kilowatt-hour)",         Any},
@@ -48,6 +53,7 @@ constexpr std::array Table = std::to_array<UnitSymbol>({
     {"L/100km",   "litre/100 km",                Any},
     {"mpg",       "mile/gallon USA",             USA},
     {"mpg",       "mile/gallon UK",              European},
+    {"kpl",       "km/litre",                    Any},
     // Length
     {"nm",        "nm (nanometre)",              Any},
     {"mm",        "mm (millimetre)",             Any},
@@ -69,6 +75,7 @@ constexpr std::array Table = std::to_array<UnitSymbol>({
     {"pc",        "parsec",                      Any},
     // Lighting
     {"lx",        "Lumen/m² (Lux)",              Any},
+    {"fc",        "foot-candle",                 Any},
     // Liquid measure, and Volume / Capacity where the unit is there too
     {"l",         "litre",                       Any},
     {"L",         "litre",                       Any},
@@ -86,6 +93,12 @@ constexpr std::array Table = std::to_array<UnitSymbol>({
     {"tbsp",      "tablespoon (metric)",         European},
     {"tsp",       "teaspoon USA",                USA},
     {"tsp",       "teaspoon (metric)",           European},
+    {"tbs",       "tablespoon USA",              USA},
+    {"tbs",       "tablespoon (metric)",         European},
+    {"tablespoon", "tablespoon USA",             USA},
+    {"tablespoon", "tablespoon (metric)",        European},
+    {"teaspoon",  "teaspoon USA",                USA},
+    {"teaspoon",  "teaspoon (metric)",           European},
     {"gal",       "gallon USA",                  USA},
     {"gal",       "gallon UK",                   European},
     {"gallon",    "gallon USA",                  USA},
@@ -94,6 +107,8 @@ constexpr std::array Table = std::to_array<UnitSymbol>({
     {"pint",      "pint UK",                     European},
     {"quart",     "quart USA",                   USA},
     {"quart",     "quart UK",                    European},
+    {"qt",        "quart USA",                   USA},
+    {"qt",        "quart UK",                    European},
     {"fl oz",     "fluid ounce USA",             USA},
     {"fl oz",     "fluid ounce UK",              European},
     {"fluid ounce", "fluid ounce USA",           USA},
@@ -121,6 +136,7 @@ constexpr std::array Table = std::to_array<UnitSymbol>({
     {"GW",        "GW (gigawatt)",               Any},
     {"PS",        "PS (metric horsepower)",      Any},
     {"hp",        "HP (Horse power)",            Any},
+    {"horsepower", "HP (Horse power)",           Any},
     // Pressure
     {"Pa",        "Pa (Pascal)",                 Any},
     {"kPa",       "kPa (kilopascal)",            Any},
@@ -133,6 +149,11 @@ constexpr std::array Table = std::to_array<UnitSymbol>({
     {"Torr",      "mm.Hg (Torr)",                Any},
     {"inHg",      "in.Hg",                       Any},
     {"psi",       "lbf/in² (psi)",               Any},
+    // Torque
+    {"lbf ft",    "lb-foot",                     Any},
+    {"lbf-ft",    "lb-foot",                     Any},
+    {"lbf in",    "lb-inch",                     Any},
+    {"lbf-in",    "lb-inch",                     Any},
     // Temperature
     {"°C",        "°Celsius",                    Any},
     {"C",         "°Celsius",                    Any},
@@ -140,6 +161,10 @@ constexpr std::array Table = std::to_array<UnitSymbol>({
     {"F",         "°Fahrenheit",                 Any},
     {"K",         "°Kelvin",                     Any},
     {"°R",        "°Rankine",                    Any},
+    {"Celsius",   "°Celsius",                    Any},
+    {"Fahrenheit", "°Fahrenheit",                Any},
+    {"Kelvin",    "°Kelvin",                     Any},
+    {"Rankine",   "°Rankine",                    Any},
     // Time
     {"s",         "sec",                         Any},
     {"h",         "hour",                        Any},
@@ -152,7 +177,9 @@ constexpr std::array Table = std::to_array<UnitSymbol>({
     {"m/s",       "m/sec",                       Any},
     {"km/h",      "km/hour",                     Any},
     {"kph",       "km/hour",                     Any},
+    {"kmh",       "km/hour",                     Any},
     {"mph",       "mile/hour",                   Any},
+    {"fps",       "ft/sec",                      Any},
     {"kn",        "knot",                        Any},
 });
 // clang-format on

@@ -100,7 +100,11 @@ INSTANTIATE_TEST_SUITE_P(
         // The kitchen's measures follow the spelling as the gallon does.
         FirstFoundCase{"cup", EU, {"cup (metric)"}}, FirstFoundCase{"cup", US, {"cup USA"}},
         FirstFoundCase{"tbsp", US, {"tablespoon USA"}}, FirstFoundCase{"tsp", EU, {"teaspoon (metric)"}},
-        FirstFoundCase{"ug", EU, {"µg (microgram)"}}, FirstFoundCase{"l/100 km", US, {"liter/100 km"}}));
+        FirstFoundCase{"ug", EU, {"µg (microgram)"}}, FirstFoundCase{"l/100 km", US, {"liter/100 km"}},
+        // What the text names whole comes before names it only begins.
+        FirstFoundCase{"ft", EU, {"ft (feet)", "ft²", "ft³"}}, FirstFoundCase{"foot", EU, {"ft (feet)"}},
+        FirstFoundCase{"lb-ft", EU, {"lb-foot"}}, FirstFoundCase{"miles", EU, {"mile", "sq mile"}},
+        FirstFoundCase{"ounces", EU, {"oz (ounce)"}}));
 
 struct FindsNothingCase {
     const char* typed;
@@ -120,7 +124,9 @@ INSTANTIATE_TEST_SUITE_P(Texts, FindsNothing,
                          testing::Values(FindsNothingCase{""}, FindsNothingCase{"  /()- "},
                                          // Words must start words: "ilo" is inside "kilometre".
                                          FindsNothingCase{"ilo"}, FindsNothingCase{"knot kg"},
-                                         FindsNothingCase{"furlongs fortnight"}));
+                                         FindsNothingCase{"furlongs fortnight"},
+                                         // The order of a compound name's parts counts.
+                                         FindsNothingCase{"min/km"}, FindsNothingCase{"sec/km"}));
 
 TEST(FindUnits, GreekMuAndTheMicroSignStandForU) {
     // Typed, either sign reads as "u", as the micro sign of "µg" does.
@@ -134,9 +140,8 @@ TEST(FindUnits, ExactNamesAloneNameAUnit) {
     const std::vector<UnitIndex> litres = UnitsNamedBy("litre", EU);
     EXPECT_EQ(Names(litres, EU), (std::vector<std::string>{"litre", "litre"}));
     EXPECT_EQ(CategoriesOf(litres), (std::vector<std::string>{"Liquid measure", "Volume / Capacity"}));
-    // Without a closer match, every match stays.
-    EXPECT_EQ(Names(UnitsNamedBy("cycles", EU), EU),
-              (std::vector<std::string>{"cycles/sec", "cycles/min", "cycles/hour"}));
+    // A text that only begins names names none.
+    EXPECT_TRUE(UnitsNamedBy("cycles", EU).empty());
 }
 
 struct PairCase {
@@ -187,7 +192,9 @@ INSTANTIATE_TEST_SUITE_P(
         PairCase{"cm²/sec", "m²/sec", PairVerdict::Found, "cm²/sec", "m²/sec", "Viscosity Kinematic"},
         // Where the closest meaning has no partner, the other unit decides.
         PairCase{"g", "m/sec²", PairVerdict::Found, "g (acc. due to gravity)", "m/sec²", "Acceleration"},
-        PairCase{"lb", "N", PairVerdict::Found, "lb-force", "Newton", "Force"},
+        // "lb" is the pound: "lb-force" says what "lb" alone does not.
+        PairCase{"lb", "N", PairVerdict::DifferentCategories, "lb (pound)", "Newton", "Mass / Weight"},
+        PairCase{"lbf", "N", PairVerdict::Found, "lb-force", "Newton", "Force"},
         PairCase{"kn", "N", PairVerdict::Found, "kN (kilonewton)", "Newton", "Force"},
         PairCase{"kn", "km/h", PairVerdict::Found, "knot", "km/hour", "Velocity"},
         PairCase{"KN", "lbf", PairVerdict::Found, "kN (kilonewton)", "lb-force", "Force"},
@@ -197,8 +204,9 @@ INSTANTIATE_TEST_SUITE_P(
         PairCase{"Nm", "lb-foot", PairVerdict::Found, "N-m", "lb-foot", "Torque"},
         PairCase{"nm", "inch", PairVerdict::Found, "nm (nanometre)", "inch", "Length"},
         PairCase{"l/100km", "mpg", PairVerdict::Found, "litre/100 km", "mile/gallon UK", "Fuel consumption"},
-        // A name typed in its own case outranks one that matches only ignoring case.
-        PairCase{"Nm", "ft", PairVerdict::Found, "N-m", "ft-lb", "Energy"},
+        // A name typed in its own case outranks one that matches only ignoring
+        // case, and a capital typed is meant: "Nm" beside "ft" is no nanometre.
+        PairCase{"Nm", "ft", PairVerdict::DifferentCategories, "N-m", "ft (feet)", "Energy"},
         PairCase{"Cal", "J", PairVerdict::Found, "kcal (kilocalorie)", "Joule", "Energy"},
         PairCase{"cal", "J", PairVerdict::Found, "cal (calorie)", "Joule", "Energy"},
         // Two texts differing in case alone mean two units.
@@ -211,13 +219,25 @@ INSTANTIATE_TEST_SUITE_P(
         PairCase{"knot", "kg", PairVerdict::DifferentCategories, "knot", "kg (kilogram)", "Velocity"},
         PairCase{"furlongs fortnight", "m", PairVerdict::FromUnknown, "", "", ""},
         PairCase{"m", "furlongs fortnight", PairVerdict::ToUnknown, "", "", ""},
+        // A text that names no unit whole is never taken for one it only begins.
         PairCase{"cycles", "Hz", PairVerdict::FromAmbiguous, "", "", ""},
+        PairCase{"ft min", "m/sec", PairVerdict::FromAmbiguous, "", "", ""},
+        PairCase{"min/km", "min/mile", PairVerdict::FromUnknown, "", "", ""},
+        PairCase{"sec/km", "m/s", PairVerdict::FromUnknown, "", "", ""},
+        PairCase{"ounces", "grams", PairVerdict::Found, "oz (ounce)", "gram", "Mass / Weight"},
+        // The other unit's category picks among a text's readings.
+        PairCase{"lbf ft", "Nm", PairVerdict::Found, "lb-foot", "N-m", "Torque"},
+        PairCase{"ft-lbs", "Nm", PairVerdict::Found, "ft-lb", "N-m", "Energy"},
+        PairCase{"UK pint", "ml", PairVerdict::Found, "pint UK", "millilitre (cm³)", "Liquid measure"},
+        PairCase{"sq ft", "m²", PairVerdict::Found, "ft²", "m²", "Area"},
         PairCase{"Hz", "cycles", PairVerdict::ToAmbiguous, "", "", ""}));
 
 TEST(FindUnitPairs, AnAmbiguousNameListsWhatItCouldMean) {
     const UnitPair pair = FindUnitPair("cycles", "Hz", EU);
     EXPECT_EQ(Names(pair.candidates, EU),
               (std::vector<std::string>{"cycles/sec", "cycles/min", "cycles/hour"}));
+    // Those beside the other unit's category, where there are any.
+    EXPECT_EQ(Names(FindUnitPair("ft min", "m/s", EU).candidates, EU), std::vector<std::string>{"ft/min"});
 }
 
 // Suggestions when nothing matches: the names a letter or two away, each once.

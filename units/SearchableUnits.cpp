@@ -1,0 +1,160 @@
+#include "SearchableUnits.h"
+
+#include "UnitSearch.h"
+#include "UnitSymbols.h"
+
+#include <algorithm>
+
+namespace tavrix {
+
+namespace {
+
+// The signs a key writes in ASCII (UTF-8, two bytes each).
+struct KeySign {
+    std::string_view sign;
+    std::string_view ascii;
+};
+constexpr std::array<KeySign, 6> KeySigns{{
+    {"\u00B2", "2"},   // ²
+    {"\u00B3", "3"},   // ³
+    {"\u00B5", "u"},   // µ micro sign
+    {"\u03BC", "u"},   // μ Greek mu
+    {"\u00B0", "deg"}, // °
+    {"\u00BA", "deg"}, // º ordinal sign
+}};
+
+char AsciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::string KeyOf(std::string_view text, bool ignoringCase) {
+    std::string key;
+    for (std::size_t at = 0; at < text.size();) {
+        const auto sign = std::find_if(KeySigns.begin(), KeySigns.end(),
+                                       [&](const KeySign& s) { return text.substr(at).starts_with(s.sign); });
+        if (sign != KeySigns.end()) {
+            key += sign->ascii;
+            at += sign->sign.size();
+            continue;
+        }
+        if (text[at] != ' ' && text[at] != '.' && text[at] != '\t') {
+            key += ignoringCase ? AsciiLower(text[at]) : text[at];
+        }
+        ++at;
+    }
+    return key;
+}
+
+std::size_t CharacterCount(std::string_view utf8) {
+    return static_cast<std::size_t>(std::count_if(
+        utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+std::string LettersOf(const UnitWords& words) {
+    std::string letters;
+    for (const UnitWord& word : words) {
+        letters += word.written;
+    }
+    return letters;
+}
+
+bool Measures(const UnitWords& words) {
+    return std::any_of(words.begin(), words.end(),
+                       [](const UnitWord& word) { return !word.divides && !word.qualifier; });
+}
+
+SearchableName SearchableNameOf(std::string_view name) {
+    SearchableName searchable;
+    searchable.words = NameWords(name);
+    searchable.readings.push_back(Measuring(searchable.words));
+    searchable.qualifiers = QualifiersOf(searchable.words);
+    searchable.keysInCase.push_back(SymbolKeyInCase(name));
+    searchable.letters = LettersOf(WrittenWords(name));
+    for (const std::string& part : NamePartTextsOf(name)) {
+        const UnitWords partWords = NameWords(part);
+        // A bracket of qualifiers alone ("(short)", "(steam)") names no unit.
+        if (Measures(partWords)) {
+            searchable.readings.push_back(Measuring(partWords));
+        }
+        searchable.keysInCase.push_back(SymbolKeyInCase(part));
+        searchable.partLetters.push_back(LettersOf(WrittenWords(part)));
+    }
+    for (const UnitWord& word : WrittenWords(name)) {
+        if (!word.divides) {
+            searchable.wordLetters.push_back(word.written);
+        }
+    }
+    return searchable;
+}
+
+void AddSymbols(std::vector<SearchableUnit>& units) {
+    for (const UnitSymbol& symbol : UnitSymbols()) {
+        for (int unit = 0; unit < UnitCount; ++unit) {
+            if (VisibleName(static_cast<UnitIndex>(unit), Spelling::European) != symbol.unitName) {
+                continue;
+            }
+            SearchableUnit& entry = units[static_cast<std::size_t>(unit)];
+            for (const Spelling spelling : {Spelling::European, Spelling::USA}) {
+                const bool applies = symbol.spelling == SymbolSpelling::Any ||
+                                     (symbol.spelling == SymbolSpelling::USA) == (spelling == Spelling::USA);
+                if (applies) {
+                    entry.symbols[static_cast<std::size_t>(spelling)].push_back(SymbolKey(symbol.symbol));
+                    entry.symbolsInCase[static_cast<std::size_t>(spelling)].push_back(
+                        SymbolKeyInCase(symbol.symbol));
+                }
+            }
+            if (symbol.caseCounts) {
+                entry.caseCounting.emplace_back(SymbolKey(symbol.symbol), SymbolKeyInCase(symbol.symbol));
+            }
+        }
+    }
+}
+
+} // namespace
+
+std::string SymbolKey(std::string_view text) {
+    return KeyOf(text, true);
+}
+
+std::string SymbolKeyInCase(std::string_view text) {
+    return KeyOf(text, false);
+}
+
+std::vector<std::string> NamePartTextsOf(std::string_view name) {
+    std::vector<std::string> parts;
+    std::string outside;
+    for (std::size_t at = 0; at < name.size();) {
+        const std::size_t open = name.find('(', at);
+        outside += name.substr(at, open == std::string_view::npos ? open : open - at);
+        if (open == std::string_view::npos) {
+            break;
+        }
+        const std::size_t close = name.find(')', open);
+        parts.emplace_back(name.substr(open + 1, close == std::string_view::npos ? close : close - open - 1));
+        at = close == std::string_view::npos ? name.size() : close + 1;
+    }
+    if (outside.size() != name.size()) {
+        parts.push_back(outside);
+    }
+    return parts;
+}
+
+const std::vector<SearchableUnit>& SearchableUnits() {
+    static const std::vector<SearchableUnit> units = [] {
+        std::vector<SearchableUnit> made(UnitCount);
+        for (int unit = 0; unit < UnitCount; ++unit) {
+            for (const Spelling spelling : {Spelling::European, Spelling::USA}) {
+                const auto which = static_cast<std::size_t>(spelling);
+                const std::string_view name = VisibleName(static_cast<UnitIndex>(unit), spelling);
+                auto& entry = made[static_cast<std::size_t>(unit)];
+                entry.spellings[which] = SearchableNameOf(name);
+                entry.visibleLength[which] = CharacterCount(name);
+            }
+        }
+        AddSymbols(made);
+        return made;
+    }();
+    return units;
+}
+
+} // namespace tavrix
