@@ -4,6 +4,7 @@
 #include "UnitSymbols.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace tavrix {
 
@@ -69,7 +70,7 @@ SearchableName SearchableNameOf(std::string_view name) {
     searchable.readings.push_back(Measuring(searchable.words));
     searchable.qualifiers = QualifiersOf(searchable.words);
     searchable.keysInCase.push_back(SymbolKeyInCase(name));
-    searchable.letters = LettersOf(WrittenWords(name));
+    searchable.letters = LettersOf(searchable.words);
     for (const std::string& part : NamePartTextsOf(name)) {
         const UnitWords partWords = NameWords(part);
         // A bracket of qualifiers alone ("(short)", "(steam)") names no unit.
@@ -77,9 +78,9 @@ SearchableName SearchableNameOf(std::string_view name) {
             searchable.readings.push_back(Measuring(partWords));
         }
         searchable.keysInCase.push_back(SymbolKeyInCase(part));
-        searchable.partLetters.push_back(LettersOf(WrittenWords(part)));
+        searchable.partLetters.push_back(LettersOf(partWords));
     }
-    for (const UnitWord& word : WrittenWords(name)) {
+    for (const UnitWord& word : searchable.words) {
         if (!word.divides) {
             searchable.wordLetters.push_back(word.written);
         }
@@ -88,12 +89,14 @@ SearchableName SearchableNameOf(std::string_view name) {
 }
 
 void AddSymbols(std::vector<SearchableUnit>& units) {
+    std::unordered_multimap<std::string_view, std::size_t> unitsNamed;
+    for (std::size_t unit = 0; unit < units.size(); ++unit) {
+        unitsNamed.emplace(VisibleName(static_cast<UnitIndex>(unit), Spelling::European), unit);
+    }
     for (const UnitSymbol& symbol : UnitSymbols()) {
-        for (int unit = 0; unit < UnitCount; ++unit) {
-            if (VisibleName(static_cast<UnitIndex>(unit), Spelling::European) != symbol.unitName) {
-                continue;
-            }
-            SearchableUnit& entry = units[static_cast<std::size_t>(unit)];
+        const auto [first, last] = unitsNamed.equal_range(symbol.unitName);
+        for (auto named = first; named != last; ++named) {
+            SearchableUnit& entry = units[named->second];
             for (const Spelling spelling : {Spelling::European, Spelling::USA}) {
                 const bool applies = symbol.spelling == SymbolSpelling::Any ||
                                      (symbol.spelling == SymbolSpelling::USA) == (spelling == Spelling::USA);
@@ -143,13 +146,12 @@ const std::vector<SearchableUnit>& SearchableUnits() {
     static const std::vector<SearchableUnit> units = [] {
         std::vector<SearchableUnit> made(UnitCount);
         for (int unit = 0; unit < UnitCount; ++unit) {
-            for (const Spelling spelling : {Spelling::European, Spelling::USA}) {
-                const auto which = static_cast<std::size_t>(spelling);
-                const std::string_view name = VisibleName(static_cast<UnitIndex>(unit), spelling);
-                auto& entry = made[static_cast<std::size_t>(unit)];
-                entry.spellings[which] = SearchableNameOf(name);
-                entry.visibleLength[which] = CharacterCount(name);
-            }
+            auto& entry = made[static_cast<std::size_t>(unit)];
+            const std::string_view european = VisibleName(static_cast<UnitIndex>(unit), Spelling::European);
+            const std::string_view usa = VisibleName(static_cast<UnitIndex>(unit), Spelling::USA);
+            entry.spellings[0] = SearchableNameOf(european);
+            entry.spellings[1] = usa == european ? entry.spellings[0] : SearchableNameOf(usa);
+            entry.visibleLength = {CharacterCount(european), CharacterCount(usa)};
         }
         AddSymbols(made);
         return made;

@@ -86,12 +86,15 @@ std::string RegularPlural(std::string_view word) {
 // The lower-case words of every name in both spellings, each once.
 std::vector<std::string> CatalogueWords() {
     std::vector<std::string> words;
-    for (const Spelling spelling : {Spelling::European, Spelling::USA}) {
-        for (const std::string_view name : UnitNames(spelling)) {
+    for (std::size_t unit = 0; unit < UnitCount; ++unit) {
+        for (const std::string_view name : {UnitNamesEuropean[unit], UnitNamesUSA[unit]}) {
             for (const UnitWord& word : WrittenWords(name)) {
                 if (!word.divides) {
                     words.push_back(word.written);
                 }
+            }
+            if (UnitNamesUSA[unit] == UnitNamesEuropean[unit]) {
+                break;
             }
         }
     }

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
-#include <map>
+#include <unordered_map>
 
 namespace tavrix {
 
@@ -59,17 +59,16 @@ UnitWords CutIntoWords(std::string_view text) {
         if (run.empty()) {
             return;
         }
-        UnitWord word{false, run, {}, 1, false};
         const bool poweredDigit = run.size() >= 2 && (run.back() == '2' || run.back() == '3') &&
                                   std::all_of(run.begin(), run.end() - 1, IsLetter);
         if (raiseNext && (run == "2" || run == "3") && !words.empty() && !words.back().divides) {
             words.back().power = run[0] - '0';
-        } else if (poweredDigit) {
-            word.power = run.back() - '0';
-            word.written.pop_back();
-            words.push_back(word);
         } else {
-            words.push_back(word);
+            const int power = poweredDigit ? run.back() - '0' : 1;
+            if (poweredDigit) {
+                run.pop_back();
+            }
+            words.push_back({false, std::move(run), {}, power, false});
         }
         run.clear();
         raiseNext = false;
@@ -85,7 +84,7 @@ UnitWords CutIntoWords(std::string_view text) {
             ++at;
             continue;
         }
-        if (const Sign* sign = SignAt(text.substr(at))) {
+        if (const Sign* sign = static_cast<unsigned char>(c) < 0x80 ? nullptr : SignAt(text.substr(at))) {
             at += sign->utf8.size();
             if (sign->power != 0) {
                 endRun();
@@ -115,22 +114,23 @@ UnitWords CutIntoWords(std::string_view text) {
 // "per" divides; "sq", "square", "cu" and "cubic" raise the word after them.
 UnitWords WithWordsForSigns(UnitWords words) {
     UnitWords read;
+    read.reserve(words.size());
     for (std::size_t at = 0; at < words.size(); ++at) {
-        UnitWord word = words[at];
-        const std::string& w = word.written;
+        const std::string& w = words[at].written;
         const int power = (w == "sq" || w == "square") ? 2 : (w == "cu" || w == "cubic") ? 3 : 0;
         if (power != 0 && at + 1 < words.size() && !words[at + 1].divides) {
-            word = words[++at];
-            word.power = power;
+            read.push_back(std::move(words[++at]));
+            read.back().power = power;
         } else if (w == "per") {
-            word = {true, {}, {}, 1, false};
+            read.push_back({true, {}, {}, 1, false});
+        } else {
+            read.push_back(std::move(words[at]));
         }
-        read.push_back(word);
     }
     return read;
 }
 
-using FormMap = std::map<std::string_view, std::string_view>;
+using FormMap = std::unordered_map<std::string_view, std::string_view>;
 
 FormMap MapOf(const std::vector<WordForm>& forms) {
     FormMap map;
@@ -150,6 +150,9 @@ const FormMap& EuropeanSpellings() {
     static const std::vector<std::string> words = [] {
         std::vector<std::string> pairs;
         for (std::size_t unit = 0; unit < UnitCount; ++unit) {
+            if (UnitNamesEuropean[unit] == UnitNamesUSA[unit]) {
+                continue;
+            }
             const UnitWords european = WrittenWords(UnitNamesEuropean[unit]);
             const UnitWords usa = WrittenWords(UnitNamesUSA[unit]);
             for (std::size_t at = 0; at < std::min(european.size(), usa.size()); ++at) {
@@ -186,9 +189,15 @@ const FormMap& TypedQualifiers() {
     return map;
 }
 
-std::string MeaningOf(std::string_view written) {
-    const std::string_view singular = Looked(Plurals(), written);
-    return std::string(Looked(Abbreviations(), Looked(EuropeanSpellings(), singular)));
+std::string MeaningOf(const std::string& written) {
+    // The same few hundred words come again and again: each is read once.
+    static std::unordered_map<std::string, std::string> read;
+    auto [entry, isNew] = read.try_emplace(written);
+    if (isNew) {
+        const std::string_view singular = Looked(Plurals(), written);
+        entry->second = std::string(Looked(Abbreviations(), Looked(EuropeanSpellings(), singular)));
+    }
+    return entry->second;
 }
 
 bool IsQualifier(std::string_view word) {
