@@ -1,6 +1,7 @@
 #include "CommandLineArguments.h"
 
 #include "CommandLineText.h"
+#include "TerminalText.h"
 
 #include <algorithm>
 #include <array>
@@ -44,53 +45,6 @@ constexpr std::array<QtOption, 21> QtOptions{{
     {"nograb", QtValue::None},
     {"dograb", QtValue::None},
 }};
-
-// Reads one byte sequence as UTF-8: true when every character is well formed
-// (no stray continuation byte, overlong form, surrogate or value past U+10FFFF).
-bool IsUtf8(std::string_view text) {
-    for (std::size_t at = 0; at < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[at]);
-        const std::size_t length = lead < 0x80           ? 1
-                                   : (lead >> 5) == 0x6  ? 2
-                                   : (lead >> 4) == 0xE  ? 3
-                                   : (lead >> 3) == 0x1E ? 4
-                                                         : 0;
-        if (length == 0 || at + length > text.size()) {
-            return false;
-        }
-        auto code = static_cast<char32_t>(length == 1 ? lead : lead & (0x7F >> length));
-        for (std::size_t next = 1; next < length; ++next) {
-            const auto byte = static_cast<unsigned char>(text[at + next]);
-            if ((byte & 0xC0) != 0x80) {
-                return false;
-            }
-            code = (code << 6) | (byte & 0x3F);
-        }
-        constexpr std::array<char32_t, 5> Smallest{0, 0, 0x80, 0x800, 0x10000};
-        if (code < Smallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-            return false;
-        }
-        at += length;
-    }
-    return true;
-}
-
-// Bytes that are not UTF-8 shown as \xNN, so that the message itself is text.
-std::string Escaped(std::string_view bytes) {
-    std::string shown;
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte >= 0x80) {
-            constexpr std::string_view Hex = "0123456789abcdef";
-            shown += "\\x";
-            shown += Hex[byte >> 4];
-            shown += Hex[byte & 0xF];
-        } else {
-            shown += c;
-        }
-    }
-    return shown;
-}
 
 constexpr std::array<std::pair<std::string_view, ResultFormatCode>, 3> Formats{
     {{"fixed", FormatFixed}, {"grouped", FormatThousands}, {"scientific", FormatScientific}}};
@@ -156,7 +110,7 @@ public:
         for (std::size_t at = 0; at < arguments_.size(); ++at) {
             if (!IsUtf8(arguments_[at])) {
                 throw UsageError(Said(CommandLineText::tr("argument %1, \"%2\", is not UTF-8 text"),
-                                      std::to_string(at + 1), Escaped(arguments_[at])));
+                                      std::to_string(at + 1), ShownOnTerminal(arguments_[at])));
             }
         }
         if (!arguments_.empty() && arguments_.front() == "--complete") {
@@ -333,14 +287,16 @@ bool IsOptionWord(std::string_view argument) {
 
 std::string Quoted(std::string_view text) {
     if (text.size() > MaxQuotedBytes) {
+        // A character is at most 4 bytes: further continuation bytes belong
+        // to none and are shown one by one.
         std::size_t cut = MaxQuotedBytes;
-        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
+        while (cut > MaxQuotedBytes - 3 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
             --cut;
         }
-        return Said(CommandLineText::tr("\"%1\u2026\" (%2 bytes)"), text.substr(0, cut),
+        return Said(CommandLineText::tr("\"%1\u2026\" (%2 bytes)"), ShownOnTerminal(text.substr(0, cut)),
                     std::to_string(text.size()));
     }
-    return "\"" + std::string(text) + "\"";
+    return "\"" + ShownOnTerminal(text) + "\"";
 }
 
 Arguments ParseArguments(const std::vector<std::string>& arguments) {

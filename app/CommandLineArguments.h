@@ -58,9 +58,10 @@ bool IsOptionWord(std::string_view argument);
 // bad option value or an argument that is not UTF-8.
 Arguments ParseArguments(const std::vector<std::string>& arguments);
 
-// The typed text as an error message quotes it: an argument can be as long
-// as the shell allows, so a long one is cut (at a character's start) and
-// marked.
+// The typed text as an error message quotes it, its control characters and
+// bytes that are not UTF-8 escaped (ShownOnTerminal): an argument can be as
+// long as the shell allows, so a long one is cut (at a character's start)
+// and marked.
 std::string Quoted(std::string_view text);
 
 } // namespace tavrix

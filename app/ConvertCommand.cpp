@@ -8,6 +8,7 @@
 #include "LocaleNumberFormat.h"
 #include "OV4_Input_Validation.h"
 #include "RefusalTexts.h"
+#include "TerminalText.h"
 #include "UnitSearch.h"
 #include "Utf8Text.h"
 #include "ValueFieldLimits.h"
@@ -108,7 +109,7 @@ ValueReading ReadValue(std::string_view typed, QChar separator) {
                      std::to_string(MaxPostDecimalDigits))};
     }
     if (verdict.foreignSeparator) {
-        return {{}, 0, ForeignSeparatorMessage(text, separator).toStdString()};
+        return {{}, 0, ForeignSeparatorMessage(FromUtf8(ShownOnTerminal(typed)), separator).toStdString()};
     }
     bool readable = false;
     const double value = ReadEditValue(verdict.inserted, readable, true, true, separator);

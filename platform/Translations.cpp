@@ -1,5 +1,7 @@
 #include "Translations.h"
 
+#include "TerminalText.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibraryInfo>
@@ -33,8 +35,8 @@ void Install(const QString& name, const QString& folder) {
         return;
     }
     const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".qm");
-    qWarning("tavrix: cannot load the translation %s: %s; this part stays in English", qUtf8Printable(path),
-             WhyNotLoaded(path));
+    qWarning("tavrix: cannot load the translation %s: %s; this part stays in English",
+             ShownOnTerminal(path.toStdString()).c_str(), WhyNotLoaded(path));
     delete translator;
 }
 

@@ -93,9 +93,11 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{{"--spelling", "usa"}, "--spelling goes with --convert or --list"},
         RefusalCase{{"--format"}, "--format needs a value"},
         RefusalCase{{"--complete", "tavrix"}, "--complete takes the command line and the word to complete"},
-        RefusalCase{{"--list", "l\xc3"}, "argument 2, \"l\\xc3\", is not UTF-8 text"},
-        RefusalCase{{"\xed\xa0\x80"}, "argument 1, \"\\xed\\xa0\\x80\", is not UTF-8 text"},
-        RefusalCase{{"\xc0\xaf"}, "argument 1, \"\\xc0\\xaf\", is not UTF-8 text"}));
+        RefusalCase{{"--list", "l\xc3"}, "argument 2, \"l\\xC3\", is not UTF-8 text"},
+        RefusalCase{{"\xed\xa0\x80"}, "argument 1, \"\\xED\\xA0\\x80\", is not UTF-8 text"},
+        RefusalCase{{"\xc0\xaf"}, "argument 1, \"\\xC0\\xAF\", is not UTF-8 text"},
+        // The characters around a stray byte stay readable.
+        RefusalCase{{"\xc2\xb0\xff"}, "argument 1, \"\u00B0\\xFF\", is not UTF-8 text"}));
 
 } // namespace
 } // namespace tavrix

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -43,10 +44,12 @@ QProcessEnvironment TerminalEnvironment(const QString& locale, const QString& ho
 class CommandLine : public ::testing::Test {
 protected:
     Outcome run(const QStringList& arguments, const QString& locale = QStringLiteral("C"),
-                const QString& language = QStringLiteral("en")) {
+                const QString& language = QStringLiteral("en"), const QByteArray& input = {}) {
         QProcess process;
         process.setProcessEnvironment(TerminalEnvironment(locale, home.path(), language));
         process.start(QStringLiteral(TAVRIX_EXECUTABLE), arguments);
+        process.write(input);
+        process.closeWriteChannel();
         EXPECT_TRUE(process.waitForFinished(60000))
             << "tavrix " << arguments.join(' ').left(200).toStdString();
         EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
@@ -220,6 +223,37 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{{"--list", "--", "--spelling"}, 2, {"no category matches \"--spelling\""}},
         RefusalCase{{"--list", "colour"}, 2, {"no category matches \"colour\""}}));
 
+// What was typed or read reaches the terminal as text: a control character
+// in a message would be obeyed (ESC starts a command that can clear the
+// screen), so it is shown as an escape, and so is a byte that is not UTF-8.
+TEST_F(CommandLine, MessagesShowControlCharactersAsEscapes) {
+    // ESC, BEL, U+0001, DEL and the C1 character CSI, which terminals obey as ESC [.
+    const QString controls = QStringLiteral("\x1B[2J\a\x01\x7F\u009B");
+    const QString shown = QStringLiteral(R"(\x1B[2J\x07\x01\x7F\u009B)");
+    // Any C0 character but the line end, DEL, C1, or what a stray byte would become.
+    const QRegularExpression raw(QStringLiteral(R"([\x{0}-\x{9}\x{B}-\x{1F}\x{7F}-\x{9F}\x{FFFD}])"));
+    struct Case {
+        QStringList arguments;
+        QByteArray input;
+        const char* said; // %1 where the controls are shown
+    };
+    const Case cases[] = {
+        {{"--convert", "1" + controls, "km", "mile"}, {}, "tavrix: \"1%1\" is not a number"},
+        {{"--convert", "1", "km", controls + "mile"}, {}, "tavrix: no unit matches \"%1mile\""},
+        // \v and U+0085 are blanks around the value; it is refused for its separator.
+        {{"--convert", "\v1,5\u0085", "km", "mile"}, {}, R"(tavrix: "\x0B1,5\u0085" is not a number here)"},
+        {{"--convert", "-", "km", "mile"},
+         "2\n" + controls.toUtf8() + QByteArray("\0\xFF\xC2\n", 4),
+         R"(tavrix: line 2: "%1\x00\xFF\xC2" is not a number)"},
+    };
+    for (const Case& c : cases) {
+        const Outcome result = run(c.arguments, QStringLiteral("C"), QStringLiteral("en"), c.input);
+        const QString said = QString::fromUtf8(c.said).replace(QStringLiteral("%1"), shown);
+        EXPECT_TRUE(result.err.contains(said)) << said.toStdString() << "\nin " << result.err.toStdString();
+        EXPECT_FALSE(raw.match(result.err).hasMatch()) << said.toStdString();
+    }
+}
+
 // An argument as long as the shell allows is refused without being repeated whole.
 TEST_F(CommandLine, AnEnormousArgumentIsQuotedCutShort) {
     const QString digits(100000, '9');
@@ -383,7 +417,7 @@ TEST_F(CommandLine, AnArgumentThatIsNotUtf8IsAUsageError) {
     const Outcome result = RunInShell("\"$0\" --convert 1 \"$(printf 'm\\377')\" ft", home.path());
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_EQ(result.out, QString());
-    EXPECT_TRUE(result.err.contains("argument 3, \"m\\xff\", is not UTF-8 text")) << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains("argument 3, \"m\\xFF\", is not UTF-8 text")) << result.err.toStdString();
 }
 
 // With a display to open the window on, a mistyped option still opens nothing.
