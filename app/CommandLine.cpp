@@ -67,8 +67,13 @@ before the separator and %3 after it.
 
 Exit status: 0 when converted or listed; 1 when a conversion is refused
 (with the window's message) or a line of standard input gives no result;
-2 for a usage error; 3 when the output cannot be written (a full disk, a
-closed pipe) or the input read.
+2 for a usage error; 3 when the output cannot be written (a full disk) or
+the input read. Output to a pipe whose reader has gone ends the program by
+the signal SIGPIPE, as it ends other programs (the shell reports 141);
+where SIGPIPE is ignored, it is a write error, with exit status 3.
+
+Messages show control characters and bytes that are not UTF-8 in what was
+typed or read as \xNN, and C1 control characters as \u00NN.
 )"),
         std::to_string(MaxDecimals), std::to_string(MaxPreDecimalDigits),
         std::to_string(MaxPostDecimalDigits));

@@ -4,114 +4,6 @@
 <context>
     <name>CommandLineText</name>
     <message>
-        <source>Usage: tavrix [FILE.TVRX...]          start the converter&apos;s window, with each
-                                       results log file read into its log
-       tavrix --convert VALUE FROM TO [--decimals N] [--format FORMAT]
-                                      [--spelling SPELLING] [--log]
-       tavrix --list [CATEGORY] [--spelling SPELLING]
-       tavrix -h | --help | --version
-
-  --convert VALUE FROM TO  print VALUE, in unit FROM, converted to unit TO,
-                           as the window&apos;s result field shows it; with &quot;-&quot;
-                           as VALUE, convert each line of standard input,
-                           one result a line (an empty line where a value
-                           gives none, with a message naming the line)
-  --decimals N             decimals of the result, 0 to %1 (default 6)
-  --format FORMAT          fixed (default), grouped (with thousands
-                           separators) or scientific
-  --spelling SPELLING      europe (&quot;litre&quot;) or usa (&quot;liter&quot;); by default the
-                           one the window starts with on this desktop
-  --log                    print the line the window adds to the results log
-  --list [CATEGORY]        print the categories, or the units of one
-  -h, --help               print this help
-  --version                print the version
-
-Options may come before or after the other arguments; &quot;--&quot; ends them.
-
-Units and categories are found by part of their names, as &quot;Find unit...&quot; in
-the window finds them: case, spaces, punctuation and brackets do not count,
-each word typed must start a word of the name (&quot;ft min&quot; is &quot;ft/min&quot;), both
-spellings count, and &quot;2&quot;, &quot;3&quot; and &quot;deg&quot; stand for the signs &quot;²&quot;, &quot;³&quot; and
-&quot;°&quot;. Symbols name their units too: &quot;g&quot;, &quot;kg&quot;, &quot;t&quot;, &quot;l&quot;, &quot;ml&quot;, &quot;s&quot;, &quot;h&quot;,
-&quot;K&quot;, &quot;°C&quot; or &quot;C&quot;, &quot;mph&quot;, &quot;km/h&quot;, &quot;kn&quot;, &quot;psi&quot;, &quot;mmHg&quot;, &quot;hPa&quot;, &quot;kWh&quot;,
-&quot;l/100km&quot;, &quot;µm&quot; or &quot;um&quot; and more; where only case tells two apart, the
-case typed decides (&quot;MW&quot; megawatt, &quot;mW&quot; milliwatt). &quot;gallon&quot;, &quot;pint&quot;,
-&quot;quart&quot;, &quot;fl oz&quot;, &quot;cwt&quot;, &quot;ton&quot; and &quot;mpg&quot; are the USA units in USA spelling
-and the British ones in European spelling; &quot;cup&quot;, &quot;tbsp&quot; and &quot;tsp&quot; the USA
-ones in USA spelling and the metric ones in European. Where a name fits
-units of several categories, the other unit decides: &quot;g&quot; is the gram beside
-&quot;kg&quot; and the acceleration beside &quot;m/sec2&quot;; the litre of &quot;Liquid measure&quot; and
-of &quot;Volume / Capacity&quot; is taken in the first category that holds the other
-unit too.
-
-VALUE and the result use the decimal separator of the regional settings
-(LC_ALL, LC_NUMERIC, LANG), and a value no thousands separator: &quot;1,234&quot; is
-refused where the separator is &quot;.&quot;; a value has at most %2 digits
-before the separator and %3 after it.
-
-Exit status: 0 when converted or listed; 1 when a conversion is refused
-(with the window&apos;s message) or a line of standard input gives no result;
-2 for a usage error; 3 when the output cannot be written (a full disk, a
-closed pipe) or the input read.
-</source>
-        <translation>Aufruf: tavrix [FILE.TVRX...]          öffnet das Fenster des Umrechners und
-                                       lädt jede Ergebnisprotokolldatei in
-                                       sein Protokoll
-       tavrix --convert VALUE FROM TO [--decimals N] [--format FORMAT]
-                                      [--spelling SPELLING] [--log]
-       tavrix --list [CATEGORY] [--spelling SPELLING]
-       tavrix -h | --help | --version
-
-  --convert VALUE FROM TO  gibt VALUE in der Einheit FROM, umgerechnet in die
-                           Einheit TO, so aus, wie das Ergebnisfeld des
-                           Fensters es zeigt; mit &quot;-&quot; als VALUE wird jede
-                           Zeile der Standardeingabe umgerechnet, ein Ergebnis
-                           pro Zeile (eine leere Zeile, wo ein Wert keines
-                           ergibt, mit einer Meldung, die die Zeile nennt)
-  --decimals N             Nachkommastellen im Ergebnis, 0 bis %1 (Standard 6)
-  --format FORMAT          fixed (Standard), grouped (mit
-                           Tausendertrennzeichen) oder scientific
-  --spelling SPELLING      europe (&quot;litre&quot;) oder usa (&quot;liter&quot;); standardmäßig
-                           die, mit der das Fenster auf diesem Desktop startet
-  --log                    gibt die Zeile aus, die das Fenster dem
-                           Ergebnisprotokoll hinzufügt
-  --list [CATEGORY]        gibt die Kategorien aus oder die Einheiten einer
-                           Kategorie
-  -h, --help               gibt diese Hilfe aus
-  --version                gibt die Version aus
-
-Optionen dürfen vor oder nach den übrigen Argumenten stehen; &quot;--&quot; beendet sie.
-
-Einheiten und Kategorien werden über einen Teil ihres Namens gefunden, so wie
-&quot;Einheit suchen...&quot; im Fenster sie findet: Groß- und Kleinschreibung,
-Leerzeichen, Satzzeichen und Klammern zählen nicht, jedes eingegebene Wort muss
-ein Wort des Namens beginnen (&quot;ft min&quot; ist &quot;ft/min&quot;), beide Schreibweisen
-zählen, und &quot;2&quot;, &quot;3&quot; und &quot;deg&quot; stehen für die Zeichen &quot;²&quot;, &quot;³&quot; und &quot;°&quot;. Auch
-Symbole benennen ihre Einheiten: &quot;g&quot;, &quot;kg&quot;, &quot;t&quot;, &quot;l&quot;, &quot;ml&quot;, &quot;s&quot;, &quot;h&quot;, &quot;K&quot;, &quot;°C&quot;
-oder &quot;C&quot;, &quot;mph&quot;, &quot;km/h&quot;, &quot;kn&quot;, &quot;psi&quot;, &quot;mmHg&quot;, &quot;hPa&quot;, &quot;kWh&quot;, &quot;l/100km&quot;, &quot;µm&quot;
-oder &quot;um&quot; und weitere; wo nur die Groß- und Kleinschreibung zwei Einheiten
-unterscheidet, entscheidet die eingegebene Schreibung (&quot;MW&quot; megawatt, &quot;mW&quot;
-milliwatt). &quot;gallon&quot;, &quot;pint&quot;, &quot;quart&quot;, &quot;fl oz&quot;, &quot;cwt&quot;, &quot;ton&quot; und &quot;mpg&quot; sind in
-US-Schreibweise die US-Einheiten und in europäischer Schreibweise die
-britischen; &quot;cup&quot;, &quot;tbsp&quot; und &quot;tsp&quot; in US-Schreibweise die US-Einheiten und in
-europäischer die metrischen. Passt ein Name auf Einheiten mehrerer Kategorien,
-entscheidet die andere Einheit: &quot;g&quot; ist neben &quot;kg&quot; das Gramm und neben &quot;m/sec2&quot;
-die Beschleunigung; der Liter aus &quot;Liquid measure&quot; und aus &quot;Volume / Capacity&quot;
-wird in der ersten Kategorie genommen, die auch die andere Einheit enthält.
-
-VALUE und das Ergebnis verwenden das Dezimaltrennzeichen der
-Regionaleinstellungen (LC_ALL, LC_NUMERIC, LANG); Tausendertrennzeichen sind in
-einem Wert nicht erlaubt: &quot;1,234&quot; wird abgelehnt, wo das Trennzeichen &quot;.&quot; ist.
-Ein Wert hat höchstens %2 Stellen vor dem Trennzeichen und %3 danach.
-
-Exit-Status: 0, wenn umgerechnet oder aufgelistet wurde; 1, wenn eine
-Umrechnung abgelehnt wird (mit der Meldung des Fensters) oder eine Zeile der
-Standardeingabe kein Ergebnis liefert; 2 bei einem Aufruffehler; 3, wenn die
-Ausgabe nicht geschrieben (volle Festplatte, geschlossene Pipe) oder die
-Eingabe nicht gelesen werden kann.
-</translation>
-    </message>
-    <message>
         <source>no category matches %1</source>
         <translation>keine Kategorie passt zu %1</translation>
     </message>
@@ -231,6 +123,124 @@ Eingabe nicht gelesen werden kann.
     <message>
         <source>cannot read the values: %1</source>
         <translation>die Werte können nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Usage: tavrix [FILE.TVRX...]          start the converter&apos;s window, with each
+                                       results log file read into its log
+       tavrix --convert VALUE FROM TO [--decimals N] [--format FORMAT]
+                                      [--spelling SPELLING] [--log]
+       tavrix --list [CATEGORY] [--spelling SPELLING]
+       tavrix -h | --help | --version
+
+  --convert VALUE FROM TO  print VALUE, in unit FROM, converted to unit TO,
+                           as the window&apos;s result field shows it; with &quot;-&quot;
+                           as VALUE, convert each line of standard input,
+                           one result a line (an empty line where a value
+                           gives none, with a message naming the line)
+  --decimals N             decimals of the result, 0 to %1 (default 6)
+  --format FORMAT          fixed (default), grouped (with thousands
+                           separators) or scientific
+  --spelling SPELLING      europe (&quot;litre&quot;) or usa (&quot;liter&quot;); by default the
+                           one the window starts with on this desktop
+  --log                    print the line the window adds to the results log
+  --list [CATEGORY]        print the categories, or the units of one
+  -h, --help               print this help
+  --version                print the version
+
+Options may come before or after the other arguments; &quot;--&quot; ends them.
+
+Units and categories are found by part of their names, as &quot;Find unit...&quot; in
+the window finds them: case, spaces, punctuation and brackets do not count,
+each word typed must start a word of the name (&quot;ft min&quot; is &quot;ft/min&quot;), both
+spellings count, and &quot;2&quot;, &quot;3&quot; and &quot;deg&quot; stand for the signs &quot;²&quot;, &quot;³&quot; and
+&quot;°&quot;. Symbols name their units too: &quot;g&quot;, &quot;kg&quot;, &quot;t&quot;, &quot;l&quot;, &quot;ml&quot;, &quot;s&quot;, &quot;h&quot;,
+&quot;K&quot;, &quot;°C&quot; or &quot;C&quot;, &quot;mph&quot;, &quot;km/h&quot;, &quot;kn&quot;, &quot;psi&quot;, &quot;mmHg&quot;, &quot;hPa&quot;, &quot;kWh&quot;,
+&quot;l/100km&quot;, &quot;µm&quot; or &quot;um&quot; and more; where only case tells two apart, the
+case typed decides (&quot;MW&quot; megawatt, &quot;mW&quot; milliwatt). &quot;gallon&quot;, &quot;pint&quot;,
+&quot;quart&quot;, &quot;fl oz&quot;, &quot;cwt&quot;, &quot;ton&quot; and &quot;mpg&quot; are the USA units in USA spelling
+and the British ones in European spelling; &quot;cup&quot;, &quot;tbsp&quot; and &quot;tsp&quot; the USA
+ones in USA spelling and the metric ones in European. Where a name fits
+units of several categories, the other unit decides: &quot;g&quot; is the gram beside
+&quot;kg&quot; and the acceleration beside &quot;m/sec2&quot;; the litre of &quot;Liquid measure&quot; and
+of &quot;Volume / Capacity&quot; is taken in the first category that holds the other
+unit too.
+
+VALUE and the result use the decimal separator of the regional settings
+(LC_ALL, LC_NUMERIC, LANG), and a value no thousands separator: &quot;1,234&quot; is
+refused where the separator is &quot;.&quot;; a value has at most %2 digits
+before the separator and %3 after it.
+
+Exit status: 0 when converted or listed; 1 when a conversion is refused
+(with the window&apos;s message) or a line of standard input gives no result;
+2 for a usage error; 3 when the output cannot be written (a full disk) or
+the input read. Output to a pipe whose reader has gone ends the program by
+the signal SIGPIPE, as it ends other programs (the shell reports 141);
+where SIGPIPE is ignored, it is a write error, with exit status 3.
+
+Messages show control characters and bytes that are not UTF-8 in what was
+typed or read as \xNN, and C1 control characters as \u00NN.
+</source>
+        <translation>Aufruf: tavrix [FILE.TVRX...]          öffnet das Fenster des Umrechners und
+                                       lädt jede Ergebnisprotokolldatei in
+                                       sein Protokoll
+       tavrix --convert VALUE FROM TO [--decimals N] [--format FORMAT]
+                                      [--spelling SPELLING] [--log]
+       tavrix --list [CATEGORY] [--spelling SPELLING]
+       tavrix -h | --help | --version
+
+  --convert VALUE FROM TO  gibt VALUE in der Einheit FROM, umgerechnet in die
+                           Einheit TO, so aus, wie das Ergebnisfeld des
+                           Fensters es zeigt; mit &quot;-&quot; als VALUE wird jede
+                           Zeile der Standardeingabe umgerechnet, ein Ergebnis
+                           pro Zeile (eine leere Zeile, wo ein Wert keines
+                           ergibt, mit einer Meldung, die die Zeile nennt)
+  --decimals N             Nachkommastellen im Ergebnis, 0 bis %1 (Standard 6)
+  --format FORMAT          fixed (Standard), grouped (mit
+                           Tausendertrennzeichen) oder scientific
+  --spelling SPELLING      europe (&quot;litre&quot;) oder usa (&quot;liter&quot;); standardmäßig
+                           die, mit der das Fenster auf diesem Desktop startet
+  --log                    gibt die Zeile aus, die das Fenster dem
+                           Ergebnisprotokoll hinzufügt
+  --list [CATEGORY]        gibt die Kategorien aus oder die Einheiten einer
+                           Kategorie
+  -h, --help               gibt diese Hilfe aus
+  --version                gibt die Version aus
+
+Optionen dürfen vor oder nach den übrigen Argumenten stehen; &quot;--&quot; beendet sie.
+
+Einheiten und Kategorien werden über einen Teil ihres Namens gefunden, so wie
+&quot;Einheit suchen...&quot; im Fenster sie findet: Groß- und Kleinschreibung,
+Leerzeichen, Satzzeichen und Klammern zählen nicht, jedes eingegebene Wort muss
+ein Wort des Namens beginnen (&quot;ft min&quot; ist &quot;ft/min&quot;), beide Schreibweisen
+zählen, und &quot;2&quot;, &quot;3&quot; und &quot;deg&quot; stehen für die Zeichen &quot;²&quot;, &quot;³&quot; und &quot;°&quot;. Auch
+Symbole benennen ihre Einheiten: &quot;g&quot;, &quot;kg&quot;, &quot;t&quot;, &quot;l&quot;, &quot;ml&quot;, &quot;s&quot;, &quot;h&quot;, &quot;K&quot;, &quot;°C&quot;
+oder &quot;C&quot;, &quot;mph&quot;, &quot;km/h&quot;, &quot;kn&quot;, &quot;psi&quot;, &quot;mmHg&quot;, &quot;hPa&quot;, &quot;kWh&quot;, &quot;l/100km&quot;, &quot;µm&quot;
+oder &quot;um&quot; und weitere; wo nur die Groß- und Kleinschreibung zwei Einheiten
+unterscheidet, entscheidet die eingegebene Schreibung (&quot;MW&quot; megawatt, &quot;mW&quot;
+milliwatt). &quot;gallon&quot;, &quot;pint&quot;, &quot;quart&quot;, &quot;fl oz&quot;, &quot;cwt&quot;, &quot;ton&quot; und &quot;mpg&quot; sind in
+US-Schreibweise die US-Einheiten und in europäischer Schreibweise die
+britischen; &quot;cup&quot;, &quot;tbsp&quot; und &quot;tsp&quot; in US-Schreibweise die US-Einheiten und in
+europäischer die metrischen. Passt ein Name auf Einheiten mehrerer Kategorien,
+entscheidet die andere Einheit: &quot;g&quot; ist neben &quot;kg&quot; das Gramm und neben &quot;m/sec2&quot;
+die Beschleunigung; der Liter aus &quot;Liquid measure&quot; und aus &quot;Volume / Capacity&quot;
+wird in der ersten Kategorie genommen, die auch die andere Einheit enthält.
+
+VALUE und das Ergebnis verwenden das Dezimaltrennzeichen der
+Regionaleinstellungen (LC_ALL, LC_NUMERIC, LANG); Tausendertrennzeichen sind in
+einem Wert nicht erlaubt: &quot;1,234&quot; wird abgelehnt, wo das Trennzeichen &quot;.&quot; ist.
+Ein Wert hat höchstens %2 Stellen vor dem Trennzeichen und %3 danach.
+
+Exit-Status: 0, wenn umgerechnet oder aufgelistet wurde; 1, wenn eine
+Umrechnung abgelehnt wird (mit der Meldung des Fensters) oder eine Zeile der
+Standardeingabe kein Ergebnis liefert; 2 bei einem Aufruffehler; 3, wenn die
+Ausgabe nicht geschrieben (volle Festplatte) oder die Eingabe nicht gelesen
+werden kann. Ausgabe in eine Pipe, deren Leser nicht mehr da ist, beendet das
+Programm durch das Signal SIGPIPE, wie andere Programme auch (die Shell meldet
+141); wo SIGPIPE ignoriert wird, ist sie ein Schreibfehler mit Exit-Status 3.
+
+In Meldungen erscheinen Steuerzeichen und Bytes, die kein UTF-8 sind, aus
+Argumenten und gelesenen Zeilen als \xNN, C1-Steuerzeichen als \u00NN.
+</translation>
     </message>
 </context>
 <context>

@@ -4,113 +4,6 @@
 <context>
     <name>CommandLineText</name>
     <message>
-        <source>Usage: tavrix [FILE.TVRX...]          start the converter&apos;s window, with each
-                                       results log file read into its log
-       tavrix --convert VALUE FROM TO [--decimals N] [--format FORMAT]
-                                      [--spelling SPELLING] [--log]
-       tavrix --list [CATEGORY] [--spelling SPELLING]
-       tavrix -h | --help | --version
-
-  --convert VALUE FROM TO  print VALUE, in unit FROM, converted to unit TO,
-                           as the window&apos;s result field shows it; with &quot;-&quot;
-                           as VALUE, convert each line of standard input,
-                           one result a line (an empty line where a value
-                           gives none, with a message naming the line)
-  --decimals N             decimals of the result, 0 to %1 (default 6)
-  --format FORMAT          fixed (default), grouped (with thousands
-                           separators) or scientific
-  --spelling SPELLING      europe (&quot;litre&quot;) or usa (&quot;liter&quot;); by default the
-                           one the window starts with on this desktop
-  --log                    print the line the window adds to the results log
-  --list [CATEGORY]        print the categories, or the units of one
-  -h, --help               print this help
-  --version                print the version
-
-Options may come before or after the other arguments; &quot;--&quot; ends them.
-
-Units and categories are found by part of their names, as &quot;Find unit...&quot; in
-the window finds them: case, spaces, punctuation and brackets do not count,
-each word typed must start a word of the name (&quot;ft min&quot; is &quot;ft/min&quot;), both
-spellings count, and &quot;2&quot;, &quot;3&quot; and &quot;deg&quot; stand for the signs &quot;²&quot;, &quot;³&quot; and
-&quot;°&quot;. Symbols name their units too: &quot;g&quot;, &quot;kg&quot;, &quot;t&quot;, &quot;l&quot;, &quot;ml&quot;, &quot;s&quot;, &quot;h&quot;,
-&quot;K&quot;, &quot;°C&quot; or &quot;C&quot;, &quot;mph&quot;, &quot;km/h&quot;, &quot;kn&quot;, &quot;psi&quot;, &quot;mmHg&quot;, &quot;hPa&quot;, &quot;kWh&quot;,
-&quot;l/100km&quot;, &quot;µm&quot; or &quot;um&quot; and more; where only case tells two apart, the
-case typed decides (&quot;MW&quot; megawatt, &quot;mW&quot; milliwatt). &quot;gallon&quot;, &quot;pint&quot;,
-&quot;quart&quot;, &quot;fl oz&quot;, &quot;cwt&quot;, &quot;ton&quot; and &quot;mpg&quot; are the USA units in USA spelling
-and the British ones in European spelling; &quot;cup&quot;, &quot;tbsp&quot; and &quot;tsp&quot; the USA
-ones in USA spelling and the metric ones in European. Where a name fits
-units of several categories, the other unit decides: &quot;g&quot; is the gram beside
-&quot;kg&quot; and the acceleration beside &quot;m/sec2&quot;; the litre of &quot;Liquid measure&quot; and
-of &quot;Volume / Capacity&quot; is taken in the first category that holds the other
-unit too.
-
-VALUE and the result use the decimal separator of the regional settings
-(LC_ALL, LC_NUMERIC, LANG), and a value no thousands separator: &quot;1,234&quot; is
-refused where the separator is &quot;.&quot;; a value has at most %2 digits
-before the separator and %3 after it.
-
-Exit status: 0 when converted or listed; 1 when a conversion is refused
-(with the window&apos;s message) or a line of standard input gives no result;
-2 for a usage error; 3 when the output cannot be written (a full disk, a
-closed pipe) or the input read.
-</source>
-        <translation>Utilisation&#xa0;: tavrix [FILE.TVRX...]   ouvrir la fenêtre du convertisseur et
-                                       charger chaque fichier dans son journal
-       tavrix --convert VALUE FROM TO [--decimals N] [--format FORMAT]
-                                      [--spelling SPELLING] [--log]
-       tavrix --list [CATEGORY] [--spelling SPELLING]
-       tavrix -h | --help | --version
-
-  --convert VALUE FROM TO  afficher VALUE, en unité FROM, convertie en unité
-                           TO, comme l&apos;affiche le champ de résultat de la
-                           fenêtre&#xa0;; avec &quot;-&quot; pour VALUE, convertir chaque
-                           ligne de l&apos;entrée standard, un résultat par ligne
-                           (une ligne vide quand une valeur n&apos;en donne aucun,
-                           avec un message qui indique la ligne)
-  --decimals N             décimales du résultat, de 0 à %1 (6 par défaut)
-  --format FORMAT          fixed (par défaut), grouped (avec séparateurs de
-                           milliers) ou scientific
-  --spelling SPELLING      europe (&quot;litre&quot;) ou usa (&quot;liter&quot;)&#xa0;; par défaut,
-                           celle avec laquelle la fenêtre démarre sur ce bureau
-  --log                    afficher la ligne que la fenêtre ajoute au journal
-                           des résultats
-  --list [CATEGORY]        afficher les catégories, ou les unités de CATEGORY
-  -h, --help               afficher cette aide
-  --version                afficher la version
-
-Les options se placent avant ou après les autres arguments&#xa0;; &quot;--&quot; les termine.
-
-Les unités et les catégories se trouvent d&apos;après une partie de leur nom, comme
-les trouve &quot;Rechercher une unité...&quot; dans la fenêtre&#xa0;: la casse, les espaces,
-la ponctuation et les parenthèses ne comptent pas, chaque mot tapé doit
-commencer un mot du nom (&quot;ft min&quot; donne &quot;ft/min&quot;), les deux orthographes
-comptent, et &quot;2&quot;, &quot;3&quot; et &quot;deg&quot; remplacent les signes &quot;²&quot;, &quot;³&quot; et &quot;°&quot;. Les
-symboles désignent aussi leurs unités&#xa0;: &quot;g&quot;, &quot;kg&quot;, &quot;t&quot;, &quot;l&quot;, &quot;ml&quot;, &quot;s&quot;, &quot;h&quot;,
-&quot;K&quot;, &quot;°C&quot; ou &quot;C&quot;, &quot;mph&quot;, &quot;km/h&quot;, &quot;kn&quot;, &quot;psi&quot;, &quot;mmHg&quot;, &quot;hPa&quot;, &quot;kWh&quot;, &quot;l/100km&quot;,
-&quot;µm&quot; ou &quot;um&quot;, entre autres&#xa0;; quand seule la casse distingue deux unités, c&apos;est
-la casse tapée qui décide (&quot;MW&quot; megawatt, &quot;mW&quot; milliwatt). &quot;gallon&quot;, &quot;pint&quot;,
-&quot;quart&quot;, &quot;fl oz&quot;, &quot;cwt&quot;, &quot;ton&quot; et &quot;mpg&quot; désignent les unités américaines avec
-l&apos;orthographe américaine et les unités britanniques avec l&apos;orthographe
-européenne&#xa0;; &quot;cup&quot;, &quot;tbsp&quot; et &quot;tsp&quot;, les unités américaines avec l&apos;orthographe
-américaine et les unités métriques avec l&apos;européenne. Quand un nom convient à
-des unités de plusieurs catégories, c&apos;est l&apos;autre unité qui décide&#xa0;: &quot;g&quot; est
-le gramme à côté de &quot;kg&quot; et l&apos;accélération à côté de &quot;m/sec2&quot;&#xa0;; le litre de
-&quot;Liquid measure&quot; et de &quot;Volume / Capacity&quot; est pris dans la première catégorie
-qui contient aussi l&apos;autre unité.
-
-VALUE et le résultat utilisent le séparateur décimal des paramètres régionaux
-(LC_ALL, LC_NUMERIC, LANG), et une valeur s&apos;écrit sans séparateur de
-milliers&#xa0;: &quot;1,234&quot; est refusé là où le séparateur est &quot;.&quot;&#xa0;; une valeur a au
-plus %2 chiffres avant le séparateur et %3 après.
-
-Code de sortie&#xa0;: 0 si la conversion ou la liste a abouti&#xa0;; 1 si une conversion
-est refusée (avec le message de la fenêtre) ou si une ligne de l&apos;entrée
-standard ne donne aucun résultat&#xa0;; 2 en cas d&apos;erreur d&apos;utilisation&#xa0;; 3 si la
-sortie ne peut pas être écrite (disque plein, tube fermé) ou l&apos;entrée ne peut
-pas être lue.
-</translation>
-    </message>
-    <message>
         <source>no category matches %1</source>
         <translation>aucune catégorie ne correspond à %1</translation>
     </message>
@@ -230,6 +123,125 @@ pas être lue.
     <message>
         <source>cannot read the values: %1</source>
         <translation>impossible de lire les valeurs&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Usage: tavrix [FILE.TVRX...]          start the converter&apos;s window, with each
+                                       results log file read into its log
+       tavrix --convert VALUE FROM TO [--decimals N] [--format FORMAT]
+                                      [--spelling SPELLING] [--log]
+       tavrix --list [CATEGORY] [--spelling SPELLING]
+       tavrix -h | --help | --version
+
+  --convert VALUE FROM TO  print VALUE, in unit FROM, converted to unit TO,
+                           as the window&apos;s result field shows it; with &quot;-&quot;
+                           as VALUE, convert each line of standard input,
+                           one result a line (an empty line where a value
+                           gives none, with a message naming the line)
+  --decimals N             decimals of the result, 0 to %1 (default 6)
+  --format FORMAT          fixed (default), grouped (with thousands
+                           separators) or scientific
+  --spelling SPELLING      europe (&quot;litre&quot;) or usa (&quot;liter&quot;); by default the
+                           one the window starts with on this desktop
+  --log                    print the line the window adds to the results log
+  --list [CATEGORY]        print the categories, or the units of one
+  -h, --help               print this help
+  --version                print the version
+
+Options may come before or after the other arguments; &quot;--&quot; ends them.
+
+Units and categories are found by part of their names, as &quot;Find unit...&quot; in
+the window finds them: case, spaces, punctuation and brackets do not count,
+each word typed must start a word of the name (&quot;ft min&quot; is &quot;ft/min&quot;), both
+spellings count, and &quot;2&quot;, &quot;3&quot; and &quot;deg&quot; stand for the signs &quot;²&quot;, &quot;³&quot; and
+&quot;°&quot;. Symbols name their units too: &quot;g&quot;, &quot;kg&quot;, &quot;t&quot;, &quot;l&quot;, &quot;ml&quot;, &quot;s&quot;, &quot;h&quot;,
+&quot;K&quot;, &quot;°C&quot; or &quot;C&quot;, &quot;mph&quot;, &quot;km/h&quot;, &quot;kn&quot;, &quot;psi&quot;, &quot;mmHg&quot;, &quot;hPa&quot;, &quot;kWh&quot;,
+&quot;l/100km&quot;, &quot;µm&quot; or &quot;um&quot; and more; where only case tells two apart, the
+case typed decides (&quot;MW&quot; megawatt, &quot;mW&quot; milliwatt). &quot;gallon&quot;, &quot;pint&quot;,
+&quot;quart&quot;, &quot;fl oz&quot;, &quot;cwt&quot;, &quot;ton&quot; and &quot;mpg&quot; are the USA units in USA spelling
+and the British ones in European spelling; &quot;cup&quot;, &quot;tbsp&quot; and &quot;tsp&quot; the USA
+ones in USA spelling and the metric ones in European. Where a name fits
+units of several categories, the other unit decides: &quot;g&quot; is the gram beside
+&quot;kg&quot; and the acceleration beside &quot;m/sec2&quot;; the litre of &quot;Liquid measure&quot; and
+of &quot;Volume / Capacity&quot; is taken in the first category that holds the other
+unit too.
+
+VALUE and the result use the decimal separator of the regional settings
+(LC_ALL, LC_NUMERIC, LANG), and a value no thousands separator: &quot;1,234&quot; is
+refused where the separator is &quot;.&quot;; a value has at most %2 digits
+before the separator and %3 after it.
+
+Exit status: 0 when converted or listed; 1 when a conversion is refused
+(with the window&apos;s message) or a line of standard input gives no result;
+2 for a usage error; 3 when the output cannot be written (a full disk) or
+the input read. Output to a pipe whose reader has gone ends the program by
+the signal SIGPIPE, as it ends other programs (the shell reports 141);
+where SIGPIPE is ignored, it is a write error, with exit status 3.
+
+Messages show control characters and bytes that are not UTF-8 in what was
+typed or read as \xNN, and C1 control characters as \u00NN.
+</source>
+        <translation>Utilisation&#xa0;: tavrix [FILE.TVRX...]   ouvrir la fenêtre du convertisseur et
+                                       charger chaque fichier dans son journal
+       tavrix --convert VALUE FROM TO [--decimals N] [--format FORMAT]
+                                      [--spelling SPELLING] [--log]
+       tavrix --list [CATEGORY] [--spelling SPELLING]
+       tavrix -h | --help | --version
+
+  --convert VALUE FROM TO  afficher VALUE, en unité FROM, convertie en unité
+                           TO, comme l&apos;affiche le champ de résultat de la
+                           fenêtre&#xa0;; avec &quot;-&quot; pour VALUE, convertir chaque
+                           ligne de l&apos;entrée standard, un résultat par ligne
+                           (une ligne vide quand une valeur n&apos;en donne aucun,
+                           avec un message qui indique la ligne)
+  --decimals N             décimales du résultat, de 0 à %1 (6 par défaut)
+  --format FORMAT          fixed (par défaut), grouped (avec séparateurs de
+                           milliers) ou scientific
+  --spelling SPELLING      europe (&quot;litre&quot;) ou usa (&quot;liter&quot;)&#xa0;; par défaut,
+                           celle avec laquelle la fenêtre démarre sur ce bureau
+  --log                    afficher la ligne que la fenêtre ajoute au journal
+                           des résultats
+  --list [CATEGORY]        afficher les catégories, ou les unités de CATEGORY
+  -h, --help               afficher cette aide
+  --version                afficher la version
+
+Les options se placent avant ou après les autres arguments&#xa0;; &quot;--&quot; les termine.
+
+Les unités et les catégories se trouvent d&apos;après une partie de leur nom, comme
+les trouve &quot;Rechercher une unité...&quot; dans la fenêtre&#xa0;: la casse, les espaces,
+la ponctuation et les parenthèses ne comptent pas, chaque mot tapé doit
+commencer un mot du nom (&quot;ft min&quot; donne &quot;ft/min&quot;), les deux orthographes
+comptent, et &quot;2&quot;, &quot;3&quot; et &quot;deg&quot; remplacent les signes &quot;²&quot;, &quot;³&quot; et &quot;°&quot;. Les
+symboles désignent aussi leurs unités&#xa0;: &quot;g&quot;, &quot;kg&quot;, &quot;t&quot;, &quot;l&quot;, &quot;ml&quot;, &quot;s&quot;, &quot;h&quot;,
+&quot;K&quot;, &quot;°C&quot; ou &quot;C&quot;, &quot;mph&quot;, &quot;km/h&quot;, &quot;kn&quot;, &quot;psi&quot;, &quot;mmHg&quot;, &quot;hPa&quot;, &quot;kWh&quot;, &quot;l/100km&quot;,
+&quot;µm&quot; ou &quot;um&quot;, entre autres&#xa0;; quand seule la casse distingue deux unités, c&apos;est
+la casse tapée qui décide (&quot;MW&quot; megawatt, &quot;mW&quot; milliwatt). &quot;gallon&quot;, &quot;pint&quot;,
+&quot;quart&quot;, &quot;fl oz&quot;, &quot;cwt&quot;, &quot;ton&quot; et &quot;mpg&quot; désignent les unités américaines avec
+l&apos;orthographe américaine et les unités britanniques avec l&apos;orthographe
+européenne&#xa0;; &quot;cup&quot;, &quot;tbsp&quot; et &quot;tsp&quot;, les unités américaines avec l&apos;orthographe
+américaine et les unités métriques avec l&apos;européenne. Quand un nom convient à
+des unités de plusieurs catégories, c&apos;est l&apos;autre unité qui décide&#xa0;: &quot;g&quot; est
+le gramme à côté de &quot;kg&quot; et l&apos;accélération à côté de &quot;m/sec2&quot;&#xa0;; le litre de
+&quot;Liquid measure&quot; et de &quot;Volume / Capacity&quot; est pris dans la première catégorie
+qui contient aussi l&apos;autre unité.
+
+VALUE et le résultat utilisent le séparateur décimal des paramètres régionaux
+(LC_ALL, LC_NUMERIC, LANG), et une valeur s&apos;écrit sans séparateur de
+milliers&#xa0;: &quot;1,234&quot; est refusé là où le séparateur est &quot;.&quot;&#xa0;; une valeur a au
+plus %2 chiffres avant le séparateur et %3 après.
+
+Code de sortie&#xa0;: 0 si la conversion ou la liste a abouti&#xa0;; 1 si une conversion
+est refusée (avec le message de la fenêtre) ou si une ligne de l&apos;entrée
+standard ne donne aucun résultat&#xa0;; 2 en cas d&apos;erreur d&apos;utilisation&#xa0;; 3 si la
+sortie ne peut pas être écrite (disque plein) ou l&apos;entrée ne peut pas être
+lue. Une sortie vers un tube dont le lecteur est parti met fin au programme
+par le signal SIGPIPE, comme aux autres programmes (le shell indique 141)&#xa0;;
+là où SIGPIPE est ignoré, c&apos;est une erreur d&apos;écriture, avec le code de
+sortie 3.
+
+Dans les messages, les caractères de contrôle et les octets qui ne sont pas de
+l&apos;UTF-8, dans les arguments et les lignes lues, s&apos;affichent sous la forme
+\xNN, et les caractères de contrôle C1 sous la forme \u00NN.
+</translation>
     </message>
 </context>
 <context>

@@ -393,23 +393,35 @@ Outcome RunInShell(const QString& script, const QString& home) {
             QString::fromUtf8(shell.readAllStandardError())};
 }
 
-// Output that cannot be written is an error with its reason, never a silent success.
+// Output that cannot be written is an error with its reason, never a silent
+// success. A reader that has gone before the program writes ends it as it
+// ends other programs, by SIGPIPE (the shell says 141), unless SIGPIPE is
+// ignored, as a parent may have it: then that is a write error too.
 TEST_F(CommandLine, OutputThatCannotBeWrittenIsAnError) {
-    for (const char* arguments : {"--convert 1 m ft", "--list", "--list length", "--help", "--version"}) {
-        const QString command = QStringLiteral("\"$0\" ") + QString::fromLatin1(arguments);
-        const Outcome full = RunInShell(command + " >/dev/full", home.path());
+    struct Pipe {
+        const char* signal; // as env sets it for the program
+        const char* status;
+        const char* err;
+    };
+    for (const char* arguments :
+         {"--convert 1 m ft", "--convert - km mile", "--list", "--list length", "--help", "--version"}) {
+        const QString command =
+            QStringLiteral("printf '1\\n' | env %1 \"$0\" ") + QString::fromLatin1(arguments);
+        const Outcome full = RunInShell(command.arg("") + " >/dev/full", home.path());
         EXPECT_EQ(full.exitCode, 3) << arguments;
         EXPECT_EQ(full.err, "tavrix: write error: No space left on device\n") << arguments;
-        const Outcome closed = RunInShell(command + " >&-", home.path());
+        const Outcome closed = RunInShell(command.arg("") + " >&-", home.path());
         EXPECT_EQ(closed.exitCode, 3) << arguments;
         EXPECT_EQ(closed.err, "tavrix: write error: Bad file descriptor\n") << arguments;
-        // The reader is gone before the program writes; SIGPIPE is ignored,
-        // as a parent may have it.
-        const Outcome piped = RunInShell("trap '' PIPE; exec 3>&1; { sleep 0.3; " + command +
-                                             "; echo \"status $?\" >&3; } | true",
-                                         home.path());
-        EXPECT_EQ(piped.out, "status 3\n") << arguments;
-        EXPECT_EQ(piped.err, "tavrix: write error: Broken pipe\n") << arguments;
+        for (const Pipe& pipe :
+             {Pipe{"--default-signal=PIPE", "status 141\n", ""},
+              Pipe{"--ignore-signal=PIPE", "status 3\n", "tavrix: write error: Broken pipe\n"}}) {
+            const Outcome piped = RunInShell("exec 3>&1; { sleep 0.3; " + command.arg(pipe.signal) +
+                                                 "; echo \"status $?\" >&3; } | true",
+                                             home.path());
+            EXPECT_EQ(piped.out.toStdString(), pipe.status) << pipe.signal << " " << arguments;
+            EXPECT_EQ(piped.err.toStdString(), pipe.err) << pipe.signal << " " << arguments;
+        }
     }
 }
 
