@@ -21,7 +21,9 @@ constexpr int UnitRole = Qt::UserRole;
 
 } // namespace
 
-TFormFindUnit::TFormFindUnit(QWidget* parent) : QFrame(parent, Qt::Popup) {
+// A tool window stays over the main window without a frame of its own, as
+// the popup did, and takes the keyboard when it opens.
+TFormFindUnit::TFormFindUnit(QWidget* parent) : QFrame(parent, Qt::Tool | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("TFormFindUnit"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setWindowTitle(tr("Find unit"));
@@ -56,6 +58,8 @@ void TFormFindUnit::ShowOver(const QRect& area, Spelling spelling, int rowHeight
     EditFindUnitChange();
     EditFindUnit->selectAll();
     show();
+    raise();
+    activateWindow();
     EditFindUnit->setFocus();
 }
 
@@ -64,11 +68,11 @@ void TFormFindUnit::EditFindUnitChange() {
     const QString typed = EditFindUnit->text();
     const std::vector<UnitIndex> found = SearchUnits(typed.toStdString(), spelling_);
     if (found.empty() && !typed.trimmed().isEmpty()) {
-        // Said in the list, where the person looks; it can't be chosen.
+        // Said in the list, where the person looks, and made its current
+        // row below, which a screen reader reads out; it can't be chosen.
         auto* nothing = new QListWidgetItem(tr("No unit matches"));
         nothing->setFlags(Qt::NoItemFlags);
         ListBoxFoundUnits->addItem(nothing);
-        return;
     }
     for (const UnitIndex unit : found) {
         auto* item = new QListWidgetItem(FromUtf8(VisibleName(unit, spelling_)) + QStringLiteral(" \u2014 ") +
@@ -92,8 +96,15 @@ void TFormFindUnit::chooseCurrentUnit(bool asTarget) {
         return;
     }
     const auto unit = static_cast<UnitIndex>(item->data(UnitRole).toUInt());
-    close();
+    closeToMainWindow();
     emit unitChosen(unit, asTarget);
+}
+
+// Closed by a key, the window gives the keyboard back to the main window,
+// where the popup left it; without a window manager no one else would.
+void TFormFindUnit::closeToMainWindow() {
+    close();
+    parentWidget()->activateWindow();
 }
 
 bool TFormFindUnit::eventFilter(QObject* watched, QEvent* event) {
@@ -121,10 +132,19 @@ bool TFormFindUnit::eventFilter(QObject* watched, QEvent* event) {
         chooseCurrentUnit(key->modifiers().testFlag(Qt::ShiftModifier));
         return true;
     case Qt::Key_Escape:
-        close();
+        closeToMainWindow();
         return true;
     default:
         return QFrame::eventFilter(watched, event);
+    }
+}
+
+// Whatever else the person turns to, a click in the main window or another
+// program, takes the activation and closes the window, as it closed a popup.
+void TFormFindUnit::changeEvent(QEvent* event) {
+    QFrame::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow()) {
+        close();
     }
 }
 

@@ -1,6 +1,9 @@
 // "Find unit...": a small window over the category list where a person types
 // part of a unit's name and picks the unit from the matches, by keyboard
-// alone if they like.
+// alone if they like. It closes as soon as another window takes the
+// activation, the way a popup does, but is a window of its own: a popup is
+// left out of the screen reader's tree. There the list's current row is read
+// out as Up and Down move it, while the keys stay in the field.
 #pragma once
 
 #include "Tavrix_Units.h"
@@ -38,9 +41,11 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void chooseCurrentUnit(bool asTarget);
+    void closeToMainWindow();
     void moveInList(int rows);
 
     Spelling spelling_ = Spelling::European;
