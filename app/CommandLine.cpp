@@ -44,21 +44,28 @@ std::string HelpText() {
 
 Options may come before or after the other arguments; "--" ends them.
 
-Units and categories are found by part of their names, as "Find unit..." in
-the window finds them: case, spaces, punctuation and brackets do not count,
-each word typed must start a word of the name ("ft min" is "ft/min"), both
-spellings count, and "2", "3" and "deg" stand for the signs "²", "³" and
-"°". Symbols name their units too: "g", "kg", "t", "l", "ml", "s", "h",
-"K", "°C" or "C", "mph", "km/h", "kn", "psi", "mmHg", "hPa", "kWh",
-"l/100km", "µm" or "um" and more; where only case tells two apart, the
-case typed decides ("MW" megawatt, "mW" milliwatt). "gallon", "pint",
-"quart", "fl oz", "cwt", "ton" and "mpg" are the USA units in USA spelling
-and the British ones in European spelling; "cup", "tbsp" and "tsp" the USA
-ones in USA spelling and the metric ones in European. Where a name fits
-units of several categories, the other unit decides: "g" is the gram beside
-"kg" and the acceleration beside "m/sec2"; the litre of "Liquid measure" and
-of "Volume / Capacity" is taken in the first category that holds the other
-unit too.
+Units are found by their names as people write them, as "Find unit..." in
+the window finds them, but only a unit the text names whole is taken: the
+order of a compound name's parts counts ("min/km" is never "km/min"), and a
+name with a "/", a power or a second unit not typed is not meant ("ounces"
+is never "ounce/sec"); a text that only begins names ("ft min") is refused
+with the units it may mean. Case, spaces, punctuation and brackets do not
+count, both spellings count, plurals are their units ("miles", "lbs"),
+abbreviations their words ("ft", "in", "lb", "hr", "sq ft", "cu m", "km/l",
+"lb-ft"), "per" divides ("miles per hour"), "2", "3" and "deg" stand for
+the signs "²", "³" and "°", and "UK", "US", "imperial" or "metric" before
+or after a name pick that unit ("UK pint"). Symbols name their units too:
+"g", "kg", "t", "l", "ml", "s", "h", "K", "°C" or "C", "mph", "km/h", "kn",
+"psi", "mmHg", "hPa", "kWh", "l/100km", "µm" or "um" and more; where only
+case tells two apart, the case typed decides ("MW" megawatt, "mW"
+milliwatt). "gallon", "pint", "quart", "fl oz", "cwt", "ton" and "mpg" are
+the USA units in USA spelling and the British ones in European spelling;
+"cup", "tbsp" and "tsp" the USA ones in USA spelling and the metric ones in
+European. Where a name fits units of several categories, the other unit
+decides: "g" is the gram beside "kg" and the acceleration beside "m/sec2",
+"lbf ft" beside "Nm" the torque; the litre of "Liquid measure" and of
+"Volume / Capacity" is taken in the first category that holds the other
+unit too. Categories are found by part of their names ("flow mass").
 
 VALUE and the result use the decimal separator of the regional settings
 (LC_ALL, LC_NUMERIC, LANG), and a value no thousands separator: "1,234" is

@@ -149,21 +149,28 @@
 
 Options may come before or after the other arguments; &quot;--&quot; ends them.
 
-Units and categories are found by part of their names, as &quot;Find unit...&quot; in
-the window finds them: case, spaces, punctuation and brackets do not count,
-each word typed must start a word of the name (&quot;ft min&quot; is &quot;ft/min&quot;), both
-spellings count, and &quot;2&quot;, &quot;3&quot; and &quot;deg&quot; stand for the signs &quot;²&quot;, &quot;³&quot; and
-&quot;°&quot;. Symbols name their units too: &quot;g&quot;, &quot;kg&quot;, &quot;t&quot;, &quot;l&quot;, &quot;ml&quot;, &quot;s&quot;, &quot;h&quot;,
-&quot;K&quot;, &quot;°C&quot; or &quot;C&quot;, &quot;mph&quot;, &quot;km/h&quot;, &quot;kn&quot;, &quot;psi&quot;, &quot;mmHg&quot;, &quot;hPa&quot;, &quot;kWh&quot;,
-&quot;l/100km&quot;, &quot;µm&quot; or &quot;um&quot; and more; where only case tells two apart, the
-case typed decides (&quot;MW&quot; megawatt, &quot;mW&quot; milliwatt). &quot;gallon&quot;, &quot;pint&quot;,
-&quot;quart&quot;, &quot;fl oz&quot;, &quot;cwt&quot;, &quot;ton&quot; and &quot;mpg&quot; are the USA units in USA spelling
-and the British ones in European spelling; &quot;cup&quot;, &quot;tbsp&quot; and &quot;tsp&quot; the USA
-ones in USA spelling and the metric ones in European. Where a name fits
-units of several categories, the other unit decides: &quot;g&quot; is the gram beside
-&quot;kg&quot; and the acceleration beside &quot;m/sec2&quot;; the litre of &quot;Liquid measure&quot; and
-of &quot;Volume / Capacity&quot; is taken in the first category that holds the other
-unit too.
+Units are found by their names as people write them, as &quot;Find unit...&quot; in
+the window finds them, but only a unit the text names whole is taken: the
+order of a compound name&apos;s parts counts (&quot;min/km&quot; is never &quot;km/min&quot;), and a
+name with a &quot;/&quot;, a power or a second unit not typed is not meant (&quot;ounces&quot;
+is never &quot;ounce/sec&quot;); a text that only begins names (&quot;ft min&quot;) is refused
+with the units it may mean. Case, spaces, punctuation and brackets do not
+count, both spellings count, plurals are their units (&quot;miles&quot;, &quot;lbs&quot;),
+abbreviations their words (&quot;ft&quot;, &quot;in&quot;, &quot;lb&quot;, &quot;hr&quot;, &quot;sq ft&quot;, &quot;cu m&quot;, &quot;km/l&quot;,
+&quot;lb-ft&quot;), &quot;per&quot; divides (&quot;miles per hour&quot;), &quot;2&quot;, &quot;3&quot; and &quot;deg&quot; stand for
+the signs &quot;²&quot;, &quot;³&quot; and &quot;°&quot;, and &quot;UK&quot;, &quot;US&quot;, &quot;imperial&quot; or &quot;metric&quot; before
+or after a name pick that unit (&quot;UK pint&quot;). Symbols name their units too:
+&quot;g&quot;, &quot;kg&quot;, &quot;t&quot;, &quot;l&quot;, &quot;ml&quot;, &quot;s&quot;, &quot;h&quot;, &quot;K&quot;, &quot;°C&quot; or &quot;C&quot;, &quot;mph&quot;, &quot;km/h&quot;, &quot;kn&quot;,
+&quot;psi&quot;, &quot;mmHg&quot;, &quot;hPa&quot;, &quot;kWh&quot;, &quot;l/100km&quot;, &quot;µm&quot; or &quot;um&quot; and more; where only
+case tells two apart, the case typed decides (&quot;MW&quot; megawatt, &quot;mW&quot;
+milliwatt). &quot;gallon&quot;, &quot;pint&quot;, &quot;quart&quot;, &quot;fl oz&quot;, &quot;cwt&quot;, &quot;ton&quot; and &quot;mpg&quot; are
+the USA units in USA spelling and the British ones in European spelling;
+&quot;cup&quot;, &quot;tbsp&quot; and &quot;tsp&quot; the USA ones in USA spelling and the metric ones in
+European. Where a name fits units of several categories, the other unit
+decides: &quot;g&quot; is the gram beside &quot;kg&quot; and the acceleration beside &quot;m/sec2&quot;,
+&quot;lbf ft&quot; beside &quot;Nm&quot; the torque; the litre of &quot;Liquid measure&quot; and of
+&quot;Volume / Capacity&quot; is taken in the first category that holds the other
+unit too. Categories are found by part of their names (&quot;flow mass&quot;).
 
 VALUE and the result use the decimal separator of the regional settings
 (LC_ALL, LC_NUMERIC, LANG), and a value no thousands separator: &quot;1,234&quot; is
@@ -208,22 +215,32 @@ typed or read as \xNN, and C1 control characters as \u00NN.
 
 Optionen dürfen vor oder nach den übrigen Argumenten stehen; &quot;--&quot; beendet sie.
 
-Einheiten und Kategorien werden über einen Teil ihres Namens gefunden, so wie
-&quot;Einheit suchen...&quot; im Fenster sie findet: Groß- und Kleinschreibung,
-Leerzeichen, Satzzeichen und Klammern zählen nicht, jedes eingegebene Wort muss
-ein Wort des Namens beginnen (&quot;ft min&quot; ist &quot;ft/min&quot;), beide Schreibweisen
-zählen, und &quot;2&quot;, &quot;3&quot; und &quot;deg&quot; stehen für die Zeichen &quot;²&quot;, &quot;³&quot; und &quot;°&quot;. Auch
-Symbole benennen ihre Einheiten: &quot;g&quot;, &quot;kg&quot;, &quot;t&quot;, &quot;l&quot;, &quot;ml&quot;, &quot;s&quot;, &quot;h&quot;, &quot;K&quot;, &quot;°C&quot;
-oder &quot;C&quot;, &quot;mph&quot;, &quot;km/h&quot;, &quot;kn&quot;, &quot;psi&quot;, &quot;mmHg&quot;, &quot;hPa&quot;, &quot;kWh&quot;, &quot;l/100km&quot;, &quot;µm&quot;
-oder &quot;um&quot; und weitere; wo nur die Groß- und Kleinschreibung zwei Einheiten
-unterscheidet, entscheidet die eingegebene Schreibung (&quot;MW&quot; megawatt, &quot;mW&quot;
-milliwatt). &quot;gallon&quot;, &quot;pint&quot;, &quot;quart&quot;, &quot;fl oz&quot;, &quot;cwt&quot;, &quot;ton&quot; und &quot;mpg&quot; sind in
-US-Schreibweise die US-Einheiten und in europäischer Schreibweise die
-britischen; &quot;cup&quot;, &quot;tbsp&quot; und &quot;tsp&quot; in US-Schreibweise die US-Einheiten und in
-europäischer die metrischen. Passt ein Name auf Einheiten mehrerer Kategorien,
-entscheidet die andere Einheit: &quot;g&quot; ist neben &quot;kg&quot; das Gramm und neben &quot;m/sec2&quot;
-die Beschleunigung; der Liter aus &quot;Liquid measure&quot; und aus &quot;Volume / Capacity&quot;
+Einheiten werden über ihre Namen gefunden, so wie man sie schreibt, so wie
+&quot;Einheit suchen...&quot; im Fenster sie findet, aber genommen wird nur eine
+Einheit, die der Text ganz benennt: Die Reihenfolge der Teile eines
+zusammengesetzten Namens zählt (&quot;min/km&quot; ist nie &quot;km/min&quot;), und ein Name mit
+einem &quot;/&quot;, einer Potenz oder einer zweiten Einheit, die nicht eingegeben
+wurde, ist nicht gemeint (&quot;ounces&quot; ist nie &quot;ounce/sec&quot;); ein Text, der Namen
+nur beginnt (&quot;ft min&quot;), wird mit den Einheiten abgelehnt, die er meinen
+kann. Groß- und Kleinschreibung, Leerzeichen, Satzzeichen und Klammern
+zählen nicht, beide Schreibweisen zählen, Pluralformen sind ihre Einheiten
+(&quot;miles&quot;, &quot;lbs&quot;), Abkürzungen ihre Wörter (&quot;ft&quot;, &quot;in&quot;, &quot;lb&quot;, &quot;hr&quot;, &quot;sq ft&quot;,
+&quot;cu m&quot;, &quot;km/l&quot;, &quot;lb-ft&quot;), &quot;per&quot; teilt (&quot;miles per hour&quot;), &quot;2&quot;, &quot;3&quot; und
+&quot;deg&quot; stehen für die Zeichen &quot;²&quot;, &quot;³&quot; und &quot;°&quot;, und &quot;UK&quot;, &quot;US&quot;, &quot;imperial&quot;
+oder &quot;metric&quot; vor oder nach einem Namen wählen diese Einheit (&quot;UK pint&quot;).
+Auch Symbole benennen ihre Einheiten: &quot;g&quot;, &quot;kg&quot;, &quot;t&quot;, &quot;l&quot;, &quot;ml&quot;, &quot;s&quot;, &quot;h&quot;,
+&quot;K&quot;, &quot;°C&quot; oder &quot;C&quot;, &quot;mph&quot;, &quot;km/h&quot;, &quot;kn&quot;, &quot;psi&quot;, &quot;mmHg&quot;, &quot;hPa&quot;, &quot;kWh&quot;,
+&quot;l/100km&quot;, &quot;µm&quot; oder &quot;um&quot; und weitere; wo nur die Groß- und Kleinschreibung
+zwei Einheiten unterscheidet, entscheidet die eingegebene Schreibung (&quot;MW&quot;
+Megawatt, &quot;mW&quot; Milliwatt). &quot;gallon&quot;, &quot;pint&quot;, &quot;quart&quot;, &quot;fl oz&quot;, &quot;cwt&quot;, &quot;ton&quot;
+und &quot;mpg&quot; sind in US-Schreibweise die US-Einheiten und in europäischer
+Schreibweise die britischen; &quot;cup&quot;, &quot;tbsp&quot; und &quot;tsp&quot; in US-Schreibweise die
+US-Einheiten und in europäischer die metrischen. Passt ein Name auf
+Einheiten mehrerer Kategorien, entscheidet die andere Einheit: &quot;g&quot; ist neben
+&quot;kg&quot; das Gramm und neben &quot;m/sec2&quot; die Beschleunigung, &quot;lbf ft&quot; neben &quot;Nm&quot;
+das Drehmoment; der Liter aus &quot;Liquid measure&quot; und aus &quot;Volume / Capacity&quot;
 wird in der ersten Kategorie genommen, die auch die andere Einheit enthält.
+Kategorien werden über einen Teil ihres Namens gefunden (&quot;flow mass&quot;).
 
 VALUE und das Ergebnis verwenden das Dezimaltrennzeichen der
 Regionaleinstellungen (LC_ALL, LC_NUMERIC, LANG); Tausendertrennzeichen sind in

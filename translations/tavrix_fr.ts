@@ -149,21 +149,28 @@
 
 Options may come before or after the other arguments; &quot;--&quot; ends them.
 
-Units and categories are found by part of their names, as &quot;Find unit...&quot; in
-the window finds them: case, spaces, punctuation and brackets do not count,
-each word typed must start a word of the name (&quot;ft min&quot; is &quot;ft/min&quot;), both
-spellings count, and &quot;2&quot;, &quot;3&quot; and &quot;deg&quot; stand for the signs &quot;²&quot;, &quot;³&quot; and
-&quot;°&quot;. Symbols name their units too: &quot;g&quot;, &quot;kg&quot;, &quot;t&quot;, &quot;l&quot;, &quot;ml&quot;, &quot;s&quot;, &quot;h&quot;,
-&quot;K&quot;, &quot;°C&quot; or &quot;C&quot;, &quot;mph&quot;, &quot;km/h&quot;, &quot;kn&quot;, &quot;psi&quot;, &quot;mmHg&quot;, &quot;hPa&quot;, &quot;kWh&quot;,
-&quot;l/100km&quot;, &quot;µm&quot; or &quot;um&quot; and more; where only case tells two apart, the
-case typed decides (&quot;MW&quot; megawatt, &quot;mW&quot; milliwatt). &quot;gallon&quot;, &quot;pint&quot;,
-&quot;quart&quot;, &quot;fl oz&quot;, &quot;cwt&quot;, &quot;ton&quot; and &quot;mpg&quot; are the USA units in USA spelling
-and the British ones in European spelling; &quot;cup&quot;, &quot;tbsp&quot; and &quot;tsp&quot; the USA
-ones in USA spelling and the metric ones in European. Where a name fits
-units of several categories, the other unit decides: &quot;g&quot; is the gram beside
-&quot;kg&quot; and the acceleration beside &quot;m/sec2&quot;; the litre of &quot;Liquid measure&quot; and
-of &quot;Volume / Capacity&quot; is taken in the first category that holds the other
-unit too.
+Units are found by their names as people write them, as &quot;Find unit...&quot; in
+the window finds them, but only a unit the text names whole is taken: the
+order of a compound name&apos;s parts counts (&quot;min/km&quot; is never &quot;km/min&quot;), and a
+name with a &quot;/&quot;, a power or a second unit not typed is not meant (&quot;ounces&quot;
+is never &quot;ounce/sec&quot;); a text that only begins names (&quot;ft min&quot;) is refused
+with the units it may mean. Case, spaces, punctuation and brackets do not
+count, both spellings count, plurals are their units (&quot;miles&quot;, &quot;lbs&quot;),
+abbreviations their words (&quot;ft&quot;, &quot;in&quot;, &quot;lb&quot;, &quot;hr&quot;, &quot;sq ft&quot;, &quot;cu m&quot;, &quot;km/l&quot;,
+&quot;lb-ft&quot;), &quot;per&quot; divides (&quot;miles per hour&quot;), &quot;2&quot;, &quot;3&quot; and &quot;deg&quot; stand for
+the signs &quot;²&quot;, &quot;³&quot; and &quot;°&quot;, and &quot;UK&quot;, &quot;US&quot;, &quot;imperial&quot; or &quot;metric&quot; before
+or after a name pick that unit (&quot;UK pint&quot;). Symbols name their units too:
+&quot;g&quot;, &quot;kg&quot;, &quot;t&quot;, &quot;l&quot;, &quot;ml&quot;, &quot;s&quot;, &quot;h&quot;, &quot;K&quot;, &quot;°C&quot; or &quot;C&quot;, &quot;mph&quot;, &quot;km/h&quot;, &quot;kn&quot;,
+&quot;psi&quot;, &quot;mmHg&quot;, &quot;hPa&quot;, &quot;kWh&quot;, &quot;l/100km&quot;, &quot;µm&quot; or &quot;um&quot; and more; where only
+case tells two apart, the case typed decides (&quot;MW&quot; megawatt, &quot;mW&quot;
+milliwatt). &quot;gallon&quot;, &quot;pint&quot;, &quot;quart&quot;, &quot;fl oz&quot;, &quot;cwt&quot;, &quot;ton&quot; and &quot;mpg&quot; are
+the USA units in USA spelling and the British ones in European spelling;
+&quot;cup&quot;, &quot;tbsp&quot; and &quot;tsp&quot; the USA ones in USA spelling and the metric ones in
+European. Where a name fits units of several categories, the other unit
+decides: &quot;g&quot; is the gram beside &quot;kg&quot; and the acceleration beside &quot;m/sec2&quot;,
+&quot;lbf ft&quot; beside &quot;Nm&quot; the torque; the litre of &quot;Liquid measure&quot; and of
+&quot;Volume / Capacity&quot; is taken in the first category that holds the other
+unit too. Categories are found by part of their names (&quot;flow mass&quot;).
 
 VALUE and the result use the decimal separator of the regional settings
 (LC_ALL, LC_NUMERIC, LANG), and a value no thousands separator: &quot;1,234&quot; is
@@ -206,23 +213,33 @@ typed or read as \xNN, and C1 control characters as \u00NN.
 
 Les options se placent avant ou après les autres arguments&#xa0;; &quot;--&quot; les termine.
 
-Les unités et les catégories se trouvent d&apos;après une partie de leur nom, comme
-les trouve &quot;Rechercher une unité...&quot; dans la fenêtre&#xa0;: la casse, les espaces,
-la ponctuation et les parenthèses ne comptent pas, chaque mot tapé doit
-commencer un mot du nom (&quot;ft min&quot; donne &quot;ft/min&quot;), les deux orthographes
-comptent, et &quot;2&quot;, &quot;3&quot; et &quot;deg&quot; remplacent les signes &quot;²&quot;, &quot;³&quot; et &quot;°&quot;. Les
-symboles désignent aussi leurs unités&#xa0;: &quot;g&quot;, &quot;kg&quot;, &quot;t&quot;, &quot;l&quot;, &quot;ml&quot;, &quot;s&quot;, &quot;h&quot;,
-&quot;K&quot;, &quot;°C&quot; ou &quot;C&quot;, &quot;mph&quot;, &quot;km/h&quot;, &quot;kn&quot;, &quot;psi&quot;, &quot;mmHg&quot;, &quot;hPa&quot;, &quot;kWh&quot;, &quot;l/100km&quot;,
-&quot;µm&quot; ou &quot;um&quot;, entre autres&#xa0;; quand seule la casse distingue deux unités, c&apos;est
-la casse tapée qui décide (&quot;MW&quot; megawatt, &quot;mW&quot; milliwatt). &quot;gallon&quot;, &quot;pint&quot;,
-&quot;quart&quot;, &quot;fl oz&quot;, &quot;cwt&quot;, &quot;ton&quot; et &quot;mpg&quot; désignent les unités américaines avec
+Les unités se trouvent d&apos;après leur nom tel qu&apos;on l&apos;écrit, comme les trouve
+&quot;Rechercher une unité...&quot; dans la fenêtre, mais seule une unité que le texte
+nomme entièrement est prise&#xa0;: l&apos;ordre des parties d&apos;un nom composé compte
+(&quot;min/km&quot; n&apos;est jamais &quot;km/min&quot;), et un nom avec un &quot;/&quot;, une puissance ou
+une seconde unité qui n&apos;a pas été tapée n&apos;est pas visé (&quot;ounces&quot; n&apos;est
+jamais &quot;ounce/sec&quot;)&#xa0;; un texte qui ne fait que commencer des noms (&quot;ft
+min&quot;) est refusé avec les unités qu&apos;il peut désigner. La casse, les espaces,
+la ponctuation et les parenthèses ne comptent pas, les deux orthographes
+comptent, les pluriels désignent leurs unités (&quot;miles&quot;, &quot;lbs&quot;), les
+abréviations leurs mots (&quot;ft&quot;, &quot;in&quot;, &quot;lb&quot;, &quot;hr&quot;, &quot;sq ft&quot;, &quot;cu m&quot;, &quot;km/l&quot;,
+&quot;lb-ft&quot;), &quot;per&quot; divise (&quot;miles per hour&quot;), &quot;2&quot;, &quot;3&quot; et &quot;deg&quot; remplacent les
+signes &quot;²&quot;, &quot;³&quot; et &quot;°&quot;, et &quot;UK&quot;, &quot;US&quot;, &quot;imperial&quot; ou &quot;metric&quot; avant ou après
+un nom choisissent cette unité (&quot;UK pint&quot;). Les symboles désignent aussi
+leurs unités&#xa0;: &quot;g&quot;, &quot;kg&quot;, &quot;t&quot;, &quot;l&quot;, &quot;ml&quot;, &quot;s&quot;, &quot;h&quot;, &quot;K&quot;, &quot;°C&quot; ou &quot;C&quot;, &quot;mph&quot;,
+&quot;km/h&quot;, &quot;kn&quot;, &quot;psi&quot;, &quot;mmHg&quot;, &quot;hPa&quot;, &quot;kWh&quot;, &quot;l/100km&quot;, &quot;µm&quot; ou &quot;um&quot;, entre
+autres&#xa0;; quand seule la casse distingue deux unités, c&apos;est la casse tapée
+qui décide (&quot;MW&quot; mégawatt, &quot;mW&quot; milliwatt). &quot;gallon&quot;, &quot;pint&quot;, &quot;quart&quot;, &quot;fl
+oz&quot;, &quot;cwt&quot;, &quot;ton&quot; et &quot;mpg&quot; désignent les unités américaines avec
 l&apos;orthographe américaine et les unités britanniques avec l&apos;orthographe
-européenne&#xa0;; &quot;cup&quot;, &quot;tbsp&quot; et &quot;tsp&quot;, les unités américaines avec l&apos;orthographe
-américaine et les unités métriques avec l&apos;européenne. Quand un nom convient à
-des unités de plusieurs catégories, c&apos;est l&apos;autre unité qui décide&#xa0;: &quot;g&quot; est
-le gramme à côté de &quot;kg&quot; et l&apos;accélération à côté de &quot;m/sec2&quot;&#xa0;; le litre de
-&quot;Liquid measure&quot; et de &quot;Volume / Capacity&quot; est pris dans la première catégorie
-qui contient aussi l&apos;autre unité.
+européenne&#xa0;; &quot;cup&quot;, &quot;tbsp&quot; et &quot;tsp&quot;, les unités américaines avec
+l&apos;orthographe américaine et les unités métriques avec l&apos;européenne. Quand un
+nom convient à des unités de plusieurs catégories, c&apos;est l&apos;autre unité qui
+décide&#xa0;: &quot;g&quot; est le gramme à côté de &quot;kg&quot; et l&apos;accélération à côté de
+&quot;m/sec2&quot;, &quot;lbf ft&quot; le couple à côté de &quot;Nm&quot;&#xa0;; le litre de &quot;Liquid measure&quot;
+et de &quot;Volume / Capacity&quot; est pris dans la première catégorie qui contient
+aussi l&apos;autre unité. Les catégories se trouvent d&apos;après une partie de leur
+nom (&quot;flow mass&quot;).
 
 VALUE et le résultat utilisent le séparateur décimal des paramètres régionaux
 (LC_ALL, LC_NUMERIC, LANG), et une valeur s&apos;écrit sans séparateur de
