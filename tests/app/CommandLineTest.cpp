@@ -119,6 +119,15 @@ INSTANTIATE_TEST_SUITE_P(
         ConvertCase{"C", {"1", "ton", "kg", "--spelling", "usa"}, "907.184740\n"},
         ConvertCase{"C", {"1", "um", "mm"}, "0.001000\n"},
         ConvertCase{"C", {"100", "cm³", "l"}, "0.100000\n"},
+        // Units as people write them: 1 lbf ft = 9.80665 * 0.45359237 * 0.3048 N-m, the torque
+        // beside "Nm"; an ounce is 0.45359237/16 kg; a mile 1609.344 m; a square foot
+        // 0.3048² m²; a British pint 4.546092/8 litre, whatever the spelling.
+        ConvertCase{"en_US.UTF-8", {"300", "lbf ft", "Nm"}, "406.745384\n"},
+        ConvertCase{"en_US.UTF-8", {"1", "ounces", "grams"}, "28.349523\n"},
+        ConvertCase{"en_US.UTF-8", {"10", "km", "miles"}, "6.213712\n"},
+        ConvertCase{"en_US.UTF-8", {"200", "sq ft", "m²"}, "18.580608\n"},
+        ConvertCase{"en_US.UTF-8", {"1", "UK pint", "ml"}, "568.261500\n"},
+        ConvertCase{"en_US.UTF-8", {"25", "ºC", "ºF"}, "77.000000\n"},
         // "g" beside an acceleration is the standard gravity, 9.80665 m/sec².
         ConvertCase{"C", {"1", "g", "m/sec²", "--decimals", "5"}, "9.80665\n"},
         // Options after the operands, and before them.
@@ -187,9 +196,16 @@ INSTANTIATE_TEST_SUITE_P(
                     {"\"cycles\" could be any of these units:", "cycles/sec \u2014 Frequency",
                      "cycles/hour \u2014 Frequency"}},
         RefusalCase{{"--convert", "1", "Hz", "cycles"}, 2, {"\"cycles\" could be any of these units:"}},
-        RefusalCase{{"--convert", "1", "m", "metres"},
+        RefusalCase{{"--convert", "1", "m", "metrez"},
                     2,
-                    {"no unit matches \"metres\"; close names:\n  m (metre) \u2014 Length\n"}},
+                    {"no unit matches \"metrez\"; close names:\n  m (metre) \u2014 Length\n"}},
+        // Never a guess: the order of a compound name's parts counts, and a text
+        // that only begins a unit's name is refused with what it may mean.
+        RefusalCase{{"--convert", "5", "min/km", "min/mile"}, 2, {"no unit matches \"min/km\""}},
+        RefusalCase{{"--convert", "10", "sec/km", "m/s"}, 2, {"no unit matches \"sec/km\""}},
+        RefusalCase{{"--convert", "1", "ft min", "m/s"},
+                    2,
+                    {"\"ft min\" could be any of these units:\n  ft/min \u2014 Velocity\n"}},
         RefusalCase{{"--convert", "1", "kcall", "J"},
                     2,
                     {"no unit matches \"kcall\"; close names:\n  kcal (kilocalorie) \u2014 Energy\n"}},
