@@ -1,6 +1,7 @@
 """Reads "Find unit..." through AT-SPI, as a screen reader does, while the
-keyboard works it as a person does: Ctrl+F, "miles", Down, Escape, and Ctrl+F
-again then a click in the main window. Exits non-zero with what it missed."""
+keyboard works it as a person does: Ctrl+F, "miles", Down, a text that
+matches nothing, Escape, and Ctrl+F again then a click in the main window.
+Exits non-zero with what it missed."""
 import subprocess
 import sys
 import time
@@ -43,6 +44,10 @@ def keys(*names):
     subprocess.run(["xdotool", "key", "--delay", "50", *names], check=True)
 
 
+def type_text(text):
+    subprocess.run(["xdotool", "type", "--delay", "50", text], check=True)
+
+
 focused = [(None, None)]  # the role and name of what was said to have the focus, latest last
 
 
@@ -65,17 +70,17 @@ found = within(5, lambda: child(finder, pyatspi.ROLE_LIST, "Units found"), "no l
 within(20, lambda: has(finder, pyatspi.STATE_ACTIVE) and has(field, pyatspi.STATE_FOCUSED)
        and focused[-1] == (pyatspi.ROLE_TEXT, "Find unit"), "the field has not the focus when the window opens")
 
-subprocess.run(["xdotool", "type", "--delay", "50", "miles"], check=True)
+type_text("miles")
 rows = within(20, lambda: [row.name for row in found] if found.childCount > 1 else None, "no units found")
 if not all("mile" in row and " \u2014 " in row for row in rows):
     sys.exit(f"FAIL: rows that do not read as a unit and its category: {rows}")
 keys("Down")
 within(20, lambda: focused[-1] == (pyatspi.ROLE_LIST_ITEM, rows[1]) and has(found[1], pyatspi.STATE_SELECTED),
-       f"Down did not tell the second row, {rows[1]!r}; last told {focused[-1]}")
+       f"Down did not tell the second row, {rows[1]!r}, as focused and selected")
 if not has(field, pyatspi.STATE_FOCUSED) or has(found[0], pyatspi.STATE_SELECTED):
     sys.exit("FAIL: after Down the keyboard left the field or the first row stayed selected")
 keys("ctrl+a")
-subprocess.run(["xdotool", "type", "--delay", "50", "furlongs per fortnight"], check=True)
+type_text("furlongs per fortnight")
 within(20, lambda: focused[-1] == (pyatspi.ROLE_LIST_ITEM, "No unit matches"), "no match was not told")
 
 keys("Escape")
