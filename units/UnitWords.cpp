@@ -189,20 +189,35 @@ const FormMap& TypedQualifiers() {
     return map;
 }
 
-std::string MeaningOf(const std::string& written) {
-    // The same few hundred words come again and again: each is read once.
+bool IsQualifier(std::string_view word) {
+    const auto& qualifiers = QualifierWords();
+    return std::find(qualifiers.begin(), qualifiers.end(), word) != qualifiers.end();
+}
+
+std::string MeaningOf(std::string_view written) {
+    const std::string_view singular = Looked(Plurals(), written);
+    return std::string(Looked(Abbreviations(), Looked(EuropeanSpellings(), singular)));
+}
+
+// The catalogue's few hundred words come again and again in its names: each
+// is read once. Typed words are not kept, so that typing never grows this.
+std::string RememberedMeaningOf(const std::string& written) {
     static std::unordered_map<std::string, std::string> read;
     auto [entry, isNew] = read.try_emplace(written);
     if (isNew) {
-        const std::string_view singular = Looked(Plurals(), written);
-        entry->second = std::string(Looked(Abbreviations(), Looked(EuropeanSpellings(), singular)));
+        entry->second = MeaningOf(written);
     }
     return entry->second;
 }
 
-bool IsQualifier(std::string_view word) {
-    const auto& qualifiers = QualifierWords();
-    return std::find(qualifiers.begin(), qualifiers.end(), word) != qualifiers.end();
+UnitWords WithMeanings(UnitWords words, std::string (*meaningOf)(const std::string&)) {
+    for (UnitWord& word : words) {
+        if (!word.divides) {
+            word.meaning = meaningOf(word.written);
+            word.qualifier = IsQualifier(word.meaning);
+        }
+    }
+    return words;
 }
 
 // Calls `replace` on each run of ASCII letters in `text`, lower-case, and
@@ -237,18 +252,12 @@ UnitWords WrittenWords(std::string_view text) {
 }
 
 UnitWords NameWords(std::string_view name) {
-    UnitWords words = WrittenWords(name);
-    for (UnitWord& word : words) {
-        if (!word.divides) {
-            word.meaning = MeaningOf(word.written);
-            word.qualifier = IsQualifier(word.meaning);
-        }
-    }
-    return words;
+    return WithMeanings(WrittenWords(name), RememberedMeaningOf);
 }
 
 UnitWords TypedWords(std::string_view text) {
-    UnitWords words = NameWords(text);
+    UnitWords words =
+        WithMeanings(WrittenWords(text), [](const std::string& written) { return MeaningOf(written); });
     UnitWords qualified = words;
     for (UnitWord& word : qualified) {
         const std::string_view meant = Looked(TypedQualifiers(), word.meaning);
