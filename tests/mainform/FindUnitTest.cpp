@@ -70,9 +70,10 @@ INSTANTIATE_TEST_SUITE_P(
         ChoiceCase{"knot", 0, false, "Velocity", "knot", "mm/min", "1.000", "30866.666667"},
         // Shift+Enter takes the unit to convert to: 3.6 m an hour is 3.6/1852 knot.
         ChoiceCase{"knot", 0, true, "Velocity", "mm/sec", "knot", "1.000", "0.001944"},
-        // "inch" lists the inch first, then "lb-inch" and "inch/sec", shorter names first.
+        // "inch" lists the inch first, then the names it begins, shorter first: "in²" is
+        // 2.54² cm².
         ChoiceCase{"inch", 0, false, "Length", "inch", "cm (centimetre)", "1.000", "2.540000"},
-        ChoiceCase{"inch", 2, false, "Velocity", "inch/sec", "mm/min", "1.000", "1524.000000"},
+        ChoiceCase{"inch", 1, false, "Area", "in²", "cm²", "1.000", "6.451600"},
         // Units added to a category come after its first ones: a kWh is 3600000 J,
         // 3600000/9.80665 kg-m; a millilitre is a fifth of a metric teaspoon.
         ChoiceCase{"kWh", 0, false, "Energy", "kWh (kilowatt-hour)", "kg-m", "1.000", "367097.836672"},
@@ -86,10 +87,10 @@ TEST_F(FindUnit, ListsUnitAndCategoryAtEveryKeyInTheShownSpelling) {
     EXPECT_TRUE(found(finder).contains("liter" + Dash + "Liquid measure"));
     EXPECT_TRUE(found(finder).contains("liter" + Dash + "Volume / Capacity")); // no trailing spaces
     QTest::keyClicks(&field(finder), "re/km");
-    // The whole name typed comes first; "km/liter" and "liter/100 km" hold both words too.
-    EXPECT_EQ(found(finder),
-              (QStringList{"liter/km" + Dash + "Fuel consumption", "km/liter" + Dash + "Fuel consumption",
-                           "liter/100 km" + Dash + "Fuel consumption"}));
+    // The whole name typed comes first; "liter/100 km" holds both words in that order too,
+    // "km/liter" the other way round, which is another unit.
+    EXPECT_EQ(found(finder), (QStringList{"liter/km" + Dash + "Fuel consumption",
+                                          "liter/100 km" + Dash + "Fuel consumption"}));
     EXPECT_EQ(finder.accessibleName(), "Find unit");
     EXPECT_EQ(field(finder).accessibleName(), "Find unit");
     EXPECT_EQ(finder.ListBoxFoundUnits->accessibleName(), "Units found");
