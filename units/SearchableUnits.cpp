@@ -64,6 +64,27 @@ bool Measures(const UnitWords& words) {
                        [](const UnitWord& word) { return !word.divides && !word.qualifier; });
 }
 
+// The name with its bracketed parts taken out, and each bracketed part, as
+// written; nothing for a name without brackets.
+std::vector<std::string> NamePartTextsOf(std::string_view name) {
+    std::vector<std::string> parts;
+    std::string outside;
+    for (std::size_t at = 0; at < name.size();) {
+        const std::size_t open = name.find('(', at);
+        outside += name.substr(at, open == std::string_view::npos ? open : open - at);
+        if (open == std::string_view::npos) {
+            break;
+        }
+        const std::size_t close = name.find(')', open);
+        parts.emplace_back(name.substr(open + 1, close == std::string_view::npos ? close : close - open - 1));
+        at = close == std::string_view::npos ? name.size() : close + 1;
+    }
+    if (outside.size() != name.size()) {
+        parts.push_back(outside);
+    }
+    return parts;
+}
+
 SearchableName SearchableNameOf(std::string_view name) {
     SearchableName searchable;
     searchable.words = NameWords(name);
@@ -121,25 +142,6 @@ std::string SymbolKey(std::string_view text) {
 
 std::string SymbolKeyInCase(std::string_view text) {
     return KeyOf(text, false);
-}
-
-std::vector<std::string> NamePartTextsOf(std::string_view name) {
-    std::vector<std::string> parts;
-    std::string outside;
-    for (std::size_t at = 0; at < name.size();) {
-        const std::size_t open = name.find('(', at);
-        outside += name.substr(at, open == std::string_view::npos ? open : open - at);
-        if (open == std::string_view::npos) {
-            break;
-        }
-        const std::size_t close = name.find(')', open);
-        parts.emplace_back(name.substr(open + 1, close == std::string_view::npos ? close : close - open - 1));
-        at = close == std::string_view::npos ? name.size() : close + 1;
-    }
-    if (outside.size() != name.size()) {
-        parts.push_back(outside);
-    }
-    return parts;
 }
 
 const std::vector<SearchableUnit>& SearchableUnits() {

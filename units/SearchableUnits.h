@@ -21,10 +21,6 @@ std::string SymbolKey(std::string_view text);
 // The same, with the letters in the case they are written in.
 std::string SymbolKeyInCase(std::string_view text);
 
-// The name with its bracketed parts taken out, and each bracketed part, as
-// written; nothing for a name without brackets.
-std::vector<std::string> NamePartTextsOf(std::string_view name);
-
 struct SearchableName {
     UnitWords words; // the whole name, qualifiers and all
     // What the name measures: as a whole, beside its brackets and in each
