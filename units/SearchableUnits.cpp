@@ -1,5 +1,6 @@
 #include "SearchableUnits.h"
 
+#include "AsciiText.h"
 #include "UnitSearch.h"
 #include "UnitSymbols.h"
 
@@ -10,32 +11,12 @@ namespace tavrix {
 
 namespace {
 
-// The signs a key writes in ASCII (UTF-8, two bytes each).
-struct KeySign {
-    std::string_view sign;
-    std::string_view ascii;
-};
-constexpr std::array<KeySign, 6> KeySigns{{
-    {"\u00B2", "2"},   // ²
-    {"\u00B3", "3"},   // ³
-    {"\u00B5", "u"},   // µ micro sign
-    {"\u03BC", "u"},   // μ Greek mu
-    {"\u00B0", "deg"}, // °
-    {"\u00BA", "deg"}, // º ordinal sign
-}};
-
-char AsciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 std::string KeyOf(std::string_view text, bool ignoringCase) {
     std::string key;
     for (std::size_t at = 0; at < text.size();) {
-        const auto sign = std::find_if(KeySigns.begin(), KeySigns.end(),
-                                       [&](const KeySign& s) { return text.substr(at).starts_with(s.sign); });
-        if (sign != KeySigns.end()) {
+        if (const SignInNames* sign = SignAt(text.substr(at))) {
             key += sign->ascii;
-            at += sign->sign.size();
+            at += sign->utf8.size();
             continue;
         }
         if (text[at] != ' ' && text[at] != '.' && text[at] != '\t') {

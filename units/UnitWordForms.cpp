@@ -4,6 +4,7 @@
 // words, so a unit added later is found in the plural without a new entry.
 #include "UnitWords.h"
 
+#include "AsciiText.h"
 #include "Tavrix_Units.h"
 
 #include <algorithm>
@@ -63,10 +64,6 @@ const std::vector<WordForm> Irregular = {
 const std::vector<std::string_view> Qualifiers = {
     "usa", "uk", "metric", "short", "long", "steam", "oil", "angle", "typographic", "sea", "level", "of",
 };
-
-bool IsAsciiLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
 
 bool IsVowel(char c) {
     return std::string_view("aeiou").find(c) != std::string_view::npos;

@@ -1,5 +1,6 @@
 #include "UnitWords.h"
 
+#include "AsciiText.h"
 #include "Tavrix_Units.h"
 
 #include <algorithm>
@@ -11,42 +12,8 @@ namespace tavrix {
 
 namespace {
 
-// The signs of the names that read as ASCII (UTF-8, two bytes each).
-struct Sign {
-    std::string_view utf8;
-    std::string_view ascii; // joins the word it is in
-    int power;              // or raises the word before it
-    bool ownWord;           // or is a word of its own ("°F" is "degrees F")
-};
-constexpr std::array<Sign, 6> Signs{{
-    {"\u00B2", "", 2, false},   // ²
-    {"\u00B3", "", 3, false},   // ³
-    {"\u00B5", "u", 0, false},  // µ micro sign
-    {"\u03BC", "u", 0, false},  // μ Greek mu, which looks the same
-    {"\u00B0", "deg", 0, true}, // °
-    {"\u00BA", "deg", 0, true}, // º ordinal sign, which looks like it
-}};
-
 // Forms only a typed text uses for the catalogue's qualifiers.
 const std::vector<WordForm> TypedQualifierForms = {{"us", "usa"}, {"imperial", "uk"}};
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-bool IsLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-char Lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-const Sign* SignAt(std::string_view text) {
-    const auto found =
-        std::find_if(Signs.begin(), Signs.end(), [&](const Sign& s) { return text.starts_with(s.utf8); });
-    return found == Signs.end() ? nullptr : &*found;
-}
 
 // Cuts a text into words: runs of ASCII letters and digits (a number
 // before letters is a word of its own: "100km"), "/" between them; a "2"
@@ -60,7 +27,7 @@ UnitWords CutIntoWords(std::string_view text) {
             return;
         }
         const bool poweredDigit = run.size() >= 2 && (run.back() == '2' || run.back() == '3') &&
-                                  std::all_of(run.begin(), run.end() - 1, IsLetter);
+                                  std::all_of(run.begin(), run.end() - 1, IsAsciiLetter);
         if (raiseNext && (run == "2" || run == "3") && !words.empty() && !words.back().divides) {
             words.back().power = run[0] - '0';
         } else {
@@ -75,16 +42,17 @@ UnitWords CutIntoWords(std::string_view text) {
     };
     for (std::size_t at = 0; at < text.size();) {
         const char c = text[at];
-        if (IsLetter(c) || IsDigit(c)) {
-            if (IsLetter(c) && !run.empty() && IsDigit(run.back()) &&
-                std::all_of(run.begin(), run.end(), IsDigit)) {
+        if (IsAsciiLetter(c) || IsAsciiDigit(c)) {
+            if (IsAsciiLetter(c) && !run.empty() && IsAsciiDigit(run.back()) &&
+                std::all_of(run.begin(), run.end(), IsAsciiDigit)) {
                 endRun();
             }
-            run += Lower(c);
+            run += AsciiLower(c);
             ++at;
             continue;
         }
-        if (const Sign* sign = static_cast<unsigned char>(c) < 0x80 ? nullptr : SignAt(text.substr(at))) {
+        if (const SignInNames* sign =
+                static_cast<unsigned char>(c) < 0x80 ? nullptr : SignAt(text.substr(at))) {
             at += sign->utf8.size();
             if (sign->power != 0) {
                 endRun();
@@ -226,17 +194,17 @@ std::string ReplacingLetterRuns(std::string_view text,
                                 const std::function<std::string(const std::string&)>& replace) {
     std::string result;
     for (std::size_t at = 0; at < text.size();) {
-        if (!IsLetter(text[at])) {
+        if (!IsAsciiLetter(text[at])) {
             result += text[at++];
             continue;
         }
         std::size_t end = at;
-        while (end < text.size() && IsLetter(text[end])) {
+        while (end < text.size() && IsAsciiLetter(text[end])) {
             ++end;
         }
         std::string lower;
         for (const char c : text.substr(at, end - at)) {
-            lower += Lower(c);
+            lower += AsciiLower(c);
         }
         const std::string replaced = replace(lower);
         result += replaced == lower ? std::string(text.substr(at, end - at)) : replaced;
@@ -275,6 +243,12 @@ UnitWords TypedWords(std::string_view text) {
         return words;
     }
     return qualified;
+}
+
+const SignInNames* SignAt(std::string_view text) {
+    const auto found = std::find_if(SignsInNames.begin(), SignsInNames.end(),
+                                    [&](const SignInNames& sign) { return text.starts_with(sign.utf8); });
+    return found == SignsInNames.end() ? nullptr : &*found;
 }
 
 bool SameMeaning(const UnitWord& a, const UnitWord& b) {
