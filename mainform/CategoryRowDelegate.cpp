@@ -16,10 +16,14 @@ QSize FixedRowHeightDelegate::sizeHint(const QStyleOptionViewItem& option, const
 
 CategoryRowDelegate::CategoryRowDelegate(QObject* parent) : FixedRowHeightDelegate(parent) {
     // The icons are named category-NN-<name>.svg, NN the category's position.
+    // Picked by hand rather than by a wildcard, which would compile a
+    // regular expression at every start.
     QStringList files;
-    QDirIterator it(":/icons", {"category-*.svg"});
-    while (it.hasNext()) {
-        files << it.next();
+    for (QDirIterator it(QStringLiteral(":/icons")); it.hasNext();) {
+        const QString file = it.next();
+        if (file.startsWith(QLatin1String(":/icons/category-")) && file.endsWith(QLatin1String(".svg"))) {
+            files << file;
+        }
     }
     files.sort();
     for (const QString& file : files) {
