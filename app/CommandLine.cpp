@@ -117,8 +117,7 @@ int List(const Arguments& arguments, const QLocale& locale, CheckedOutput& out) 
     return ExitDone;
 }
 
-int Run(const Arguments& arguments, const QLocale& locale, std::FILE* in, CheckedOutput& out,
-        CheckedOutput& err) {
+int Run(const Arguments& arguments, const QLocale& locale, int in, CheckedOutput& out, CheckedOutput& err) {
     switch (arguments.mode) {
     case Mode::Convert:
         return RunConvert(arguments, locale, in, out, err);
@@ -152,7 +151,7 @@ std::optional<WindowStart> WindowStartOf(const std::vector<std::string>& argumen
         }
         WindowStart start{parsed.qtOptions, {}};
         for (const std::string& file : parsed.operands) {
-            start.logFiles.push_back(QString::fromStdString(file));
+            start.logFiles.push_back(QByteArray::fromStdString(file));
         }
         return start;
     } catch (const UsageError&) {
@@ -160,8 +159,8 @@ std::optional<WindowStart> WindowStartOf(const std::vector<std::string>& argumen
     }
 }
 
-int RunCommandLine(const std::vector<std::string>& arguments, const QLocale& locale, std::FILE* in,
-                   std::FILE* out, std::FILE* err) {
+int RunCommandLine(const std::vector<std::string>& arguments, const QLocale& locale, int in, std::FILE* out,
+                   std::FILE* err) {
     CheckedOutput output(out);
     CheckedOutput errors(err);
     int status = ExitUsage;

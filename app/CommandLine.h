@@ -3,7 +3,7 @@
 // needs no display and touches no settings file.
 #pragma once
 
-#include <QStringList>
+#include <QByteArrayList>
 
 #include <cstdio>
 #include <optional>
@@ -18,8 +18,9 @@ namespace tavrix {
 struct WindowStart {
     // Qt's own options with their values, as Qt is to see them.
     std::vector<std::string> qtOptions;
-    // The results log files to read into the log, in order.
-    QStringList logFiles;
+    // The results log files to read into the log, in order, named as the
+    // file system names them.
+    QByteArrayList logFiles;
 };
 
 // The window's start when `arguments` (without the program's name) ask for
@@ -27,10 +28,10 @@ struct WindowStart {
 // (RunCommandLine then says so).
 std::optional<WindowStart> WindowStartOf(const std::vector<std::string>& arguments);
 
-// Runs what `arguments` ask for, reading values from `in` where asked,
+// Runs what `arguments` ask for, reading values from the file descriptor `in` where asked,
 // writing its output to `out` and its errors to `err`, and gives the exit
 // status. `locale` gives the separators and the default spelling.
-int RunCommandLine(const std::vector<std::string>& arguments, const QLocale& locale, std::FILE* in,
-                   std::FILE* out, std::FILE* err);
+int RunCommandLine(const std::vector<std::string>& arguments, const QLocale& locale, int in, std::FILE* out,
+                   std::FILE* err);
 
 } // namespace tavrix

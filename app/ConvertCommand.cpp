@@ -163,7 +163,7 @@ Converted ConvertValue(Conversion conversion, const ValueReading& value) {
 // Converts each line of `in` as it comes: one output line a line, empty for
 // a value that gives no result, whose message names the line. What is
 // converted reaches the output before the next input is waited for.
-int ConvertLines(const Conversion& conversion, QChar separator, std::FILE* in, CheckedOutput& out,
+int ConvertLines(const Conversion& conversion, QChar separator, int in, CheckedOutput& out,
                  CheckedOutput& err) {
     bool allConverted = true;
     std::size_t lineNumber = 0;
@@ -197,7 +197,7 @@ int ConvertLines(const Conversion& conversion, QChar separator, std::FILE* in, C
     };
     std::vector<char> chunk(ReadChunkBytes);
     while (out.flush()) {
-        const ssize_t got = read(fileno(in), chunk.data(), chunk.size());
+        const ssize_t got = read(in, chunk.data(), chunk.size());
         if (got < 0 && errno == EINTR) {
             continue;
         }
@@ -227,7 +227,7 @@ int ConvertLines(const Conversion& conversion, QChar separator, std::FILE* in, C
 
 } // namespace
 
-int RunConvert(const Arguments& arguments, const QLocale& locale, std::FILE* in, CheckedOutput& out,
+int RunConvert(const Arguments& arguments, const QLocale& locale, int in, CheckedOutput& out,
                CheckedOutput& err) {
     const Spelling spelling = arguments.spelling.value_or(DefaultSpelling(locale));
     const NumberFormat format = NumberFormatOf(locale);

@@ -5,15 +5,15 @@
 #include "CheckedOutput.h"
 #include "CommandLineArguments.h"
 
-#include <cstdio>
-
 class QLocale;
 
 namespace tavrix {
 
-// Converts as `arguments` say and gives the exit status. Throws UsageError
+// Converts as `arguments` say and gives the exit status. A column is read
+// from the file descriptor `in` itself, never through a stdio stream, so
+// that no value waits in a buffer while its result is due. Throws UsageError
 // for units it cannot settle on and for a single value it cannot read.
-int RunConvert(const Arguments& arguments, const QLocale& locale, std::FILE* in, CheckedOutput& out,
+int RunConvert(const Arguments& arguments, const QLocale& locale, int in, CheckedOutput& out,
                CheckedOutput& err);
 
 } // namespace tavrix

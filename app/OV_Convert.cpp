@@ -3,6 +3,7 @@
 // without any window.
 #include "CommandLine.h"
 #include "DataPaths.h"
+#include "ExitStatus.h"
 #include "Fonts.h"
 #include "ProgramWindows.h"
 #include "QtDesktop.h"
@@ -16,6 +17,8 @@
 
 #include <optional>
 
+#include <unistd.h>
+
 namespace {
 
 void SpeakTheDesktopsLanguage() {
@@ -27,7 +30,12 @@ void SpeakTheDesktopsLanguage() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    tavrix::HoldClosedStandardStreams();
+    if (!tavrix::HoldClosedStandardStreams()) {
+        // Whatever it wrote could land in the next file it opens.
+        static constexpr char message[] = "tavrix: cannot hold a closed standard stream on /dev/null\n";
+        [[maybe_unused]] const auto written = write(STDERR_FILENO, message, sizeof message - 1);
+        return tavrix::ExitInputOutput;
+    }
     // Before any window system is asked for: a conversion from a terminal
     // works over ssh, with no display at all, and a mistyped option is
     // refused with or without one.
@@ -38,7 +46,7 @@ int main(int argc, char* argv[]) {
         int coreArgumentCount = 1;
         QCoreApplication core(coreArgumentCount, argv);
         SpeakTheDesktopsLanguage();
-        return tavrix::RunCommandLine(arguments, QLocale::system(), stdin, stdout, stderr);
+        return tavrix::RunCommandLine(arguments, QLocale::system(), STDIN_FILENO, stdout, stderr);
     }
     // Qt sees its own options only, so that a results log file is never
     // taken for one of them.

@@ -8,13 +8,17 @@
 
 namespace tavrix {
 
-void HoldClosedStandardStreams() {
+bool HoldClosedStandardStreams() {
     for (const int stream : std::array{STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
         if (fcntl(stream, F_GETFD) == -1 && errno == EBADF) {
             // The lowest free number is the closed one.
-            open("/dev/null", stream == STDIN_FILENO ? O_WRONLY : O_RDONLY);
+            const int held = open("/dev/null", stream == STDIN_FILENO ? O_WRONLY : O_RDONLY);
+            if (held != stream) {
+                return false;
+            }
         }
     }
+    return true;
 }
 
 } // namespace tavrix

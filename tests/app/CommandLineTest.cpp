@@ -479,6 +479,12 @@ TEST_F(CommandLine, ConvertsAColumnOfValuesFromStandardInput) {
          0,
          "1 km (kilometre) = 0.62 mile\n10 km (kilometre) = 6.21 mile\n",
          {}},
+        // The CR of a CRLF line end is no part of the value.
+        {{},
+         "1\r\nabc\r\n\r\n",
+         1,
+         "0.621371\n\n\n",
+         {"tavrix: line 2: \"abc\" is not a number", "tavrix: line 3: \"\" is not a number"}},
         {{},
          "1\nabc\n-1\n\n2,5\n" + QByteArray(5000, '1') + "\n3\n",
          1,
@@ -507,6 +513,26 @@ TEST_F(CommandLine, ConvertsAColumnOfValuesFromStandardInput) {
                 << err[static_cast<qsizetype>(line)].toStdString();
         }
     }
+}
+
+// A line is too long however its bytes arrive: here its start comes with
+// the line before it, its end only once that line's result is out.
+TEST_F(CommandLine, ALineTooLongIsRefusedWhenItArrivesInParts) {
+    QProcess process;
+    process.setProcessEnvironment(TerminalEnvironment("C", home.path()));
+    process.start(QStringLiteral(TAVRIX_EXECUTABLE), {"--convert", "-", "inch", "mm", "--decimals", "1"});
+    process.write("1\n" + QByteArray(3000, '1'));
+    while (!process.canReadLine()) {
+        ASSERT_TRUE(process.waitForReadyRead(20000)) << "no result for the first line";
+    }
+    EXPECT_EQ(process.readLine(), "25.4\n");
+    process.write(QByteArray(3000, '1') + "\n2\n");
+    process.closeWriteChannel();
+    EXPECT_TRUE(process.waitForFinished(20000));
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_EQ(process.readAllStandardOutput(), "\n50.8\n");
+    EXPECT_TRUE(
+        process.readAllStandardError().startsWith("tavrix: line 2: the line is longer than 4096 bytes"));
 }
 
 // Each result is written as soon as its line is read, so a script can talk to it line by line.

@@ -37,7 +37,7 @@ Written RunWith(const std::vector<std::string>& arguments) {
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> err(std::tmpfile(), std::fclose);
     std::fputs("1\nx\n", in.get());
     std::rewind(in.get());
-    RunCommandLine(arguments, QLocale::c(), in.get(), out.get(), err.get());
+    RunCommandLine(arguments, QLocale::c(), fileno(in.get()), out.get(), err.get());
     return {ReadWhole(out.get()), ReadWhole(err.get())};
 }
 
