@@ -2,6 +2,7 @@
 
 #include "CommandLineText.h"
 #include "TerminalText.h"
+#include "Utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -104,16 +105,21 @@ const QtOption* QtOptionNamed(std::string_view argument) {
 
 class Parser {
 public:
-    explicit Parser(const std::vector<std::string>& arguments) : arguments_(arguments) {}
+    // Lenient, it reads a line still being typed: what it cannot take it
+    // passes over, and an option whose value has yet to come is noted.
+    Parser(const std::vector<std::string>& arguments, bool lenient)
+        : arguments_(arguments), lenient_(lenient) {}
+
+    ArgumentsSoFar parseSoFar() {
+        parse();
+        return {parsed_, given_, awaitingValueOf_, optionsEnded_};
+    }
 
     Arguments parse() {
-        for (std::size_t at = 0; at < arguments_.size(); ++at) {
-            if (!IsUtf8(arguments_[at])) {
-                throw UsageError(Said(CommandLineText::tr("argument %1, \"%2\", is not UTF-8 text"),
-                                      std::to_string(at + 1), ShownOnTerminal(arguments_[at])));
+        if (!lenient_ && !arguments_.empty() && arguments_.front() == "--complete") {
+            for (std::size_t at = 1; at < arguments_.size(); ++at) {
+                requireText(at);
             }
-        }
-        if (!arguments_.empty() && arguments_.front() == "--complete") {
             if (arguments_.size() != 3) {
                 throw UsageError(
                     Said(CommandLineText::tr("--complete takes the command line and the word to complete")));
@@ -123,15 +129,32 @@ public:
             complete.operands = {arguments_[1], arguments_[2]};
             return complete;
         }
-        bool optionsEnded = false;
         for (at_ = 0; at_ < arguments_.size(); ++at_) {
             const std::string& argument = arguments_[at_];
-            if (optionsEnded || !IsOptionWord(argument)) {
+            if (optionsEnded_ || !IsOptionWord(argument)) {
                 parsed_.operands.push_back(argument);
+                operandAt_.push_back(at_);
             } else if (argument == "--") {
-                optionsEnded = true;
+                optionsEnded_ = true;
             } else {
-                takeOption(argument);
+                try {
+                    requireText(at_);
+                    takeOption(argument);
+                } catch (const UsageError&) {
+                    if (!lenient_) {
+                        throw;
+                    }
+                }
+            }
+        }
+        if (lenient_) {
+            return parsed_;
+        }
+        // The window's operands are file names, which the file system holds
+        // as bytes in any encoding; the jobs' operands are text.
+        if (parsed_.mode != Mode::Window) {
+            for (const std::size_t at : operandAt_) {
+                requireText(at);
             }
         }
         checkOperands();
@@ -139,6 +162,13 @@ public:
     }
 
 private:
+    void requireText(std::size_t at) const {
+        if (!IsUtf8(arguments_[at])) {
+            throw UsageError(Said(CommandLineText::tr("argument %1, \"%2\", is not UTF-8 text"),
+                                  std::to_string(at + 1), ShownOnTerminal(arguments_[at])));
+        }
+    }
+
     void setMode(Mode mode) {
         if (parsed_.mode != Mode::Window) {
             throw UsageError(Said(CommandLineText::tr("--convert, --list, --help and --version go alone")));
@@ -152,6 +182,7 @@ private:
             return argument.substr(name.size() + 1);
         }
         if (at_ + 1 >= arguments_.size()) {
+            awaitingValueOf_ = name;
             throw UsageError(Said(CommandLineText::tr("%1 needs a value"), name));
         }
         return arguments_[++at_];
@@ -196,6 +227,7 @@ private:
         parsed_.qtOptions.emplace_back(argument);
         if (!attached && (option.value == QtValue::Next || option.value == QtValue::NextOrAttached)) {
             if (at_ + 1 >= arguments_.size()) {
+                awaitingValueOf_ = argument;
                 throw UsageError(Said(CommandLineText::tr("%1 needs a value"), argument));
             }
             parsed_.qtOptions.push_back(arguments_[++at_]);
@@ -251,7 +283,11 @@ private:
     }
 
     const std::vector<std::string>& arguments_;
+    const bool lenient_;
+    bool optionsEnded_ = false;
+    std::optional<std::string> awaitingValueOf_;
     std::size_t at_ = 0;
+    std::vector<std::size_t> operandAt_; // where each operand stands in arguments_
     Arguments parsed_;
     std::vector<const OptionSpec*> given_;
 };
@@ -287,12 +323,7 @@ bool IsOptionWord(std::string_view argument) {
 
 std::string Quoted(std::string_view text) {
     if (text.size() > MaxQuotedBytes) {
-        // A character is at most 4 bytes: further continuation bytes belong
-        // to none and are shown one by one.
-        std::size_t cut = MaxQuotedBytes;
-        while (cut > MaxQuotedBytes - 3 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
-            --cut;
-        }
+        const std::size_t cut = Utf8CutBefore(text, MaxQuotedBytes);
         return Said(CommandLineText::tr("\"%1\u2026\" (%2 bytes)"), ShownOnTerminal(text.substr(0, cut)),
                     std::to_string(text.size()));
     }
@@ -300,7 +331,11 @@ std::string Quoted(std::string_view text) {
 }
 
 Arguments ParseArguments(const std::vector<std::string>& arguments) {
-    return Parser(arguments).parse();
+    return Parser(arguments, false).parse();
+}
+
+ArgumentsSoFar ParseArgumentsSoFar(const std::vector<std::string>& arguments) {
+    return Parser(arguments, true).parseSoFar();
 }
 
 } // namespace tavrix

@@ -55,8 +55,20 @@ bool IsOptionWord(std::string_view argument);
 // Reads `arguments` (without the program's name). Options may come before or
 // after the operands, "--" ends the options, a negative number is an operand.
 // Throws UsageError for an unknown option, a missing or surplus operand, a
-// bad option value or an argument that is not UTF-8.
+// bad option value, or an option or an operand of a job (not a file name of
+// the window's) that is not UTF-8.
 Arguments ParseArguments(const std::vector<std::string>& arguments);
+
+// What the words of a command line still being typed have said, read as
+// ParseArguments reads them but refusing nothing: what the completion goes by.
+struct ArgumentsSoFar {
+    Arguments arguments;
+    std::vector<const OptionSpec*> options; // the program's options given
+    // The option, the program's or Qt's, whose value is the next word.
+    std::optional<std::string> awaitingValueOf;
+    bool optionsEnded = false; // after "--"
+};
+ArgumentsSoFar ParseArgumentsSoFar(const std::vector<std::string>& arguments);
 
 // The typed text as an error message quotes it, its control characters and
 // bytes that are not UTF-8 escaped (ShownOnTerminal): an argument can be as

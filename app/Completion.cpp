@@ -87,8 +87,9 @@ std::string CommonStart(const std::vector<std::string>& texts) {
     return common;
 }
 
+// Names are offered whatever the case typed, as the unit names are.
 std::vector<std::string> Starting(std::vector<std::string> names, std::string_view typed) {
-    std::erase_if(names, [&](const std::string& name) { return !name.starts_with(typed); });
+    std::erase_if(names, [&](const std::string& name) { return !StartsWithIgnoringCase(name, typed); });
     return names;
 }
 
@@ -138,52 +139,26 @@ std::vector<std::string> CategoryNamesFor(std::string_view typed) {
     return names;
 }
 
-// What the words before the one being typed have said.
-struct Said {
-    Mode mode = Mode::Window;
-    std::vector<std::string> operands;
-    std::vector<std::string_view> options;
-    const OptionSpec* awaitingValue = nullptr;
-    bool optionsEnded = false;
-    std::optional<Spelling> spelling;
-};
-
-Said WhatWasSaid(const std::vector<ShellWord>& words) {
-    Said said;
+// What the words before the one being typed have said, read by the parser
+// the program reads its arguments with.
+ArgumentsSoFar WhatWasSaid(const std::vector<ShellWord>& words) {
+    std::vector<std::string> said;
     for (std::size_t at = 1; at + 1 < words.size(); ++at) {
-        const std::string& word = words[at].value;
-        if (said.awaitingValue != nullptr) {
-            if (said.awaitingValue->name == "--spelling") {
-                said.spelling = word == "usa" ? Spelling::USA : Spelling::European;
-            }
-            said.awaitingValue = nullptr;
-        } else if (said.optionsEnded || !IsOptionWord(word)) {
-            said.operands.push_back(word);
-        } else if (word == "--") {
-            said.optionsEnded = true;
-        } else if (const OptionSpec* option = OptionNamed(word.substr(0, word.find('=')))) {
-            said.options.push_back(option->name);
-            said.mode = option->mode.value_or(said.mode);
-            if (!option->values.empty() && word.find('=') == std::string::npos) {
-                said.awaitingValue = option;
-            } else if (option->name == "--spelling") {
-                said.spelling = word.ends_with("=usa") ? Spelling::USA : Spelling::European;
-            }
-        }
+        said.push_back(words[at].value);
     }
-    return said;
+    return ParseArgumentsSoFar(said);
 }
 
 // The options that may still be given after what was said.
-std::vector<std::string> OptionsStillOpen(const Said& said) {
+std::vector<std::string> OptionsStillOpen(const ArgumentsSoFar& said) {
+    const Mode mode = said.arguments.mode;
     std::vector<std::string> open;
     for (const OptionSpec& option : CommandLineOptions()) {
-        const bool given =
-            std::find(said.options.begin(), said.options.end(), option.name) != said.options.end();
+        const bool given = std::find(said.options.begin(), said.options.end(), &option) != said.options.end();
         // Before a job is chosen, any option may come first.
-        const bool fits = said.mode == Mode::Window ||
-                          (!option.mode && std::find(option.goesWith.begin(), option.goesWith.end(),
-                                                     said.mode) != option.goesWith.end());
+        const bool fits = mode == Mode::Window ||
+                          (!option.mode && std::find(option.goesWith.begin(), option.goesWith.end(), mode) !=
+                                               option.goesWith.end());
         if (!given && fits) {
             open.emplace_back(option.name);
         }
@@ -192,10 +167,13 @@ std::vector<std::string> OptionsStillOpen(const Said& said) {
 }
 
 // The names that may stand where `typed` is, unescaped.
-std::vector<std::string> Candidates(const Said& said, const ShellWord& current, const QLocale& locale) {
+std::vector<std::string> Candidates(const ArgumentsSoFar& said, const ShellWord& current,
+                                    const QLocale& locale) {
     const std::string& typed = current.value;
-    if (said.awaitingValue != nullptr) {
-        return Starting(said.awaitingValue->values, typed);
+    if (said.awaitingValueOf) {
+        // Qt's options take files, names and sizes: the shell's own completion.
+        const OptionSpec* option = OptionNamed(*said.awaitingValueOf);
+        return option != nullptr ? Starting(option->values, typed) : std::vector{std::string(CompleteFiles)};
     }
     if (!said.optionsEnded && IsOptionWord(typed)) {
         const std::size_t equals = typed.find('=');
@@ -209,15 +187,16 @@ std::vector<std::string> Candidates(const Said& said, const ShellWord& current, 
         }
         return Starting(OptionsStillOpen(said), typed);
     }
-    const Spelling spelling = said.spelling.value_or(DefaultSpelling(locale));
-    const std::size_t position = said.operands.size();
-    switch (said.mode) {
+    const Spelling spelling = said.arguments.spelling.value_or(DefaultSpelling(locale));
+    const std::vector<std::string>& operands = said.arguments.operands;
+    const std::size_t position = operands.size();
+    switch (said.arguments.mode) {
     case Mode::Convert:
         if (position == 1) {
             return UnitNamesFor(typed, spelling, std::nullopt);
         }
         if (position == 2) {
-            return UnitNamesFor(typed, spelling, CategoriesOfFromUnit(said.operands[1], spelling));
+            return UnitNamesFor(typed, spelling, CategoriesOfFromUnit(operands[1], spelling));
         }
         return {};
     case Mode::List:

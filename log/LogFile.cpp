@@ -2,6 +2,7 @@
 
 #include "AtomicSave.h"
 #include "ReadFile.h"
+#include "TerminalText.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,14 +17,19 @@ QString Shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-QString CannotRead(const QString& path, const QString& reason) {
+// A name in another encoding than UTF-8 shows its other bytes as \xNN.
+QString Shown(const QByteArray& path) {
+    return QString::fromStdString(ShownOnTerminal(path.toStdString()));
+}
+
+QString CannotRead(const QByteArray& path, const QString& reason) {
     return QCoreApplication::translate("tavrix::LogFile", "Cannot read the results log file \"%1\":\n%2")
         .arg(Shown(path), reason);
 }
 
 } // namespace
 
-LogFileReading ReadLogFile(const QString& path, qint64 maxBytes) {
+LogFileReading ReadLogFile(const QByteArray& path, qint64 maxBytes) {
     const ReadResult file = ReadRegularFile(path, maxBytes);
     if (!file.read()) {
         return {{}, CannotRead(path, file.errorMessage)};

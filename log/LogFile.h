@@ -1,6 +1,7 @@
 // Reading and saving results log files on disk.
 #pragma once
 
+#include <QFile>
 #include <QString>
 #include <QStringList>
 
@@ -17,9 +18,12 @@ struct LogFileReading {
     QString problem;
 };
 
-// The file at `path`; a file larger than `maxBytes` or holding
-// NUL bytes is refused.
-LogFileReading ReadLogFile(const QString& path, qint64 maxBytes = MaxLogFileBytes);
+// The file at `path`, as the file system names it; a file larger than
+// `maxBytes` or holding NUL bytes is refused.
+LogFileReading ReadLogFile(const QByteArray& path, qint64 maxBytes = MaxLogFileBytes);
+inline LogFileReading ReadLogFile(const QString& path, qint64 maxBytes = MaxLogFileBytes) {
+    return ReadLogFile(QFile::encodeName(path), maxBytes);
+}
 
 // Writes a log file's `bytes` (LogFileCodec.h) to `path` as a whole or not
 // at all: the file that was there stays intact when saving fails. Returns

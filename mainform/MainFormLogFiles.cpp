@@ -8,6 +8,7 @@
 #include "ui_Tavrix_MainForm.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 
 namespace tavrix {
@@ -25,13 +26,13 @@ const QString LogFileExtension = QStringLiteral("TVRX");
 void TFormTavrix::BitBtnOpenLogFileClick() {
     const QString path = desktop_.openFileName(tr("Open Results Log file"), logFileFolder_, LogFileFilter());
     if (!path.isEmpty()) {
-        appendLogFile(path);
+        appendLogFile(QFile::encodeName(path));
     }
 }
 
-void TFormTavrix::OpenResultsLogFiles(const QStringList& paths) {
+void TFormTavrix::OpenResultsLogFiles(const QByteArrayList& paths) {
     holdSplashDuring([this, &paths] {
-        for (const QString& path : paths) {
+        for (const QByteArray& path : paths) {
             // One that cannot be read does not keep the others out; a Cancel
             // does, and so does the window closing meanwhile.
             if (!isVisible() || !appendLogFile(path)) {
@@ -41,14 +42,14 @@ void TFormTavrix::OpenResultsLogFiles(const QStringList& paths) {
     });
 }
 
-bool TFormTavrix::appendLogFile(const QString& path) {
+bool TFormTavrix::appendLogFile(const QByteArray& path) {
     // The whole file is read before the log changes, so a failure leaves it as it was.
     const LogFileReading reading = ReadLogFile(path);
     if (!reading.problem.isEmpty()) {
         desktop_.showError(reading.problem);
         return true;
     }
-    logFileFolder_ = QFileInfo(path).absolutePath();
+    logFileFolder_ = QFileInfo(QFile::decodeName(path)).absolutePath();
     // Cancelled, the log is as it was.
     const std::unique_ptr<Progress> progress =
         desktop_.startProgress(tr("Opening the results log file"), tr("Opening the results log file..."));

@@ -71,8 +71,9 @@ public:
 
     // Appends the lines of each results log file, in order, as "Open Results
     // Log file" does; for files named when the program starts, once the
-    // window is shown. The splash waits until they are in.
-    void OpenResultsLogFiles(const QStringList& paths);
+    // window is shown. The splash waits until they are in. Each is named as
+    // the file system names it, in whatever encoding.
+    void OpenResultsLogFiles(const QByteArrayList& paths);
 
     // The results log's lines as the field wraps them, and its whole text
     // with hard line breaks only (every line ended).
@@ -151,9 +152,9 @@ private:
     // have: over a box the work shows it would hide it, and its modal loop
     // inside the work would hold the work up.
     void holdSplashDuring(const std::function<void()>& work);
-    // Appends the lines of the log file at `path`, or says why it cannot be
-    // read; false when the person cancelled.
-    bool appendLogFile(const QString& path);
+    // Appends the lines of the log file at `path` (as the file system names
+    // it), or says why it cannot be read; false when the person cancelled.
+    bool appendLogFile(const QByteArray& path);
     void previewKeysOfEveryControl();
     void nameControlsForScreenReaders();
     void placeLabels();

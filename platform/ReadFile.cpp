@@ -35,15 +35,15 @@ QString NotRegularFileMessage() {
     return QCoreApplication::translate("tavrix::ReadFile", "Not a regular file");
 }
 
-ReadResult ReadRegularFile(const QString& path, qint64 maxBytes) {
+ReadResult ReadRegularFile(const QByteArray& path, qint64 maxBytes) {
     // Non-blocking, so that opening a FIFO without a writer returns at once;
     // what it opened is looked at before a single byte is read.
-    const Descriptor file{::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    const Descriptor file{::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
     if (file.fd < 0) {
         const int error = errno;
         // A socket cannot be opened at all; it is still no file of ours.
         struct stat status {};
-        if (::stat(QFile::encodeName(path).constData(), &status) == 0 && !S_ISREG(status.st_mode)) {
+        if (::stat(path.constData(), &status) == 0 && !S_ISREG(status.st_mode)) {
             return Failure(ReadResult::Status::NotRegular, NotRegularFileMessage());
         }
         return Failure(error == ENOENT ? ReadResult::Status::Missing : ReadResult::Status::Failed,

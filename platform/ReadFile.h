@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 
 namespace tavrix {
@@ -28,8 +29,11 @@ struct ReadResult {
     bool truncated() const { return size > bytes.size(); }
 };
 
-// At most `maxBytes` of the file at `path`.
-ReadResult ReadRegularFile(const QString& path, qint64 maxBytes);
+// At most `maxBytes` of the file at `path`, as the file system names it.
+ReadResult ReadRegularFile(const QByteArray& path, qint64 maxBytes);
+inline ReadResult ReadRegularFile(const QString& path, qint64 maxBytes) {
+    return ReadRegularFile(QFile::encodeName(path), maxBytes);
+}
 
 // What the system says of a path that is not a regular file.
 QString NotRegularFileMessage();

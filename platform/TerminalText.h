@@ -15,8 +15,4 @@ namespace tavrix {
 
 std::string ShownOnTerminal(std::string_view bytes);
 
-// True when every character of `bytes` is well-formed UTF-8 (no stray
-// continuation byte, overlong form, surrogate or value past U+10FFFF).
-bool IsUtf8(std::string_view bytes);
-
 } // namespace tavrix

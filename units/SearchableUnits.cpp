@@ -1,6 +1,7 @@
 #include "SearchableUnits.h"
 
 #include "AsciiText.h"
+#include "Utf8.h"
 #include "UnitSearch.h"
 #include "UnitSymbols.h"
 
@@ -25,11 +26,6 @@ std::string KeyOf(std::string_view text, bool ignoringCase) {
         ++at;
     }
     return key;
-}
-
-std::size_t CharacterCount(std::string_view utf8) {
-    return static_cast<std::size_t>(std::count_if(
-        utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 std::string LettersOf(const UnitWords& words) {

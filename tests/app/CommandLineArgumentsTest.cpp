@@ -44,6 +44,11 @@ INSTANTIATE_TEST_SUITE_P(
                  {"-platform", "offscreen", "--style", "fusion", "-reverse", "-stylesheet=x.qss"}},
         // A file named like an option follows "--"; "-" and negative numbers are operands.
         ReadCase{{"--", "-style", "--convert"}, Mode::Window, {"-style", "--convert"}, {}},
+        // A file name is bytes, in whatever encoding its file system uses (Latin-1 here).
+        ReadCase{{"caf\xe9.TVRX", "-stylesheet", "\xe9.qss"},
+                 Mode::Window,
+                 {"caf\xe9.TVRX"},
+                 {"-stylesheet", "\xe9.qss"}},
         ReadCase{{"--convert", "-40", "°C", "°F"}, Mode::Convert, {"-40", "°C", "°F"}, {}},
         ReadCase{{"--convert", "-", "km", "mile"}, Mode::Convert, {"-", "km", "mile"}, {}},
         ReadCase{{"1", "m", "ft", "--convert", "--log"}, Mode::Convert, {"1", "m", "ft"}, {}},
@@ -93,11 +98,14 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{{"--spelling", "usa"}, "--spelling goes with --convert or --list"},
         RefusalCase{{"--format"}, "--format needs a value"},
         RefusalCase{{"--complete", "tavrix"}, "--complete takes the command line and the word to complete"},
+        // Options and the jobs' operands are text.
         RefusalCase{{"--list", "l\xc3"}, "argument 2, \"l\\xC3\", is not UTF-8 text"},
-        RefusalCase{{"\xed\xa0\x80"}, "argument 1, \"\\xED\\xA0\\x80\", is not UTF-8 text"},
-        RefusalCase{{"\xc0\xaf"}, "argument 1, \"\\xC0\\xAF\", is not UTF-8 text"},
+        RefusalCase{{"--convert", "1", "\xed\xa0\x80", "m"},
+                    "argument 3, \"\\xED\\xA0\\x80\", is not UTF-8 text"},
+        RefusalCase{{"a.TVRX", "-\xc0\xaf"}, "argument 2, \"-\\xC0\\xAF\", is not UTF-8 text"},
         // The characters around a stray byte stay readable.
-        RefusalCase{{"\xc2\xb0\xff"}, "argument 1, \"\u00B0\\xFF\", is not UTF-8 text"}));
+        RefusalCase{{"\xc2\xb0\xff", "m", "ft", "--convert"},
+                    "argument 1, \"\u00B0\\xFF\", is not UTF-8 text"}));
 
 } // namespace
 } // namespace tavrix

@@ -40,6 +40,7 @@ expect() {
 expect $'--convert' '--co'
 expect $'--decimals' '--d'
 expect $'fixed' '--format f'
+expect $'fixed' '--format F'
 expect $'scientific' '--format=sc' 'sc'
 expect $'europe\nusa' '--list x --spelling '
 expect $'1\n10\n11\n12\n13\n14\n15\n16' '--decimals 1'
@@ -66,6 +67,10 @@ expect $'\n\xc2\xb0Kelvin\n\xc2\xb0Celsius\n\xc2\xb0Rankine\n\xc2\xb0Fahrenheit'
 # Both spellings: the one typed continues.
 expect $'litre\nlitre/km\nlitre/mile\nlitre/100\\ km' '--convert 1 litr'
 expect $'liter\nliter/km\nliter/mile\nliter/100\\ km' '--convert 1 lite'
+# Neither continues more than the other: the spelling asked for.
+expect $'litre\nlitre/km\nlitre/mile\nlitre/100\\ km' '--convert 1 lit'
+expect $'liter\nliter/km\nliter/mile\nliter/100\\ km' '--spelling usa --convert 1 lit'
+expect $'liter\nliter/km\nliter/mile\nliter/100\\ km' '--convert --spelling=usa 1 lit'
 # The unit to convert to is one of the first unit's category.
 expect $'gram\ngrain' '--convert 1 kg g'
 expect $'g\\ \\(acc.\\ due\\ to\\ gravity\\)' $'--convert 1 m/sec\xc2\xb2 g'

@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <fstream>
+
 #include <sys/stat.h>
 
 namespace tavrix {
@@ -175,16 +177,25 @@ INSTANTIATE_TEST_SUITE_P(
 // Files handed over when the program starts, as the file manager does, go
 // into the log one after another as Open reads them: one that cannot be
 // read says why and the others still come in, a Cancel stops the rest; the
-// dialogs then start in the folder of the last one read.
+// dialogs then start in the folder of the last one read. A name in
+// another encoding than UTF-8 (here Latin-1, "caf\xE9") opens all the same,
+// and a message shows its other bytes as \xNN.
 TEST_F(LogFiles, FilesGivenAtStartOpenInOrderAsOpenReadsThem) {
     ASSERT_TRUE(QDir().mkdir(pathOf("a")) && QDir().mkdir(pathOf("b")));
     WriteFile(pathOf("a/one.TVRX"), "1 m = 100 cm\r\n");
     WriteFile(pathOf("b/two.TVRX"), "2 m = 200 cm\r\n3 m = 300 cm\r\n");
+    const QByteArray latin1 = QFile::encodeName(pathOf("b/")) + "caf\xe9.TVRX";
+    std::ofstream(latin1.constData(), std::ios::binary) << "4 m = 400 cm\r\n";
+    const QByteArray latin1Missing = QFile::encodeName(pathOf("d")) + "\xe9j\xe0.TVRX";
+    const auto named = [this](const char* path) { return QFile::encodeName(pathOf(path)); };
     setLogLines({"kept"});
     desktop.expectError(cannotRead(pathOf("missing.TVRX"), "No such file or directory"));
-    window.OpenResultsLogFiles({pathOf("a/one.TVRX"), pathOf("missing.TVRX"), pathOf("b/two.TVRX")});
+    desktop.expectError(cannotRead(pathOf("d\\xE9j\\xE0.TVRX"), "No such file or directory"));
+    window.OpenResultsLogFiles(
+        {named("a/one.TVRX"), named("missing.TVRX"), latin1Missing, named("b/two.TVRX"), latin1});
     desktop.verify();
-    EXPECT_EQ(logLines(), QStringList({"kept", "1 m = 100 cm", "2 m = 200 cm", "3 m = 300 cm"}));
+    EXPECT_EQ(logLines(),
+              QStringList({"kept", "1 m = 100 cm", "2 m = 200 cm", "3 m = 300 cm", "4 m = 400 cm"}));
     desktop.expectOpenFile({});
     click("BitBtnOpenLogFile");
     EXPECT_EQ(desktop.dialogFolders().constLast(), pathOf("b"));
@@ -192,8 +203,9 @@ TEST_F(LogFiles, FilesGivenAtStartOpenInOrderAsOpenReadsThem) {
     // Cancelled while the first opens: nothing of it, and the missing one
     // after it is never read (its error box would fail the test).
     desktop.cancelProgressAt(1);
-    window.OpenResultsLogFiles({pathOf("b/two.TVRX"), pathOf("missing.TVRX")});
-    EXPECT_EQ(logLines(), QStringList({"kept", "1 m = 100 cm", "2 m = 200 cm", "3 m = 300 cm"}));
+    window.OpenResultsLogFiles({named("b/two.TVRX"), named("missing.TVRX")});
+    EXPECT_EQ(logLines(),
+              QStringList({"kept", "1 m = 100 cm", "2 m = 200 cm", "3 m = 300 cm", "4 m = 400 cm"}));
 }
 
 // At start-up the splash waits for the files: over an error box it would
@@ -216,7 +228,7 @@ TEST(FilesGivenAtStart, TheSplashWaitsUntilTheyAreIn) {
                                 << "a window came while the box was up";
                         });
     desktop.expectModal([](QDialog& shown) { EXPECT_EQ(shown.objectName(), "FormTavrixSplash"); });
-    window.OpenResultsLogFiles({missing});
+    window.OpenResultsLogFiles({QFile::encodeName(missing)});
     EXPECT_TRUE(QTest::qWaitFor([&desktop] { return desktop.allMet(); }, 10000)) << "no splash after the box";
 }
 
