@@ -56,12 +56,13 @@ protected:
         if (!IsPersonsInput(event->type())) {
             return false;
         }
-        // Input reaches the window first, then the widget in it.
-        const auto* widget = qobject_cast<const QWidget*>(watched);
-        const bool toProgressWindow =
-            dialog_ != nullptr &&
-            (watched == dialog_->windowHandle() ||
-             (widget != nullptr && (widget == dialog_ || dialog_->isAncestorOf(widget))));
+        // Input reaches the window first, then the widget in it; Escape
+        // reaches the progress window's shortcut for Cancel, an object of its.
+        bool toProgressWindow = dialog_ != nullptr && watched == dialog_->windowHandle();
+        for (const QObject* object = watched; object != nullptr && !toProgressWindow;
+             object = object->parent()) {
+            toProgressWindow = object == dialog_;
+        }
         return !toProgressWindow;
     }
 
@@ -95,6 +96,10 @@ bool ProgressWindow::carryOn(double done) {
         dialog_->setAutoReset(false);
         dialog_->setMinimumDuration(0);
         dialog_->show();
+        // Given the keyboard, so that Escape cancels even where no window
+        // manager hands the focus to a new window (a kiosk): the other
+        // windows drop every key while the work runs.
+        dialog_->activateWindow();
     }
     const bool shown = dialog_ != nullptr;
     if (shown) {
