@@ -71,11 +71,7 @@ void DrawPictureWords(QPixmap& picture, const QString& svgFile) {
     }
 }
 
-QPixmap WordedPicture(const QString& svgFile, QSize size) {
-    // Each translation names its language, so that the pictures drawn ahead
-    // in it are found.
-    const QString language = QCoreApplication::translate(
-        "tavrix::PictureWords", "en", "the code of the language translated into, as in tavrix_en.qm");
+QPixmap WordedPicture(const QString& svgFile, QSize size, const QString& language) {
     QPixmap picture = PrerenderedPicture(svgFile, size, language);
     if (picture.isNull()) {
         picture = RenderSvg(svgFile, size);

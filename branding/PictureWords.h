@@ -17,7 +17,8 @@ namespace tavrix {
 void DrawPictureWords(QPixmap& picture, const QString& svgFile);
 
 // `svgFile` at `size` with its words in the language of the installed
-// translation: drawn ahead by the build where it could be, else drawn now.
-QPixmap WordedPicture(const QString& svgFile, QSize size);
+// translation, whose code is `language` ("de", "en"): drawn
+// ahead by the build where it could be, else drawn now.
+QPixmap WordedPicture(const QString& svgFile, QSize size, const QString& language);
 
 } // namespace tavrix

@@ -2,6 +2,7 @@
 
 #include "PictureWords.h"
 #include "SvgPicture.h"
+#include "Translations.h"
 
 #include <QLabel>
 
@@ -15,7 +16,7 @@ constexpr QSize BannerSize{578, 81};
 QLabel* PictureLabel(QWidget* parent, const char* name, const QString& svgFile, QSize size) {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
-    ShowPicture(*label, WordedPicture(svgFile, size));
+    ShowPicture(*label, WordedPicture(svgFile, size, ProgramLanguage()));
     return label;
 }
 

@@ -3,6 +3,7 @@
 #include "Desktop.h"
 #include "PictureWords.h"
 #include "SvgPicture.h"
+#include "Translations.h"
 #include "WebLinks.h"
 #include "WindowPlacement.h"
 
@@ -77,7 +78,8 @@ void TFormTavrixSplash::FormCreate() {
 // up, so drawing it at start-up would only delay that window.
 void TFormTavrixSplash::showEvent(QShowEvent* event) {
     if (ImageSplash->pixmap().isNull())
-        ShowPicture(*ImageSplash, WordedPicture(QStringLiteral(":/branding/splash.svg"), ClientSize));
+        ShowPicture(*ImageSplash,
+                    WordedPicture(QStringLiteral(":/branding/splash.svg"), ClientSize, ProgramLanguage()));
     QDialog::showEvent(event);
 }
 

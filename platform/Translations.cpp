@@ -5,16 +5,25 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QLocale>
+#include <QPointer>
 #include <QTranslator>
-
-#include <array>
 
 namespace tavrix {
 
 namespace {
 
-// The languages translations/ holds, besides English.
-constexpr std::array<QStringView, 2> SpokenLanguages{u"de", u"fr"};
+// The program's own translation in force, if any.
+QPointer<QTranslator> programTranslation;
+
+// The languages translations/ holds, besides English, as the build lists them.
+QStringList SpokenLanguages() {
+    return QStringLiteral(TAVRIX_SPOKEN_LANGUAGES).split(QLatin1Char(','));
+}
+
+QString LanguageCode(const QString& tag) {
+    return QLocale::languageToCode(QLocale(tag).language());
+}
 
 // Why `path` gave no translation.
 const char* WhyNotLoaded(const QString& path) {
@@ -28,32 +37,30 @@ const char* WhyNotLoaded(const QString& path) {
     return "it is not a translation file";
 }
 
-void Install(const QString& name, const QString& folder) {
+QTranslator* Install(const QString& name, const QString& folder) {
     auto* translator = new QTranslator(QCoreApplication::instance());
     if (translator->load(name, folder)) {
         QCoreApplication::installTranslator(translator);
-        return;
+        return translator;
     }
     const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".qm");
     qWarning("tavrix: cannot load the translation %s: %s; this part stays in English",
              ShownOnTerminal(path.toStdString()).c_str(), WhyNotLoaded(path));
     delete translator;
+    return nullptr;
 }
 
 } // namespace
 
 QString ChosenLanguage(const QStringList& uiLanguages) {
+    const QStringList spoken = SpokenLanguages();
     for (const QString& tag : uiLanguages) {
-        qsizetype end = 0;
-        while (end < tag.size() && tag.at(end) != u'-' && tag.at(end) != u'_')
-            ++end;
-        const QStringView language = QStringView(tag).left(end);
-        if (language == u"en")
+        const QLocale::Language language = QLocale(tag).language();
+        if (language == QLocale::English)
             return {};
-        for (const QStringView spoken : SpokenLanguages) {
-            if (language == spoken)
-                return spoken.toString();
-        }
+        const QString code = QLocale::languageToCode(language);
+        if (language != QLocale::C && spoken.contains(code))
+            return code;
     }
     return {};
 }
@@ -62,9 +69,13 @@ QString InstallTranslations(const QString& folder, const QStringList& uiLanguage
     const QString language = ChosenLanguage(uiLanguages);
     if (language.isEmpty())
         return language;
-    Install(QStringLiteral("tavrix_") + language, folder);
+    programTranslation = Install(QStringLiteral("tavrix_") + language, folder);
     Install(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     return language;
+}
+
+QString ProgramLanguage() {
+    return programTranslation.isNull() ? QStringLiteral("en") : LanguageCode(programTranslation->language());
 }
 
 } // namespace tavrix

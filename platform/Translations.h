@@ -20,4 +20,8 @@ QString ChosenLanguage(const QStringList& uiLanguages);
 // in English and says so on standard error.
 QString InstallTranslations(const QString& folder, const QStringList& uiLanguages);
 
+// The language the program's own texts speak, as its translation file
+// names it ("de"), or "en" without one.
+QString ProgramLanguage();
+
 } // namespace tavrix

@@ -724,11 +724,6 @@ Argumenten und gelesenen Zeilen als \xNN, C1-Steuerzeichen als \u00NN.
         <source>Provided to you free of charge</source>
         <translation>Ihnen kostenlos zur Verfügung gestellt</translation>
     </message>
-    <message>
-        <source>en</source>
-        <comment>the code of the language translated into, as in tavrix_en.qm</comment>
-        <translation>de</translation>
-    </message>
 </context>
 <context>
     <name>tavrix::PrintedLog</name>

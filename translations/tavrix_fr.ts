@@ -725,11 +725,6 @@ l&apos;UTF-8, dans les arguments et les lignes lues, s&apos;affichent sous la fo
         <source>Provided to you free of charge</source>
         <translation>Mis gratuitement à votre disposition</translation>
     </message>
-    <message>
-        <source>en</source>
-        <comment>the code of the language translated into, as in tavrix_en.qm</comment>
-        <translation>fr</translation>
-    </message>
 </context>
 <context>
     <name>tavrix::PrintedLog</name>

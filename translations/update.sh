@@ -12,5 +12,5 @@ lupdate=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
 
 cd "$root"
 "$lupdate" -silent -locations none -no-obsolete -extensions cpp,h,ui \
-  app branding entry log mail mainform platform resources \
+  app branding entry log mail mainform platform resources units/Catalogue.cpp \
   -ts "$folder/tavrix_de.ts" "$folder/tavrix_fr.ts"

@@ -448,41 +448,37 @@ const std::array<UnitRow, UnitCount> UnitTable = {{
 
 #undef F
 
-// clang-format off
-const std::array<CategoryRange, CategoryCount> CategoryUnitRange = {{
-    // first run, units, initial value, base unit, added run, units
-    {0,   5,  1,   1,   0,   0}, // Acceleration
-    {5,   15, 1,   5,   0,   0}, // Angles
-    {20,  16, 1,   22,  0,   0}, // Area
-    {36,  4,  1,   39,  0,   0}, // Circular measure
-    {40,  29, 1,   46,  0,   0}, // Density
-    {69,  7,  1,   73,  327, 7}, // Energy
-    {76,  25, 1,   85,  0,   0}, // Flow Rate (volume)
-    {101, 24, 1,   104, 0,   0}, // Flow Rate (mass)
-    {125, 7,  1,   125, 334, 1}, // Force
-    {132, 15, 1,   132, 335, 1}, // Frequency
-    {147, 12, 1,   147, 336, 2}, // Fuel consumption
-    {159, 19, 1,   161, 338, 5}, // Length
-    {178, 5,  1,   179, 0,   0}, // Lighting
-    {183, 11, 1,   184, 343, 8}, // Liquid measure
-    {194, 12, 1,   196, 351, 4}, // Mass / Weight
-    {206, 23, 1,   206, 355, 3}, // Power
-    {229, 24, 1,   233, 358, 3}, // Pressure
-    {253, 8,  1,   253, 0,   0}, // Torque
-    {261, 4,  100, 263, 0,   0}, // Temperature
-    {265, 7,  60,  265, 361, 3}, // Time
-    {272, 23, 1,   278, 0,   0}, // Velocity
-    {295, 10, 1,   295, 0,   0}, // Viscosity Dynamic
-    {305, 6,  1,   305, 0,   0}, // Viscosity Kinematic
-    {311, 16, 1,   313, 0,   0}, // Volume / Capacity
-}};
-
+// Each name carries the mark that Qt's translation tools read in the
+// sources, so that the window's translations are made from these very
+// names; the engine has no Qt, and to it the mark is the name.
+#define QT_TRANSLATE_NOOP(scope, name) name
 const std::array<std::string_view, CategoryCount> CategoryNames = {
-    "Acceleration", "Angles", "Area", "Circular measure", "Density", "Energy",
-    "Flow Rate (volume)", "Flow Rate (mass)", "Force", "Frequency", "Fuel consumption", "Length",
-    "Lighting", "Liquid measure", "Mass / Weight", "Power", "Pressure", "Torque",
-    "Temperature", "Time", "Velocity", "Viscosity Dynamic", "Viscosity Kinematic", "Volume / Capacity",
+    QT_TRANSLATE_NOOP("tavrix::Category", "Acceleration"),
+    QT_TRANSLATE_NOOP("tavrix::Category", "Angles"),
+    QT_TRANSLATE_NOOP("tavrix::Category", "Area"),
+    QT_TRANSLATE_NOOP("tavrix::Category", "Circular measure"),
+    QT_TRANSLATE_NOOP("tavrix::Category", "Density"),
+    QT_TRANSLATE_NOOP("tavrix::Category", "Energy"),
+    QT_TRANSLATE_NOOP("tavrix::Category", "Flow Rate (volume)"),
+    QT_TRANSLATE_NOOP("tavrix::Category", "Flow Rate (mass)"),
+    QT_TRANSLATE_NOOP("tavrix::Category", "Force"),
+    QT_TRANSLATE_NOOP("tavrix::Category", "Frequency"),
+    QT_TRANSLATE_NOOP("tavrix::Category", "Fuel consumption"),
+    QT_TRANSLATE_NOOP("tavrix::Category", "Length"),
+    QT_TRANSLATE_NOOP("tavrix::Category", "Lighting"),
+    QT_TRANSLATE_NOOP("tavrix::Category", "Liquid measure"),
+    QT_TRANSLATE_NOOP("tavrix::Category", "Mass / Weight"),
+    QT_TRANSLATE_NOOP("tavrix::Category", "Power"),
+    QT_TRANSLATE_NOOP("tavrix::Category", "Pressure"),
+    QT_TRANSLATE_NOOP("tavrix::Category", "Torque"),
+    QT_TRANSLATE_NOOP("tavrix::Category", "Temperature"),
+    QT_TRANSLATE_NOOP("tavrix::Category", "Time"),
+    QT_TRANSLATE_NOOP("tavrix::Category", "Velocity"),
+    QT_TRANSLATE_NOOP("tavrix::Category", "Viscosity Dynamic"),
+    QT_TRANSLATE_NOOP("tavrix::Category", "Viscosity Kinematic"),
+    QT_TRANSLATE_NOOP("tavrix::Category", "Volume / Capacity"),
 };
+#undef QT_TRANSLATE_NOOP
 // clang-format on
 
 namespace {

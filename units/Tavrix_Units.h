@@ -40,7 +40,37 @@ struct CategoryRange {
 extern const std::array<std::string_view, CategoryCount> CategoryNames;
 extern const std::array<std::string_view, UnitCount> UnitNamesEuropean;
 extern const std::array<std::string_view, UnitCount> UnitNamesUSA;
-extern const std::array<CategoryRange, CategoryCount> CategoryUnitRange;
+
+// Each category's units, in the order of CategoryNames.
+// clang-format off
+inline constexpr std::array<CategoryRange, CategoryCount> CategoryUnitRange = {{
+    // first run, units, initial value, base unit, added run, units
+    {0,   5,  1,   1,   0,   0}, // Acceleration
+    {5,   15, 1,   5,   0,   0}, // Angles
+    {20,  16, 1,   22,  0,   0}, // Area
+    {36,  4,  1,   39,  0,   0}, // Circular measure
+    {40,  29, 1,   46,  0,   0}, // Density
+    {69,  7,  1,   73,  327, 7}, // Energy
+    {76,  25, 1,   85,  0,   0}, // Flow Rate (volume)
+    {101, 24, 1,   104, 0,   0}, // Flow Rate (mass)
+    {125, 7,  1,   125, 334, 1}, // Force
+    {132, 15, 1,   132, 335, 1}, // Frequency
+    {147, 12, 1,   147, 336, 2}, // Fuel consumption
+    {159, 19, 1,   161, 338, 5}, // Length
+    {178, 5,  1,   179, 0,   0}, // Lighting
+    {183, 11, 1,   184, 343, 8}, // Liquid measure
+    {194, 12, 1,   196, 351, 4}, // Mass / Weight
+    {206, 23, 1,   206, 355, 3}, // Power
+    {229, 24, 1,   233, 358, 3}, // Pressure
+    {253, 8,  1,   253, 0,   0}, // Torque
+    {261, 4,  100, 263, 0,   0}, // Temperature
+    {265, 7,  60,  265, 361, 3}, // Time
+    {272, 23, 1,   278, 0,   0}, // Velocity
+    {295, 10, 1,   295, 0,   0}, // Viscosity Dynamic
+    {305, 6,  1,   305, 0,   0}, // Viscosity Kinematic
+    {311, 16, 1,   313, 0,   0}, // Volume / Capacity
+}};
+// clang-format on
 
 const std::array<std::string_view, UnitCount>& UnitNames(Spelling spelling);
 

@@ -5,7 +5,6 @@
 #include "CategoryRowDelegate.h"
 #include "FileDialogs.h"
 #include "HelpFrame.h"
-#include "PictureWords.h"
 #include "ProgressWindow.h"
 #include "PseudoTranslation.h"
 #include "QtDesktop.h"
@@ -308,23 +307,26 @@ TEST_P(TranslatedWindows, EveryTextFitsAtEachFontSizeInEitherSpelling) {
     ExpectReadable(logTextDialog, GetParam().code);
 }
 
-// The words on the splash, the banner and the supplier's picture are drawn
-// in the language.
-TEST_P(TranslatedWindows, ThePicturesWordsSpeakTheLanguage) {
-    const auto drawn = [](const char* svgFile) {
-        QPixmap picture(QSize(380, 200));
-        picture.fill(Qt::white);
-        DrawPictureWords(picture, QString::fromLatin1(svgFile));
-        return picture.toImage();
+// The pictures the windows show (the splash, the banner and the supplier's
+// picture) carry their words in the language.
+TEST_P(TranslatedWindows, ThePicturesTheWindowsShowSpeakTheLanguage) {
+    const auto shown = [this] {
+        TFormTavrixBranding branding;
+        TFormTavrixSplash splash(desktop, SupplierWebAddress);
+        splash.show(); // the splash draws its picture as it shows
+        std::vector<QImage> pictures;
+        for (const char* name : {"ImageTavrixBanner", "ImageSupplierBranding"}) {
+            pictures.push_back(Find<QLabel>(branding, name).pixmap().toImage());
+        }
+        pictures.push_back(Find<QLabel>(splash, "ImageSplash").pixmap().toImage());
+        return pictures;
     };
-    const char* pictures[] = {":/branding/splash.svg", ":/branding/banner.svg", ":/branding/supplier.svg"};
-    std::vector<QImage> translated;
-    for (const char* svgFile : pictures) {
-        translated.push_back(drawn(svgFile));
-    }
+    const std::vector<QImage> translated = shown();
     qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
-    for (std::size_t at = 0; at < std::size(pictures); ++at) {
-        EXPECT_NE(translated[at], drawn(pictures[at])) << pictures[at] << " has the same words in English";
+    const std::vector<QImage> english = shown();
+    for (std::size_t at = 0; at < translated.size(); ++at) {
+        EXPECT_FALSE(translated[at].isNull()) << at;
+        EXPECT_NE(translated[at], english[at]) << "picture " << at << " has the same words in English";
     }
 }
 
