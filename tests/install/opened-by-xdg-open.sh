@@ -57,12 +57,17 @@ open_from_desktop() {
   pids+=($program)
 }
 # Ends the program as a session's end does; xdg-open passes its status on.
+# The X server takes down an ended program's windows only once it has seen
+# its connection close, which a busy machine delays: until then the next
+# open_from_desktop would take the old window, and its ended program, for
+# the new one.
 close_program() {
   local status=0
   kill -TERM "$program"
   within 20 eval '! kill -0 "$program" 2>/dev/null' || fail "still running after SIGTERM"
   wait "$opener" || status=$?
   [ "$status" -eq 0 ] || { cat "$work/stderr" >&2; fail "xdg-open ended with status $status"; }
+  within 20 eval '! visible Tavrix >/dev/null' || fail "the ended program's window is still on the screen"
 }
 
 # A file that cannot be read: its box first, the splash once it is closed.
