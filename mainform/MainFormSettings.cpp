@@ -50,9 +50,7 @@ void TFormTavrix::loadSettings() {
 }
 
 void TFormTavrix::applySettings(const Settings& settings) {
-    QFont windowFont = font();
-    windowFont.setPointSize(settings.fontSize);
-    setFont(windowFont);
+    ApplyFontSize(settings.fontSize);
     ui->ComboBoxDecimalPlaces->setCurrentIndex(settings.decimals);
     {
         const QSignalBlocker blocker(ui->ListBoxConvertCategory);

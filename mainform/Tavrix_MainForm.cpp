@@ -233,7 +233,6 @@ void TFormTavrix::FormShow() {
         const QScopedValueRollback quiet(conversionsHeld_, true);
         loadSettings();
     }
-    ApplyFontSize(font().pointSize());
     refreshUnitLabels();
     CalculateConversion();
     armSplash(SplashAtStartMs);
