@@ -17,6 +17,7 @@ ProgramWindows::ProgramWindows(QtDesktop& desktop, const DataPaths& paths)
     // only keep the desktop until they first use it.
     desktop.setParentWindow(&mainWindow);
     desktop.setHelpViewer(HelpViewerFromModule(paths, mainWindow));
+    desktop.setPrintModule(paths.printModule());
     mainWindow.attachSplash(splash);
     mainWindow.attachBranding(branding);
     mainWindow.attachHiddenWindowsMaker([this] { makeHiddenWindows(); });

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "Desktop.h"
+#include "ResultsLogPrinting.h"
 
 #include <QAbstractButton>
 #include <QDialog>
@@ -39,12 +40,14 @@ public:
     QString saveFileName(const QString&, const QString&, const QString&, const QString&) override {
         return file;
     }
-    bool choosePrinter(QPrinter& printer) override {
-        if (pdf.isEmpty()) {
-            return false;
-        }
-        printer.setOutputFileName(pdf);
-        return true;
+    std::optional<QString> print(const tavrix::PrintJob& job) override {
+        return tavrix::PrintJobOn(
+            job,
+            [this](QPrinter& printer) {
+                printer.setOutputFileName(pdf);
+                return !pdf.isEmpty();
+            },
+            [&] { return startProgress(job.progressTitle, job.progressLabel); });
     }
     void showHelp(tavrix::HelpView) override {}
     void setClipboard(const QByteArray&, const QByteArray&) override {}

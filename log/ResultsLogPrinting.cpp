@@ -199,4 +199,15 @@ std::optional<QString> PrintLines(const PrintedLines& lines, const QFont& font, 
     return std::nullopt;
 }
 
+std::optional<QString> PrintJobOn(const PrintJob& job, const std::function<bool(QPrinter&)>& choose,
+                                  const std::function<std::unique_ptr<Progress>()>& startProgress) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(job.title);
+    if (!choose(printer)) {
+        return std::nullopt;
+    }
+    const std::unique_ptr<Progress> progress = startProgress();
+    return PrintLines(job.lines, job.font, printer, *progress);
+}
+
 } // namespace tavrix

@@ -8,17 +8,13 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QFont;
 class QPrinter;
 
 namespace tavrix {
-
-// Hands every line to print to `take`, in order, telling `progress` along
-// the way; false when the person cancelled part way. Called once for each
-// copy printed.
-using PrintedLines = std::function<bool(const std::function<void(QStringView)>& take, Progress& progress)>;
 
 // Prints `lines` in `font` on `printer`: the text starts at the top left of
 // the printable area and flows over it page after page, long lines wrapped
@@ -29,5 +25,11 @@ using PrintedLines = std::function<bool(const std::function<void(QStringView)>& 
 // nothing, with nothing printed, when the person cancelled.
 std::optional<QString> PrintLines(const PrintedLines& lines, const QFont& font, QPrinter& printer,
                                   Progress& progress);
+
+// Prints `job` as a desktop does: on a printer set up for it at high
+// resolution, which `choose` shows the person (false when they cancel),
+// with the progress `startProgress` shows.
+std::optional<QString> PrintJobOn(const PrintJob& job, const std::function<bool(QPrinter&)>& choose,
+                                  const std::function<std::unique_ptr<Progress>()>& startProgress);
 
 } // namespace tavrix

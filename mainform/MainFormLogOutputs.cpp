@@ -3,12 +3,10 @@
 #include "PrintedLogTitle.h"
 #include "ResultsLogClipboard.h"
 #include "ResultsLogField.h"
-#include "ResultsLogPrinting.h"
 #include "Tavrix_MainForm.h"
 #include "ui_Tavrix_MainForm.h"
 
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QTextDocument>
 #include <QTime>
 
@@ -34,21 +32,15 @@ void TFormTavrix::BitBtnPrintLogClick() {
     }
     // The time of the click, however long the print dialog stays open.
     const QStringList header = PrintedLogHeader(PrintedTimeOfDay(QTime::currentTime(), desktop_.locale()));
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(PrintedLogTitle());
-    if (!desktop_.choosePrinter(printer)) {
-        return;
-    }
-    std::unique_ptr<Progress> progress =
-        desktop_.startProgress(tr("Printing the results log"), tr("Printing the results log..."));
     const auto lines = [&header, &field](const std::function<void(QStringView)>& take, Progress& pass) {
         for (const QString& line : header) {
             take(line);
         }
         return ForEachResultsLogLine(field, take, pass);
     };
-    const std::optional<QString> failure = PrintLines(lines, font(), printer, *progress);
-    progress.reset();
+    const std::optional<QString> failure =
+        desktop_.print({PrintedLogTitle(), lines, font(), tr("Printing the results log"),
+                        tr("Printing the results log...")});
     if (failure) {
         desktop_.showError(*failure);
     }

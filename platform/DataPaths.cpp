@@ -39,14 +39,17 @@ DataPaths DataPaths::forExecutableIn(const QString& executableFolder) {
     // made shows up as a failed save, which the callers already handle.
     QDir().mkpath(configFolder);
     return DataPaths(configFolder, installedData + QStringLiteral("/Help"),
-                     prefix + QStringLiteral("/" TAVRIX_HELP_MODULE_PATH));
+                     prefix + QStringLiteral("/" TAVRIX_HELP_MODULE_PATH),
+                     prefix + QStringLiteral("/" TAVRIX_PRINT_MODULE_PATH));
 }
 
-DataPaths::DataPaths(QString folder, QString helpFolder, QString helpModule)
+DataPaths::DataPaths(QString folder, QString helpFolder, QString helpModule, QString printModule)
     : folder_(std::move(folder)),
       helpFolder_(helpFolder.isEmpty() ? folder_ + QStringLiteral("/Help") : std::move(helpFolder)),
       helpModule_(helpModule.isEmpty() ? folder_ + QStringLiteral("/" TAVRIX_HELP_MODULE_FILE)
-                                       : std::move(helpModule)) {}
+                                       : std::move(helpModule)),
+      printModule_(printModule.isEmpty() ? folder_ + QStringLiteral("/" TAVRIX_PRINT_MODULE_FILE)
+                                         : std::move(printModule)) {}
 
 QString DataPaths::translationsFolderFor(const QString& executableFolder) {
     const QDir executableDir(executableFolder);

@@ -23,11 +23,13 @@ public:
     static QString translationsFolderFor(const QString& executableFolder);
 
     // Everything in `folder`, help in its "Help" subfolder unless given.
-    explicit DataPaths(QString folder, QString helpFolder = {}, QString helpModule = {});
+    explicit DataPaths(QString folder, QString helpFolder = {}, QString helpModule = {},
+                       QString printModule = {});
 
     const QString& folder() const { return folder_; }
     const QString& helpFolder() const { return helpFolder_; }
     const QString& helpModule() const { return helpModule_; }
+    const QString& printModule() const { return printModule_; }
     QString memoryFile() const;
     QString settingsFile() const;
 
@@ -35,6 +37,7 @@ private:
     QString folder_;
     QString helpFolder_;
     QString helpModule_;
+    QString printModule_;
 };
 
 } // namespace tavrix

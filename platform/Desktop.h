@@ -5,6 +5,7 @@
 
 #include "MailMessage.h"
 
+#include <QFont>
 #include <QLocale>
 #include <QPointer>
 #include <QString>
@@ -12,11 +13,11 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QDialog;
 class QObject;
-class QPrinter;
 class QUrl;
 
 namespace tavrix {
@@ -49,6 +50,21 @@ public:
     virtual bool carryOn(double done) = 0;
 };
 
+// Hands every line to print to `take`, in order, telling `progress` along
+// the way; false when the person cancelled part way. Called once for each
+// copy printed.
+using PrintedLines = std::function<bool(const std::function<void(QStringView)>& take, Progress& progress)>;
+
+// Lines to print in one font, as one job.
+struct PrintJob {
+    QString title; // the document's name, as print queues show it
+    PrintedLines lines;
+    QFont font;
+    // The progress window's, while it prints.
+    QString progressTitle;
+    QString progressLabel;
+};
+
 class Desktop {
 public:
     Desktop();
@@ -70,8 +86,10 @@ public:
     virtual QString openFileName(const QString& caption, const QString& directory, const QString& filter) = 0;
     virtual QString saveFileName(const QString& caption, const QString& directory, const QString& filter,
                                  const QString& defaultSuffix) = 0;
-    // The print dialog for `printer`; false when the person cancels.
-    virtual bool choosePrinter(QPrinter& printer) = 0;
+    // Prints `job` on a printer the person chooses in the print dialog,
+    // with a progress window while it prints. The reason it failed, fit to
+    // show the person; nothing once printed, or cancelled.
+    virtual std::optional<QString> print(const PrintJob& job) = 0;
 
     // Hands an address or a local file to the desktop's default handler.
     // Returns at once; `finished` is called exactly once, later, from the

@@ -3,6 +3,7 @@
 #include "FileDialogs.h"
 #include "HelperProcess.h"
 #include "MailtoAddress.h"
+#include "PrintModule.h"
 #include "ProgressWindow.h"
 #include "XdgEmailArguments.h"
 
@@ -13,11 +14,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLibrary>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
@@ -88,18 +87,15 @@ QString QtDesktop::saveFileName(const QString& caption, const QString& directory
     return ChosenFile(*MakeSaveFileDialog(parentWindow_, caption, directory, filter, defaultSuffix));
 }
 
-bool QtDesktop::choosePrinter(QPrinter& printer) {
-    // With no printer installed the dialog offers only a PDF file, and
-    // outside X11 it proposes a folder rather than a file: propose a file
-    // named after the document in the documents folder instead.
-    if (QPrinterInfo::availablePrinterNames().isEmpty() && printer.outputFileName().isEmpty()) {
-        QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        if (!QFileInfo(folder).isDir())
-            folder = QDir::homePath();
-        printer.setOutputFileName(QDir(folder).filePath(printer.docName() + QStringLiteral(".pdf")));
+std::optional<QString> QtDesktop::print(const PrintJob& job) {
+    // Stays loaded once loaded, as Qt's print support does.
+    QLibrary module(printModule_);
+    const auto print = reinterpret_cast<PrintFunction>(module.resolve(PrintSymbol));
+    if (print == nullptr) {
+        return QCoreApplication::translate("tavrix::Printing", "The print module \"%1\" cannot be loaded: %2")
+            .arg(printModule_, module.errorString());
     }
-    QPrintDialog dialog(&printer, parentWindow_);
-    return dialog.exec() == QDialog::Accepted;
+    return print(job, *this, parentWindow_);
 }
 
 void QtDesktop::handOverUrl(const QUrl& url, QObject& receiver, std::function<void(bool opened)> finished) {

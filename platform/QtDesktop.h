@@ -24,6 +24,9 @@ public:
 
     void setParentWindow(QWidget* parentWindow) { parentWindow_ = parentWindow; }
     void setHelpViewer(HelpViewer helpViewer) { helpViewer_ = std::move(helpViewer); }
+    // The module that prints, loaded at the first print: Qt's print support
+    // and what it loads stay out of every start of the program.
+    void setPrintModule(QString printModule) { printModule_ = std::move(printModule); }
 
     void showInformation(const QString& text) override;
     bool confirm(const QString& text) override;
@@ -33,7 +36,7 @@ public:
     QString openFileName(const QString& caption, const QString& directory, const QString& filter) override;
     QString saveFileName(const QString& caption, const QString& directory, const QString& filter,
                          const QString& defaultSuffix) override;
-    bool choosePrinter(QPrinter& printer) override;
+    std::optional<QString> print(const PrintJob& job) override;
 
     // Does nothing until a help viewer is set.
     void showHelp(HelpView view) override;
@@ -53,6 +56,7 @@ protected:
 private:
     QPointer<QWidget> parentWindow_;
     HelpViewer helpViewer_;
+    QString printModule_;
     // Looked up on the first mail only, like a mail library loaded once;
     // empty when the desktop has no xdg-email.
     std::optional<QString> xdgEmail_;

@@ -733,6 +733,13 @@ Argumenten und gelesenen Zeilen als \xNN, C1-Steuerzeichen als \u00NN.
     </message>
 </context>
 <context>
+    <name>tavrix::Printing</name>
+    <message>
+        <source>The print module &quot;%1&quot; cannot be loaded: %2</source>
+        <translation>Das Druckmodul „%1“ kann nicht geladen werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>tavrix::ProgressWindow</name>
     <message>
         <source>Cancel</source>

@@ -734,6 +734,13 @@ l&apos;UTF-8, dans les arguments et les lignes lues, s&apos;affichent sous la fo
     </message>
 </context>
 <context>
+    <name>tavrix::Printing</name>
+    <message>
+        <source>The print module &quot;%1&quot; cannot be loaded: %2</source>
+        <translation>Impossible de charger le module d&apos;impression «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
     <name>tavrix::ProgressWindow</name>
     <message>
         <source>Cancel</source>

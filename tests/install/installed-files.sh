@@ -13,6 +13,7 @@ icon_sizes=(16 22 24 32 48 64 128 256)
 expected=(
   "755 usr/bin/tavrix"
   "644 usr/lib/tavrix/plugins/tavrix-help.so"
+  "644 usr/lib/tavrix/plugins/tavrix-printing.so"
   "644 usr/share/applications/$id.desktop"
   "644 usr/share/bash-completion/completions/tavrix"
   "644 usr/share/doc/tavrix/changelog.gz"

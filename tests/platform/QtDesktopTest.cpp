@@ -2,7 +2,9 @@
 
 #include "FakePrograms.h"
 
+#include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
@@ -11,8 +13,10 @@
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 
@@ -27,6 +31,41 @@
 
 namespace tavrix {
 namespace {
+
+// Printing goes through the print module, loaded at the first print: with
+// no printer installed its print dialog proposes a PDF file named after the
+// job in the documents folder (here the home folder, as that has none), and
+// accepting it prints there. A module that cannot be loaded is said so.
+TEST(QtDesktop, PrintsThroughItsModuleOrSaysWhyItCannot) {
+    QTemporaryDir home;
+    const ScopedEnvironment homeFolder("HOME", QFile::encodeName(home.path()));
+    const PrintJob job{QStringLiteral("Results"),
+                       [](const std::function<void(QStringView)>& take, Progress&) {
+                           take(u"1 m = 100 cm");
+                           return true;
+                       },
+                       QFont(), QStringLiteral("Printing"), QStringLiteral("Printing...")};
+    QtDesktop desktop;
+    desktop.setPrintModule(home.filePath(QStringLiteral("missing.so")));
+    EXPECT_TRUE(desktop.print(job).value_or(QString()).startsWith(
+        QStringLiteral("The print module \"%1\" cannot be loaded: ").arg(home.filePath("missing.so"))));
+
+    desktop.setPrintModule(QStringLiteral(TAVRIX_PRINT_MODULE));
+    QString dialogShown;
+    QTimer accepter;
+    QObject::connect(&accepter, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            dialogShown = QString::fromLatin1(dialog->metaObject()->className());
+            dialog->accept();
+        }
+    });
+    accepter.start(10);
+    EXPECT_EQ(desktop.print(job), std::nullopt);
+    EXPECT_EQ(dialogShown, QStringLiteral("QPrintDialog"));
+    QFile pdf(home.filePath(QStringLiteral("Results.pdf")));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly)) << "nothing printed into " << pdf.fileName().toStdString();
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+}
 
 TEST(QtDesktop, PutsPlainAndRichTextOnTheClipboardAsOneEntry) {
     QtDesktop desktop;

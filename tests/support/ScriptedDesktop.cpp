@@ -2,6 +2,7 @@
 
 #include "ProgramMessageText.h"
 #include "ProgressWindow.h"
+#include "ResultsLogPrinting.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -215,6 +216,12 @@ bool ScriptedDesktop::choosePrinter(QPrinter& printer) {
     if (met->printerSetup)
         met->printerSetup(printer);
     return true;
+}
+
+std::optional<QString> ScriptedDesktop::print(const PrintJob& job) {
+    return PrintJobOn(
+        job, [this](QPrinter& printer) { return choosePrinter(printer); },
+        [&] { return startProgress(job.progressTitle, job.progressLabel); });
 }
 
 void ScriptedDesktop::handOverUrl(const QUrl& url, QObject& receiver,

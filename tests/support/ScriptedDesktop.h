@@ -153,7 +153,9 @@ public:
     QString openFileName(const QString& caption, const QString& directory, const QString& filter) override;
     QString saveFileName(const QString& caption, const QString& directory, const QString& filter,
                          const QString& defaultSuffix) override;
-    bool choosePrinter(QPrinter& printer) override;
+    // What print() asks for the printer, as the print dialog would be.
+    bool choosePrinter(QPrinter& printer);
+    std::optional<QString> print(const PrintJob& job) override;
     void showHelp(HelpView view) override;
     void setClipboard(const QByteArray& text, const QByteArray& html) override;
     int execModal(QDialog& dialog) override;
