@@ -25,10 +25,20 @@ QImage PrerenderedPixels(const QString& svgFile, QSize pixelSize, const QString&
         return {};
     const QResource pixels(name);
     const qint64 bytesPerLine = qint64{pixelSize.width()} * PrerenderedBytesPerPixel;
-    if (!pixels.isValid() || pixels.compressionAlgorithm() != QResource::NoCompression ||
-        pixels.size() != bytesPerLine * pixelSize.height())
+    if (!pixels.isValid())
         return {};
-    return QImage(pixels.data(), pixelSize.width(), pixelSize.height(), bytesPerLine, PrerenderedFormat);
+    if (pixels.compressionAlgorithm() == QResource::NoCompression) {
+        if (pixels.size() != bytesPerLine * pixelSize.height())
+            return {};
+        return QImage(pixels.data(), pixelSize.width(), pixelSize.height(), bytesPerLine, PrerenderedFormat);
+    }
+    const QByteArray unpacked = pixels.uncompressedData();
+    if (unpacked.size() != bytesPerLine * pixelSize.height())
+        return {};
+    // A copy, since the unpacked bytes go with this call.
+    return QImage(reinterpret_cast<const uchar*>(unpacked.constData()), pixelSize.width(), pixelSize.height(),
+                  bytesPerLine, PrerenderedFormat)
+        .copy();
 }
 
 QPixmap PrerenderedPicture(const QString& svgFile, QSize size, const QString& language) {

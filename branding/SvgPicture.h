@@ -40,7 +40,8 @@ inline constexpr int PrerenderedBytesPerPixel = 4;
 
 // The pixels the build drew ahead for `svgFile` at `pixelSize`, used where
 // they lie in the program (no decoding at all: a PNG's would cost more
-// than drawing the SVG); a null image where the build drew none.
+// than drawing the SVG), or unpacked where the build compressed them; a
+// null image where the build drew none.
 QImage PrerenderedPixels(const QString& svgFile, QSize pixelSize, const QString& language = {});
 
 // The picture the build drew ahead for `svgFile` at `size` logical pixels
