@@ -1,7 +1,7 @@
 // Escape cancels printing with no window manager to give the progress
 // window the keyboard: run on X11 (Xvfb) by escape-cancels-printing.sh.
 // A main window has the focus; a print to a PDF file runs until cancelled
-// (15 seconds at most), and once the progress window is up, `xdotool`
+// (15 seconds at most), and from when the progress window is due, `xdotool`
 // presses Escape where the X server sends keys. Exits 0 when that cancelled
 // the print and left no file, 1 otherwise.
 #include "ProgressWindow.h"
@@ -22,7 +22,8 @@ namespace {
 
 constexpr int LongestPrintMs = 15000;
 // The progress window shows after half a second of work.
-constexpr int EscapeAfterMs = 1500;
+constexpr int EscapeFromMs = 1000;
+constexpr int EscapeEveryMs = 500;
 
 } // namespace
 
@@ -41,9 +42,14 @@ int main(int argc, char* argv[]) {
     QPrinter printer;
     printer.setOutputFileName(pdf);
 
-    QTimer::singleShot(EscapeAfterMs, [] {
+    // Pressed again and again, so that a busy machine that shows the
+    // progress window late still has it pressed there; a key that reaches
+    // another window is dropped.
+    QTimer escape;
+    QObject::connect(&escape, &QTimer::timeout, [] {
         QProcess::startDetached(QStringLiteral("xdotool"), {"key", "Escape"});
     });
+    QTimer::singleShot(EscapeFromMs, [&escape] { escape.start(EscapeEveryMs); });
     bool cancelled = false;
     const tavrix::PrintedLines lines = [&cancelled](const auto& take, tavrix::Progress& progress) {
         QElapsedTimer running;
