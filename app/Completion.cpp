@@ -7,7 +7,6 @@
 #include <QLocale>
 
 #include <algorithm>
-#include <array>
 #include <optional>
 
 namespace tavrix {
