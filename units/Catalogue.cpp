@@ -443,6 +443,19 @@ const std::array<UnitRow, UnitCount> UnitTable = {{
     {361, "ms (millisecond)",           same, F(x / 1000)},
     {362, "µs (microsecond)",           same, F(x / 1000000)},
     {363, "ns (nanosecond)",            same, F(x / 1000000000)},
+
+    // The compound units: a value in several units at once ("5 ft 11 in"),
+    // counted in its last part's unit, whose formula it shares, so that it
+    // converts exactly as that unit does (CompoundUnits.h has the parts).
+    // 1 Angles
+    {364, "° ′ ″ (deg, min, sec)", same, F(R(10, x))},
+    // 11 Length
+    {365, "ft + in (feet and inches)",  same, F(R(163, x))},
+    // 14 Mass / Weight
+    {366, "st + lb (stones and pounds)", same, F(R(198, x))},
+    {367, "lb + oz (pounds and ounces)", same, F(R(197, x))},
+    // 19 Time
+    {368, "h:min:s (hr, min, sec)", same, F(R(265, x))},
 }};
 // clang-format on
 
@@ -511,12 +524,29 @@ UnitIndex FindUnitByName(std::string_view name, Spelling spelling) {
     return NoUnit;
 }
 
+namespace {
+
+struct UnitRun {
+    int first;
+    int count;
+    bool contains(UnitIndex unit) const { return unit >= first && unit < first + count; }
+};
+
+// A category's runs in the order its lists show them.
+std::array<UnitRun, 3> RunsOf(const CategoryRange& range) {
+    return {{{range.firstUnit, range.unitCount},
+             {range.firstAddedUnit, range.addedUnitCount},
+             {range.firstCompoundUnit, range.compoundUnitCount}}};
+}
+
+} // namespace
+
 int CategoryOfUnit(UnitIndex unit) {
     for (int category = 0; category < CategoryCount; ++category) {
-        const CategoryRange& range = CategoryUnitRange[static_cast<std::size_t>(category)];
-        if ((unit >= range.firstUnit && unit < range.firstUnit + range.unitCount) ||
-            (unit >= range.firstAddedUnit && unit < range.firstAddedUnit + range.addedUnitCount)) {
-            return category;
+        for (const UnitRun& run : RunsOf(CategoryUnitRange[static_cast<std::size_t>(category)])) {
+            if (run.contains(unit)) {
+                return category;
+            }
         }
     }
     return -1;
@@ -526,13 +556,10 @@ std::span<const UnitIndex> CategoryUnits(int category) {
     static const std::array<std::vector<UnitIndex>, CategoryCount> lists = [] {
         std::array<std::vector<UnitIndex>, CategoryCount> made;
         for (std::size_t each = 0; each < made.size(); ++each) {
-            const CategoryRange& range = CategoryUnitRange[each];
-            for (int unit = range.firstUnit; unit < range.firstUnit + range.unitCount; ++unit) {
-                made[each].push_back(static_cast<UnitIndex>(unit));
-            }
-            for (int unit = range.firstAddedUnit; unit < range.firstAddedUnit + range.addedUnitCount;
-                 ++unit) {
-                made[each].push_back(static_cast<UnitIndex>(unit));
+            for (const UnitRun& run : RunsOf(CategoryUnitRange[each])) {
+                for (int unit = run.first; unit < run.first + run.count; ++unit) {
+                    made[each].push_back(static_cast<UnitIndex>(unit));
+                }
             }
         }
         return made;

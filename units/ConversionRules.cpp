@@ -1,5 +1,6 @@
 #include "ConversionRules.h"
 
+#include "CompoundValues.h"
 #include "Constants.h"
 #include "UnitIdentities.h"
 
@@ -69,6 +70,11 @@ ConversionOutcome ConvertForDisplay(const ConversionRequest& request) {
     // to hide, and some are that small themselves (1 eV is 1.602e-19 J).
     if (request.from >= FirstCatalogueUnitCount || request.to >= FirstCatalogueUnitCount) {
         const double shown = result == 0 ? 0.0 : result; // never a "-0"
+        // A compound result is read in its parts, never in exponent form.
+        if (const CompoundUnit* compound = CompoundOf(request.to)) {
+            return {Refusal::None, FormatCompoundValue(shown, *compound, request.decimals,
+                                                       request.mode == FormatThousands, request.format)};
+        }
         return {Refusal::None, FormatNumber(shown, request.decimals, request.mode, request.format)};
     }
     return {Refusal::None, FormatResult(result, request.decimals, request.mode, request.format)};

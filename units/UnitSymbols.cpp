@@ -19,6 +19,7 @@ constexpr std::array Table = std::to_array<UnitSymbol>({
     {"°",         "degrees (angle)",             Any},
     {"\u2032",    "arcminute (minute of arc)",   Any},      // prime, as in 40°26′
     {"\u2033",    "arcsecond (second of arc)",   Any},      // double prime
+    {"dms",       "° ′ ″ (deg, min, sec)", Any},
     // Area
     {"ha",        "hectare",                     Any},
     {"ac",        "acre",                        Any},
@@ -168,6 +169,7 @@ constexpr std::array Table = std::to_array<UnitSymbol>({
     // Time
     {"s",         "sec",                         Any},
     {"h",         "hour",                        Any},
+    {"hms",       "h:min:s (hr, min, sec)", Any},
     {"hr",        "hour",                        Any},
     {"d",         "day",                         Any},
     {"ms",        "ms (millisecond)",            Any},

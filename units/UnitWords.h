@@ -24,21 +24,23 @@ struct UnitWord {
 
 using UnitWords = std::vector<UnitWord>;
 
-// The signs of the names that read as ASCII (UTF-8, two bytes each), in
-// words and in symbols' keys alike.
+// The signs of the names that read as ASCII (UTF-8), in words and in
+// symbols' keys alike.
 struct SignInNames {
     std::string_view utf8;
     std::string_view ascii; // joins the word it is in
     int power;              // or raises the word before it
     bool ownWord;           // or is a word of its own ("°F" is "degrees F")
 };
-inline constexpr std::array<SignInNames, 6> SignsInNames{{
+inline constexpr std::array<SignInNames, 8> SignsInNames{{
     {"\u00B2", "2", 2, false},  // ²
     {"\u00B3", "3", 3, false},  // ³
     {"\u00B5", "u", 0, false},  // µ micro sign
     {"\u03BC", "u", 0, false},  // μ Greek mu, which looks the same
     {"\u00B0", "deg", 0, true}, // °
     {"\u00BA", "deg", 0, true}, // º ordinal sign, which looks like it
+    {"\u2032", "arcminute", 0, true}, // ′ prime, as in 40° 26′
+    {"\u2033", "arcsecond", 0, true}, // ″ double prime
 }};
 
 // The sign that `text` starts with, if any.

@@ -231,7 +231,7 @@ TEST(ConversionFailure, FailureValueAndException) {
 }
 
 TEST(ConversionFailure, UnitToBaseOfAnUnknownUnitGivesTheFailureValueWithoutRaising) {
-    for (const UnitIndex unit : {UnitIndex{364}, UnitIndex{400}, NoUnit}) {
+    for (const UnitIndex unit : {UnitIndex{UnitCount}, UnitIndex{400}, NoUnit}) {
         for (const double x : {1.0, 0.0, -5.0, NaN, Inf}) {
             EXPECT_EQ(UnitToBase(unit, x), ConversionFailureValue) << "unit " << unit << " x " << x;
         }
@@ -261,13 +261,13 @@ TEST_P(RefusedConversion, RaisesConversionsFailed) {
 }
 
 INSTANTIATE_TEST_SUITE_P(UnknownSource, RefusedConversion,
-                         testing::Values(Refused{400, 5, 1}, Refused{NoUnit, 161, 1}, Refused{364, 161, 1},
+                         testing::Values(Refused{400, 5, 1}, Refused{NoUnit, 161, 1}, Refused{UnitCount, 161, 1},
                                          Refused{NoUnit, NoUnit, 1}));
 
 // An unknown target is refused as well, from every kind of source: dividing by
 // the failure value would otherwise show a plausible tiny number.
 INSTANTIATE_TEST_SUITE_P(UnknownTarget, RefusedConversion,
-                         testing::Values(Refused{161, NoUnit, 1}, Refused{161, 364, 1},
+                         testing::Values(Refused{161, NoUnit, 1}, Refused{161, UnitCount, 1},
                                          Refused{5, NoUnit, 30}, Refused{20, NoUnit, 1},
                                          Refused{30, NoUnit, 1}, Refused{36, NoUnit, 1},
                                          Refused{147, NoUnit, 1}, Refused{153, NoUnit, 1},
