@@ -248,9 +248,9 @@ private:
         }
         switch (parsed_.mode) {
         case Mode::Convert:
-            if (count < 3) {
-                throw UsageError(Said(CommandLineText::tr(
-                    "--convert needs a value, a unit to convert from and one to convert to")));
+            // Two: a value that carries its unit ("5 ft 11 in") and the unit to convert to.
+            if (count < 2) {
+                throw ConvertNeedsItsOperands();
             }
             if (count > 3) {
                 throw surplus(3);
@@ -307,6 +307,11 @@ const std::vector<OptionSpec>& CommandLineOptions() {
         {"--log", {}, {}, {Mode::Convert}},
     };
     return options;
+}
+
+UsageError ConvertNeedsItsOperands() {
+    return UsageError(
+        Said(CommandLineText::tr("--convert needs a value, a unit to convert from and one to convert to")));
 }
 
 const OptionSpec* OptionNamed(std::string_view name) {

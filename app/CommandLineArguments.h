@@ -48,6 +48,10 @@ struct OptionSpec {
 const std::vector<OptionSpec>& CommandLineOptions();
 const OptionSpec* OptionNamed(std::string_view name);
 
+// What --convert with too few operands, or a value without its unit and
+// only one unit, is told.
+UsageError ConvertNeedsItsOperands();
+
 // True for an argument that reads as an option: it starts with "-" and is
 // neither a number ("-40", "-.5") nor "-" alone (standard input).
 bool IsOptionWord(std::string_view argument);

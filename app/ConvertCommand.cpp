@@ -2,6 +2,7 @@
 
 #include "CommandLineText.h"
 
+#include "AsciiText.h"
 #include "ConversionRules.h"
 #include "DefaultSpelling.h"
 #include "ExitStatus.h"
@@ -12,6 +13,8 @@
 #include "UnitSearch.h"
 #include "Utf8Text.h"
 #include "ValueFieldLimits.h"
+#include "ValueText.h"
+#include "ValueWithUnits.h"
 
 #include <QLocale>
 
@@ -89,14 +92,16 @@ UnitPair SettledPair(std::string_view from, std::string_view to, Spelling spelli
 }
 
 // A value as the value field would hold it once typed, and its number; or
-// why it is none.
-struct ValueReading {
+// why it is none, and whether that is a mistake in the arguments or a value
+// refused.
+struct TypedValue {
     QString text;
     double value = 0;
     std::string problem;
+    bool refused = false;
 };
 
-ValueReading ReadValue(std::string_view typed, QChar separator) {
+TypedValue ReadValue(std::string_view typed, QChar separator) {
     const QString text = FromUtf8(typed);
     const PasteVerdict verdict =
         FilterPastedText({}, 0, 0, text, true, MaxPreDecimalDigits, MaxPostDecimalDigits, separator);
@@ -122,6 +127,48 @@ ValueReading ReadValue(std::string_view typed, QChar separator) {
     return {verdict.inserted, value, {}};
 }
 
+// A refused value is one that could have been meant, but not converted
+// ("-5 ft", "1:75:00"); the others are not written as values at all.
+bool IsRefusal(ValueProblem problem) {
+    switch (problem) {
+    case ValueProblem::NegativePart:
+    case ValueProblem::PastFiftyNine:
+    case ValueProblem::RepeatedPart:
+    case ValueProblem::TooManyParts:
+    case ValueProblem::DecimalsBeforeLast:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// A value read as written with its units: the text is the value as the
+// window writes one of its unit (a compound value's parts, named).
+TypedValue FromReading(const ValueReading& reading, std::string_view typed, UnitIndex unit, Spelling spelling,
+                       const NumberFormat& format) {
+    if (!reading.value) {
+        QString message = ValueProblemMessage(reading, FromUtf8(ShownOnTerminal(typed)), unit, spelling, format);
+        if (message.isEmpty()) {
+            message = FromUtf8(Said(CommandLineText::tr("%1 is not a value written with its unit"), Quoted(typed)));
+        }
+        return {{}, 0, message.toStdString(), IsRefusal(reading.problem)};
+    }
+    const QString text = CompoundOf(unit) != nullptr
+                             ? ValueFieldText(*reading.value, unit, WorkedOutValueDecimals, format)
+                             : FromUtf8(typed);
+    return {text, *reading.value, {}, false};
+}
+
+// A value for `from`: a compound unit's as written with its parts, a plain
+// unit's number or its colon form.
+TypedValue ReadValueFor(std::string_view typed, UnitIndex from, Spelling spelling, const NumberFormat& format) {
+    const QChar separator = DecimalSeparatorOf(format);
+    if (CompoundOf(from) == nullptr && !IsColonForm(typed)) {
+        return ReadValue(typed, separator);
+    }
+    return FromReading(ReadValueText(FromUtf8(typed), from, spelling, separator), typed, from, spelling, format);
+}
+
 // Everything about the conversion but the value.
 struct Conversion {
     ConversionRequest request;
@@ -137,7 +184,7 @@ struct Converted {
     std::vector<std::string> problems;
 };
 
-Converted ConvertValue(Conversion conversion, const ValueReading& value) {
+Converted ConvertValue(Conversion conversion, const TypedValue& value) {
     if (!value.problem.empty()) {
         return {{}, {value.problem}};
     }
@@ -153,8 +200,10 @@ Converted ConvertValue(Conversion conversion, const ValueReading& value) {
         return {{}, problems};
     }
     if (conversion.log) {
-        return {value.text.toStdString() + " " + std::string(conversion.fromName) + " = " +
-                    outcome.resultText + " " + std::string(conversion.toName),
+        return {ConversionLine(value.text, FromUtf8(conversion.fromName), QStringLiteral("="),
+                               QString::fromStdString(outcome.resultText), FromUtf8(conversion.toName),
+                               conversion.request.from, conversion.request.to)
+                    .toStdString(),
                 {}};
     }
     return {outcome.resultText, {}};
@@ -163,7 +212,7 @@ Converted ConvertValue(Conversion conversion, const ValueReading& value) {
 // Converts each line of `in` as it comes: one output line a line, empty for
 // a value that gives no result, whose message names the line. What is
 // converted reaches the output before the next input is waited for.
-int ConvertLines(const Conversion& conversion, QChar separator, int in, CheckedOutput& out,
+int ConvertLines(const Conversion& conversion, Spelling spelling, int in, CheckedOutput& out,
                  CheckedOutput& err) {
     bool allConverted = true;
     std::size_t lineNumber = 0;
@@ -172,12 +221,12 @@ int ConvertLines(const Conversion& conversion, QChar separator, int in, CheckedO
         if (line.ends_with('\r')) {
             line.remove_suffix(1);
         }
-        const ValueReading value =
-            overlong ? ValueReading{{},
-                                    0,
-                                    Said(CommandLineText::tr("the line is longer than %1 bytes"),
-                                         std::to_string(MaxValueLineBytes))}
-                     : ReadValue(line, separator);
+        const TypedValue value =
+            overlong ? TypedValue{{},
+                                  0,
+                                  Said(CommandLineText::tr("the line is longer than %1 bytes"),
+                                       std::to_string(MaxValueLineBytes))}
+                     : ReadValueFor(line, conversion.request.from, spelling, conversion.request.format);
         const Converted converted = ConvertValue(conversion, value);
         out.line({converted.line});
         for (const std::string& problem : converted.problems) {
@@ -227,18 +276,63 @@ int ConvertLines(const Conversion& conversion, QChar separator, int in, CheckedO
 
 } // namespace
 
+// `--convert "5 ft 11 in" cm`: the value names its unit, and the unit to
+// convert to is found with it.
+UnitPair PairOfValueWithUnits(const ValueWithUnits& written, std::string_view to, Spelling spelling) {
+    if (written.compound != NoUnit) {
+        return SettledPair(VisibleName(written.compound, spelling), to, spelling);
+    }
+    return SettledPair(written.unitText, to, spelling);
+}
+
 int RunConvert(const Arguments& arguments, const QLocale& locale, int in, CheckedOutput& out,
                CheckedOutput& err) {
     const Spelling spelling = arguments.spelling.value_or(DefaultSpelling(locale));
     const NumberFormat format = NumberFormatOf(locale);
     const QChar separator = DecimalSeparatorOf(format);
-    const std::string& valueText = arguments.operands.at(0);
+    const std::vector<std::string>& operands = arguments.operands;
+    const std::string& valueText = operands.at(0);
     const bool column = valueText == "-";
-    const ValueReading value = column ? ValueReading{} : ReadValue(valueText, separator);
-    if (!value.problem.empty()) {
+    const std::string& toText = operands.back();
+    UnitPair pair;
+    TypedValue value;
+    if (operands.size() == 2) {
+        if (column) {
+            throw UsageError(Said(CommandLineText::tr(
+                "a column of values needs the unit to convert from: --convert - FROM TO")));
+        }
+        const std::vector<int> likely = CategoriesOfFromUnit(toText, spelling);
+        const ValueWithUnits written = ReadValueWithUnits(
+            valueText, likely, spelling, QString(separator).toStdString(), {MaxPreDecimalDigits, MaxPostDecimalDigits});
+        if (written.compound == NoUnit && written.unitText.empty()) {
+            const bool bareNumbers = written.reading.problem == ValueProblem::UnitUnclear && !IsColonForm(valueText);
+            throw bareNumbers ? ConvertNeedsItsOperands()
+                              : UsageError(FromReading(written.reading, valueText, NoUnit, spelling, format).problem);
+        }
+        pair = PairOfValueWithUnits(written, toText, spelling);
+        value = written.compound != NoUnit
+                    ? FromReading(written.reading, valueText, written.compound, spelling, format)
+                    : TypedValue{QString::fromStdString(FormatNumber(written.reading.value.value_or(0), 0,
+                                                                     FormatGeneral, format)),
+                                 written.reading.value.value_or(0),
+                                 {},
+                                 false};
+    } else {
+        // A plain number is read before the units, so its mistake is the one
+        // told; a value written otherwise is read as its unit takes it.
+        const TypedValue plain = column ? TypedValue{} : ReadValue(valueText, separator);
+        const bool writtenWithParts = std::any_of(valueText.begin(), valueText.end(), [](char c) {
+            return !(IsAsciiDigit(c) || c == '-' || c == '.' || c == ',');
+        });
+        if (!plain.problem.empty() && !writtenWithParts) {
+            throw UsageError(plain.problem);
+        }
+        pair = SettledPair(operands.at(1), toText, spelling);
+        value = column ? TypedValue{} : ReadValueFor(valueText, pair.from, spelling, format);
+    }
+    if (!value.problem.empty() && !value.refused) {
         throw UsageError(value.problem);
     }
-    const UnitPair pair = SettledPair(arguments.operands.at(1), arguments.operands.at(2), spelling);
     const Conversion conversion{{pair.from, pair.to, std::nullopt,
                                  arguments.decimals.value_or(DefaultDecimals),
                                  arguments.format.value_or(FormatFixed), format},
@@ -246,7 +340,7 @@ int RunConvert(const Arguments& arguments, const QLocale& locale, int in, Checke
                                 UnitNames(spelling).at(pair.to),
                                 arguments.log};
     if (column) {
-        return ConvertLines(conversion, separator, in, out, err);
+        return ConvertLines(conversion, spelling, in, out, err);
     }
     const Converted converted = ConvertValue(conversion, value);
     for (const std::string& problem : converted.problems) {

@@ -50,9 +50,9 @@ int CaretPosition(const QLineEdit& field) {
 
 } // namespace
 
-NumericKeyFilter::NumericKeyFilter(QLineEdit& field, Desktop& desktop, std::function<bool()> allowMinus,
+NumericKeyFilter::NumericKeyFilter(QLineEdit& field, Desktop& desktop, std::function<ValueShape()> shape,
                                    int maxPreDecimal, int maxPostDecimal)
-    : QObject(&field), field_(field), desktop_(desktop), allowMinus_(std::move(allowMinus)),
+    : QObject(&field), field_(field), desktop_(desktop), shape_(std::move(shape)),
       maxPreDecimal_(maxPreDecimal), maxPostDecimal_(maxPostDecimal) {
     // Keys then arrive as key events, which the rules see, instead of as
     // composed text.
@@ -122,8 +122,8 @@ bool NumericKeyFilter::swallowKey(const QKeyEvent& key) {
     if (!typed)
         return false;
     const KeyVerdict verdict =
-        FilterNumericKey(field_.text(), CaretPosition(field_), *typed, allowMinus_(), maxPreDecimal_,
-                         maxPostDecimal_, DecimalSeparatorOf(desktop_.locale()));
+        FilterValueKey(field_.text(), CaretPosition(field_), *typed, shape_(), maxPreDecimal_, maxPostDecimal_,
+                       DecimalSeparatorOf(desktop_.locale()));
     if (verdict.limitReached != DigitLimit::None)
         desktop_.showInformation(DigitLimitMessage(verdict.limitReached));
     return !verdict.stands();
@@ -137,8 +137,8 @@ bool NumericKeyFilter::paste(const QString& text, std::optional<int> caret) {
     const int start = field_.hasSelectedText() ? field_.selectionStart() : field_.cursorPosition();
     const int length = field_.hasSelectedText() ? static_cast<int>(field_.selectedText().size()) : 0;
     const PasteVerdict verdict =
-        FilterPastedText(field_.text(), start, length, text, allowMinus_(), maxPreDecimal_, maxPostDecimal_,
-                         DecimalSeparatorOf(desktop_.locale()));
+        FilterPastedValue(field_.text(), start, length, text, shape_(), maxPreDecimal_, maxPostDecimal_,
+                          DecimalSeparatorOf(desktop_.locale()));
     if (verdict.limitReached != DigitLimit::None)
         desktop_.showInformation(DigitLimitMessage(verdict.limitReached));
     if (verdict.foreignSeparator)

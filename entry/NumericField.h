@@ -1,6 +1,6 @@
 // The input rules applied to a real field: every key typed into a QLineEdit
-// (or a TRightEdit) passes FilterNumericKey before the field sees it, and
-// text that arrives without being typed passes FilterPastedText.
+// (or a TRightEdit) passes FilterValueKey before the field sees it, and
+// text that arrives without being typed passes FilterPastedValue.
 #pragma once
 
 #include "Desktop.h"
@@ -30,15 +30,16 @@ namespace tavrix {
 // - Text pasted by Ctrl+V, Shift+Insert, the context menu's Paste, the
 //   middle mouse button (the X11 selection) or dropped on the field goes in
 //   whole when the text it makes could have been typed, and is refused
-//   whole otherwise (FilterPastedText), with the digit-limit message where
+//   whole otherwise (FilterPastedValue), with the digit-limit message where
 //   a limit was the reason. Input-method commits are swallowed.
 class NumericKeyFilter : public QObject {
     Q_OBJECT
 
 public:
-    // `allowMinus` is asked afresh at every key: the main window allows the
-    // minus sign only while the from-unit is a temperature.
-    NumericKeyFilter(QLineEdit& field, Desktop& desktop, std::function<bool()> allowMinus, int maxPreDecimal,
+    // `shape` is asked afresh at every key: the main window allows the
+    // minus sign only while the from-unit is a temperature, and the words of
+    // a compound unit's parts only while it is one.
+    NumericKeyFilter(QLineEdit& field, Desktop& desktop, std::function<ValueShape()> shape, int maxPreDecimal,
                      int maxPostDecimal);
 
     // Asked at each paste: when it says so, a paste replaces the field's
@@ -62,7 +63,7 @@ private:
 
     QLineEdit& field_;
     Desktop& desktop_;
-    std::function<bool()> allowMinus_;
+    std::function<ValueShape()> shape_;
     std::function<bool()> pasteReplacesText_;
     int maxPreDecimal_;
     int maxPostDecimal_;

@@ -153,6 +153,72 @@ PasteVerdict FilterPastedText(const QString& text, int selectionStart, int selec
     return {inserted};
 }
 
+namespace {
+
+constexpr QChar Colon{u':'};
+constexpr int MaxColons = 2;
+
+bool IsNumberCharacter(QChar c, QChar separator) {
+    return IsDigit(c) || c == separator || c == Minus;
+}
+
+// Where the number around `at` begins and ends in `text`.
+std::pair<qsizetype, qsizetype> NumberAround(const QString& text, qsizetype at, QChar separator) {
+    qsizetype start = std::clamp<qsizetype>(at, 0, text.size());
+    qsizetype end = start;
+    while (start > 0 && IsNumberCharacter(text.at(start - 1), separator))
+        --start;
+    while (end < text.size() && IsNumberCharacter(text.at(end), separator))
+        ++end;
+    return {start, end};
+}
+
+} // namespace
+
+KeyVerdict FilterValueKey(const QString& text, int caret, QChar key, const ValueShape& shape, int maxPreDecimal,
+                          int maxPostDecimal, QChar separator) {
+    if (shape.plain())
+        return FilterNumericKey(text, caret, key, shape.allowMinus, maxPreDecimal, maxPostDecimal, separator);
+    if (key == Colon && shape.allowColon)
+        return text.count(Colon) < MaxColons ? KeyVerdict{key} : Swallowed();
+    if (key != separator && shape.partCharacters.contains(key))
+        return {key};
+    const auto [start, end] = NumberAround(text, caret, separator);
+    return FilterNumericKey(text.mid(start, end - start), static_cast<int>(caret - start), key, shape.allowMinus,
+                            maxPreDecimal, maxPostDecimal, separator);
+}
+
+PasteVerdict FilterPastedValue(const QString& text, int selectionStart, int selectionLength,
+                               const QString& pasted, const ValueShape& shape, int maxPreDecimal,
+                               int maxPostDecimal, QChar separator) {
+    if (shape.plain())
+        return FilterPastedText(text, selectionStart, selectionLength, pasted, shape.allowMinus, maxPreDecimal,
+                                maxPostDecimal, separator);
+    const QString inserted = pasted.trimmed();
+    const qsizetype start = std::clamp<qsizetype>(selectionStart, 0, text.size());
+    const qsizetype length = std::clamp<qsizetype>(selectionLength, 0, text.size() - start);
+    const QString result = QString(text).replace(start, length, inserted);
+    const bool typable = std::all_of(result.begin(), result.end(), [&](QChar c) {
+        return IsDigit(c) || c == separator || (c == Minus && shape.allowMinus) ||
+               (c == Colon && shape.allowColon) || shape.partCharacters.contains(c);
+    });
+    if (inserted.isEmpty() || !typable || result.count(Colon) > MaxColons)
+        return {};
+    // Each number on its own as the plain field would take it.
+    for (qsizetype at = 0; at < result.size();) {
+        const auto [numberStart, numberEnd] = NumberAround(result, at, separator);
+        if (numberEnd > numberStart) {
+            const PasteVerdict number =
+                FilterPastedText({}, 0, 0, result.mid(numberStart, numberEnd - numberStart), shape.allowMinus,
+                                 maxPreDecimal, maxPostDecimal, separator);
+            if (!number.accepted())
+                return {{}, number.limitReached};
+        }
+        at = std::max(numberEnd, at + 1);
+    }
+    return {inserted};
+}
+
 QString ForeignSeparatorMessage(const QString& number, QChar separator) {
     return QCoreApplication::translate("tavrix::InputValidation",
                                        "\"%1\" is not a number here: numbers are written with \"%2\" as "

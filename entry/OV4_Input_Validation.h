@@ -64,6 +64,31 @@ PasteVerdict FilterPastedText(const QString& text, int selectionStart, int selec
                               const QString& pasted, bool allowMinus, int maxPreDecimal, int maxPostDecimal,
                               QChar separator);
 
+// What a field's value may be written with beside the digits and the
+// decimal separator. The main window's value field takes the colon form
+// ("2:15") and, for a compound unit, the words and signs of its parts
+// ("5 ft 11 in", "40°26′"); the calculator's display takes a plain number.
+struct ValueShape {
+    bool allowMinus = false;
+    bool allowColon = false;  // up to two colons
+    QString partCharacters;   // each may be typed anywhere, as often as wanted
+
+    bool plain() const { return !allowColon && partCharacters.isEmpty(); }
+};
+
+// FilterNumericKey for a field of that shape: a part character and a colon
+// (while fewer than two are there) stand; any other key is judged by
+// FilterNumericKey within the number the caret is in, so that each number
+// of the value has one decimal separator and the digit limits.
+KeyVerdict FilterValueKey(const QString& text, int caret, QChar key, const ValueShape& shape, int maxPreDecimal,
+                          int maxPostDecimal, QChar separator);
+
+// FilterPastedText for a field of that shape: the text it makes holds only
+// what could have been typed, and each of its numbers keeps the limits.
+PasteVerdict FilterPastedValue(const QString& text, int selectionStart, int selectionLength,
+                               const QString& pasted, const ValueShape& shape, int maxPreDecimal,
+                               int maxPostDecimal, QChar separator);
+
 // Why a number holding a foreign separator is refused, naming the separator
 // that numbers are written with here.
 QString ForeignSeparatorMessage(const QString& number, QChar separator);

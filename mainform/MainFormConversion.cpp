@@ -12,6 +12,7 @@
 #include "Tavrix_MainForm.h"
 #include "UnitIdentities.h"
 #include "Utf8Text.h"
+#include "ValueText.h"
 #include "ui_Tavrix_MainForm.h"
 
 #include <QListWidget>
@@ -24,7 +25,6 @@ namespace tavrix {
 namespace {
 
 constexpr int ValueFieldDecimals = 3;
-constexpr int MultipliedValueDecimals = 6;
 
 } // namespace
 
@@ -43,20 +43,42 @@ UnitIndex TFormTavrix::UnitIndexOfName(const QString& name) const {
     return FindUnitByName(name.toStdString(), spelling_);
 }
 
+UnitIndex TFormTavrix::fromUnit() const {
+    return UnitIndexOfName(ui->LabelFromUnit->text());
+}
+
+ValueReading TFormTavrix::readFieldValue(UnitIndex unit) const {
+    return ReadValueText(ui->EditFromValue->text(), unit, spelling_, DecimalSeparatorOf(numberFormat()));
+}
+
 double TFormTavrix::readValue(bool& valid, bool allowNegative) const {
-    return ReadEditValue(ui->EditFromValue->text(), valid, true, allowNegative,
-                         DecimalSeparatorOf(numberFormat()));
+    const ValueReading reading = readFieldValue(fromUnit());
+    valid = reading.value && (allowNegative || *reading.value >= 0);
+    return reading.value.value_or(-1);
 }
 
 void TFormTavrix::setValueText(double value, int decimals) {
-    ui->EditFromValue->setText(
-        QString::fromStdString(FormatNumber(value, decimals, FormatFixed, numberFormat())));
+    ui->EditFromValue->setText(ValueFieldText(value, fromUnit(), decimals, numberFormat()));
+}
+
+void TFormTavrix::showFromUnitChange(UnitIndex previous) {
+    const UnitIndex now = fromUnit();
+    ui->BitBtnReciprocal->setEnabled(CompoundOf(now) == nullptr);
+    if (CompoundOf(now) == CompoundOf(previous)) {
+        return; // plain to plain: the text stays as typed
+    }
+    const ValueReading reading = readFieldValue(previous);
+    if (reading.value) {
+        setValueText(*reading.value, MultipliedValueDecimals);
+    }
 }
 
 void TFormTavrix::refreshUnitLabels() {
     const QListWidgetItem* from = ui->ListBoxConvertFromUnit->currentItem();
     const QListWidgetItem* to = ui->ListBoxConvertToUnit->currentItem();
+    const UnitIndex previous = fromUnit();
     ui->LabelFromUnit->setText(from ? from->text() : QString());
+    showFromUnitChange(previous);
     ui->LabelToUnit->setText(to ? to->text() : QString());
     fitLabelsToText();
 }
@@ -118,9 +140,11 @@ void TFormTavrix::FoundUnitChosen(UnitIndex unit, bool asTarget) {
 
 void TFormTavrix::ListBoxConvertFromUnitClick() {
     const QListWidgetItem* item = ui->ListBoxConvertFromUnit->currentItem();
+    const UnitIndex previous = fromUnit();
     ui->LabelFromUnit->setText(item ? item->text() : QString());
     fitLabelsToText();
-    const UnitIndex from = UnitIndexOfName(ui->LabelFromUnit->text());
+    showFromUnitChange(previous);
+    const UnitIndex from = fromUnit();
     if (unit::CircleFractions.contains(from)) {
         bool valid = false;
         const double value = readValue(valid, false);
@@ -146,13 +170,15 @@ void TFormTavrix::CalculateConversion() {
     }
     ui->EditToValue->clear();
     ConversionRequest request;
-    request.from = UnitIndexOfName(ui->LabelFromUnit->text());
+    request.from = fromUnit();
     request.to = UnitIndexOfName(ui->LabelToUnit->text());
-    bool readable = false;
-    const double value = readValue(readable, true);
-    if (readable) {
-        request.value = value;
+    const ValueReading reading = readFieldValue(request.from);
+    const QString problem =
+        ValueProblemMessage(reading, ui->EditFromValue->text(), request.from, spelling_, numberFormat());
+    if (!problem.isEmpty()) {
+        return refuseValue(problem);
     }
+    request.value = reading.value;
     request.decimals = ui->ComboBoxDecimalPlaces->currentIndex();
     request.mode = currentResultFormatCode();
     request.format = numberFormat();
@@ -184,6 +210,14 @@ void TFormTavrix::refuseConversion(Refusal refusal) {
     ui->BitBtnAddToResultsLog->setEnabled(false);
     ui->EditFromValue->setFocus();
     desktop_.showInformation(RefusalMessage(refusal, ui->LabelFromUnit->text()));
+}
+
+// A value written with its units that cannot be read: as a refusal, with
+// the reason.
+void TFormTavrix::refuseValue(const QString& message) {
+    ui->BitBtnAddToResultsLog->setEnabled(false);
+    ui->EditFromValue->setFocus();
+    desktop_.showInformation(message);
 }
 
 void TFormTavrix::EditFromValueChange() {
@@ -256,7 +290,12 @@ void TFormTavrix::BitBtnCalculateEntryClick() {
     if (value.isEmpty()) {
         return;
     }
-    ui->EditFromValue->setText(value);
+    // A compound unit's value comes in its last part: 71 inches is 5 ft 11 in.
+    if (CompoundOf(fromUnit()) != nullptr && calculator_ != nullptr) {
+        setValueText(calculator_->CalcValue(), MultipliedValueDecimals);
+    } else {
+        ui->EditFromValue->setText(value);
+    }
     CalculateConversion();
 }
 

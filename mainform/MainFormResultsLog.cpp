@@ -4,6 +4,7 @@
 #include "ResultsLogField.h"
 #include "Tavrix_AddLogText.h"
 #include "Tavrix_MainForm.h"
+#include "ValueText.h"
 #include "ui_Tavrix_MainForm.h"
 
 namespace tavrix {
@@ -44,13 +45,19 @@ QString TFormTavrix::resultsLogText() const {
     return ResultsLogText(*ui->MemoResultsLog);
 }
 
-// The line holds exactly what the window shows: the result is not formatted again.
+// The line holds exactly what the window shows: the result is not formatted
+// again. A compound value names its own units ("5 ft 11 in"), so its unit's
+// name is left out, and the value is written as the window writes one.
 void TFormTavrix::BitBtnAddToResultsLogClick() {
-    const QChar space(' ');
+    QString value = ui->EditFromValue->text();
+    const ValueReading reading = readFieldValue(fromUnit());
+    if (CompoundOf(fromUnit()) != nullptr && reading.value) {
+        value = ValueFieldText(*reading.value, fromUnit(), MultipliedValueDecimals, numberFormat());
+    }
     AppendResultsLogLines(*ui->MemoResultsLog,
-                          {ui->EditFromValue->text() + space + ui->LabelFromUnit->text() + space +
-                           ui->LabelEqualSign->text() + space + ui->EditToValue->text() + space +
-                           ui->LabelToUnit->text()});
+                          {ConversionLine(value, ui->LabelFromUnit->text(), ui->LabelEqualSign->text(),
+                                          ui->EditToValue->text(), ui->LabelToUnit->text(), fromUnit(),
+                                          UnitIndexOfName(ui->LabelToUnit->text()))});
 }
 
 void TFormTavrix::BitBtnCalculatorStringToLogClick() {

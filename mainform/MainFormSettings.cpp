@@ -6,7 +6,9 @@
 #include "Desktop.h"
 #include "ReadFile.h"
 #include "SettingsCodec.h"
+#include "LocaleNumberFormat.h"
 #include "Tavrix_MainForm.h"
+#include "ValueText.h"
 #include "ui_Tavrix_MainForm.h"
 
 #include <QFile>
@@ -62,7 +64,14 @@ void TFormTavrix::applySettings(const Settings& settings) {
     ui->Usethousandsseparator1->setChecked(settings.thousandsSeparator);
     ui->Scientificformat1->setChecked(settings.scientificFormat);
     showScientificFormatState();
-    ui->EditFromValue->setText(settings.value);
+    // A compound unit's value is stored as a number in its last part.
+    const ValueReading stored =
+        ReadValueText(settings.value, NoUnit, spelling_, DecimalSeparatorOf(numberFormat()));
+    if (CompoundOf(fromUnit()) != nullptr && stored.value) {
+        setValueText(*stored.value, MultipliedValueDecimals);
+    } else {
+        ui->EditFromValue->setText(settings.value);
+    }
 }
 
 // Whatever closes the window; a file that cannot be written is skipped
@@ -78,6 +87,10 @@ void TFormTavrix::saveSettings() const {
     settings.thousandsSeparator = ui->Usethousandsseparator1->isChecked();
     settings.scientificFormat = ui->Scientificformat1->isChecked();
     settings.value = ui->EditFromValue->text();
+    const ValueReading compoundValue = readFieldValue(fromUnit());
+    if (CompoundOf(fromUnit()) != nullptr && compoundValue.value) {
+        settings.value = QString::fromStdString(FormatNumber(*compoundValue.value, 0, FormatGeneral, numberFormat()));
+    }
     SaveFileAtomically(paths_.settingsFile(), WriteSettings(settings));
 }
 

@@ -13,6 +13,7 @@
 #include "PaletteIcons.h"
 #include "ShownCategoryNames.h"
 #include "SvgIcon.h"
+#include "ValueText.h"
 #include "ui_Tavrix_MainForm.h"
 
 #include <QCloseEvent>
@@ -57,8 +58,8 @@ TFormTavrix::TFormTavrix(Desktop& desktop, const DataPaths& paths, QWidget* pare
     ui->ListBoxConvertFromUnit->setItemDelegate(new FixedRowHeightDelegate(ui->ListBoxConvertFromUnit));
     ui->ListBoxConvertToUnit->setItemDelegate(new FixedRowHeightDelegate(ui->ListBoxConvertToUnit));
     valueKeyFilter_ = new NumericKeyFilter(
-        *ui->EditFromValue, desktop_, [this] { return ui->LabelFromUnit->text().startsWith(QChar(0x00B0)); },
-        MaxPreDecimalDigits, MaxPostDecimalDigits);
+        *ui->EditFromValue, desktop_, [this] { return ValueShapeOf(fromUnit()); }, MaxPreDecimalDigits,
+        MaxPostDecimalDigits);
     connectHandlers();
     previewKeysOfEveryControl();
     FormCreate();

@@ -2,10 +2,12 @@
 // the multiply and divide buttons, the results log and the menus.
 #pragma once
 
+#include "CompoundValues.h"
 #include "ConversionRules.h"
 #include "DataPaths.h"
 #include "FittedLabel.h"
 #include "Tavrix_Units.h"
+#include "ValueText.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -141,6 +143,7 @@ protected:
 
 private:
     static constexpr int DefaultDecimalsPosition = 6;
+    static constexpr int MultipliedValueDecimals = WorkedOutValueDecimals;
 
     void connectHandlers();
     void connectResultsLogHandlers();
@@ -177,7 +180,16 @@ private:
     // the accepted value as the caller writes it, empty when none was accepted.
     QString valueFromCalculatorAt(QPoint offset);
     void setValueText(double value, int decimals);
+    // The unit the value field's text is in, as its label names it.
+    UnitIndex fromUnit() const;
+    // The value field's number, in a compound unit's last part; read as the
+    // unit `unit` takes it (the "from" unit's, unless another is named).
+    ValueReading readFieldValue(UnitIndex unit) const;
+    // After the "from" unit changed from `previous`: the value keeps its
+    // number, shown as the new unit writes it, and 1/x is for plain units.
+    void showFromUnitChange(UnitIndex previous);
     void refuseConversion(Refusal refusal);
+    void refuseValue(const QString& message);
     void showResult(const QString& resultText);
     double readValue(bool& valid, bool allowNegative) const;
     // The separators of the desktop's regional settings as they are now.

@@ -37,7 +37,7 @@ protected:
     bool minusAllowed = false;
     QLineEdit field;
     NumericKeyFilter* filter = new NumericKeyFilter(
-        field, desktop, [this] { return minusAllowed; }, 12, 10);
+        field, desktop, [this] { return ValueShape{minusAllowed}; }, 12, 10);
 };
 
 TEST_F(NumericFieldTest, TypedTextKeepsOnlyWhatTheRulesAccept) {
@@ -251,7 +251,7 @@ TEST(RightEdit, ReturnAndTabInsertNothingAndReturnReachesTheDialog) {
     button->setDefault(true);
     ScriptedDesktop desktop;
     new NumericKeyFilter(
-        *edit, desktop, [] { return false; }, 12, 8);
+        *edit, desktop, [] { return ValueShape{}; }, 12, 8);
     QSignalSpy clicked(button, &QPushButton::clicked);
     dialog.show();
     edit->setFocus();

@@ -44,13 +44,13 @@ TEST_P(ChoosingACategory, FillsBothListsSelectsTheFirstTwoUnitsAndConverts) {
 INSTANTIATE_TEST_SUITE_P(
     Categories, ChoosingACategory,
     ::testing::Values(CategoryChoice{"Temperature", 4, "°Celsius", "°Fahrenheit", "100.000", "212.000000"},
-                      CategoryChoice{"Time", 10, "sec", "min", "60.000", "1.000000"},
+                      CategoryChoice{"Time", 11, "sec", "min", "60.000", "1.000000"},
                       // π/180 = 0.01745329...
-                      CategoryChoice{"Angles", 15, "degrees (angle)", "radians", "1.000", "0.017453"},
+                      CategoryChoice{"Angles", 16, "degrees (angle)", "radians", "1.000", "0.017453"},
                       CategoryChoice{"Density", 29, "gram/mm³", "gram/cm³", "1.000", "1000.000000"},
                       CategoryChoice{"Fuel consumption", 14, "km/litre", "km/gallon USA", "1.000",
                                      "3.785412"},
-                      CategoryChoice{"Length", 24, "mm (millimetre)", "cm (centimetre)", "1.000", "0.100000"},
+                      CategoryChoice{"Length", 25, "mm (millimetre)", "cm (centimetre)", "1.000", "0.100000"},
                       CategoryChoice{"Viscosity Kinematic", 6, "centistokes (mm²/sec)", "Stokes (cm²/sec)",
                                      "1.000", "0.010000"},
                       CategoryChoice{"Volume / Capacity", 16, "mm³", "cm³", "1.000", "0.001000"}));
