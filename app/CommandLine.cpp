@@ -24,6 +24,7 @@ std::string HelpText() {
                                        results log file read into its log
        tavrix --convert VALUE FROM TO [--decimals N] [--format FORMAT]
                                       [--spelling SPELLING] [--log]
+       tavrix --convert "VALUE UNITS" TO [the same options]
        tavrix --list [CATEGORY] [--spelling SPELLING]
        tavrix -h | --help | --version
 
@@ -32,6 +33,10 @@ std::string HelpText() {
                            as VALUE, convert each line of standard input,
                            one result a line (an empty line where a value
                            gives none, with a message naming the line)
+  --convert "VALUE UNITS" TO
+                           the same for a value that carries its units:
+                           "5 ft 11 in", "11 st 4 lb", "90 min", "-40 °C",
+                           "40°26'46\"", "1:30:00" (hours, minutes, seconds)
   --decimals N             decimals of the result, 0 to %1 (default 6)
   --format FORMAT          fixed (default), grouped (with thousands
                            separators) or scientific
@@ -66,6 +71,13 @@ decides: "g" is the gram beside "kg" and the acceleration beside "m/sec2",
 "lbf ft" beside "Nm" the torque; the litre of "Liquid measure" and of
 "Volume / Capacity" is taken in the first category that holds the other
 unit too. Categories are found by part of their names ("flow mass").
+
+Values in several units are read as people write them: "5 ft 11 in",
+"5'11\"" or "5 11" in "ft in"; "11 st 4 lb" in "st lb"; "6 lb 4 oz" in
+"lb oz"; "1:30:00", "1:30" or "1 h 30 min" in "h:min:s"; "40°26'46\"" or
+"40 26 46" in "dms". A result in such a unit shows its parts, the decimals
+on the last one ("5 ft 10.866142 in", "1:30:00"), never in scientific
+format. The colon form works for every unit: "2:15" hours is 2.25 hours.
 
 VALUE and the result use the decimal separator of the regional settings
 (LC_ALL, LC_NUMERIC, LANG), and a value no thousands separator: "1,234" is

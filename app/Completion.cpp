@@ -2,7 +2,10 @@
 
 #include "CommandLineArguments.h"
 #include "DefaultSpelling.h"
+#include "LocaleNumberFormat.h"
 #include "UnitSearch.h"
+#include "ValueFieldLimits.h"
+#include "ValueWithUnits.h"
 
 #include <QLocale>
 
@@ -165,6 +168,22 @@ std::vector<std::string> OptionsStillOpen(const ArgumentsSoFar& said) {
     return open;
 }
 
+// The categories a value that carries its units is of ("5 ft 11 in" is a
+// length); none for a plain number, whose unit comes next.
+std::optional<std::vector<int>> CategoriesOfValue(const std::string& value, Spelling spelling,
+                                                  const QLocale& locale) {
+    const ValueWithUnits written =
+        ReadValueWithUnits(value, {}, spelling, QString(DecimalSeparatorOf(locale)).toStdString(),
+                           {MaxPreDecimalDigits, MaxPostDecimalDigits});
+    if (written.compound != NoUnit) {
+        return std::vector{CategoryOfUnit(written.compound)};
+    }
+    if (!written.unitText.empty()) {
+        return CategoriesOfFromUnit(written.unitText, spelling);
+    }
+    return std::nullopt;
+}
+
 // The names that may stand where `typed` is, unescaped.
 std::vector<std::string> Candidates(const ArgumentsSoFar& said, const ShellWord& current,
                                     const QLocale& locale) {
@@ -192,7 +211,8 @@ std::vector<std::string> Candidates(const ArgumentsSoFar& said, const ShellWord&
     switch (said.arguments.mode) {
     case Mode::Convert:
         if (position == 1) {
-            return UnitNamesFor(typed, spelling, std::nullopt);
+            // After a value that carries its units, the unit to convert to.
+            return UnitNamesFor(typed, spelling, CategoriesOfValue(operands[0], spelling, locale));
         }
         if (position == 2) {
             return UnitNamesFor(typed, spelling, CategoriesOfFromUnit(operands[1], spelling));

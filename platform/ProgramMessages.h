@@ -26,6 +26,19 @@ inline const std::array ProgramMessages{
     ProgramMessage{"separator",
                    R"("*" is not a number here: numbers are written with "*" as the decimal separator and )"
                    "without thousands separators."},
+    ProgramMessage{"compound-value", R"("*" is not a value in *: it is written as, for example, "*".)"},
+    ProgramMessage{"colon-form", R"("*" is not a value in *: in the colon form it is written as, for example, )"
+                                 R"("2:15" for 2 and 15/60.)"},
+    ProgramMessage{"part-category", R"("*" is a unit of *, not of *: all parts of a value are of one quantity.)"},
+    ProgramMessage{"not-a-part", R"("*" is not one of the parts of * (*).)"},
+    ProgramMessage{"negative-part", R"("*": no part of a value can be negative.)"},
+    ProgramMessage{"past-59", R"("*" is too many minutes or seconds: in the colon form they go up to 59.)"},
+    ProgramMessage{"part-twice", R"("*" comes twice: each part of a value is written once.)"},
+    ProgramMessage{"colon-parts", R"("*" has too many parts: the colon form has at most three.)"},
+    ProgramMessage{"too-many-parts", R"("*" has more parts than * (*).)"},
+    ProgramMessage{"colon-decimals", R"("*": in the colon form only the last part may have decimals.)"},
+    ProgramMessage{"part-digits", R"("*" has a part with too many digits (at most * before the decimal )"
+                                  "separator and * after it)."},
     ProgramMessage{"circle-fraction", "Do you wish to use a value equal to a *?"},
     ProgramMessage{"division-by-zero", "Floating point division by zero"},
     ProgramMessage{"routine", "Conversions failed : routine does not exist"},

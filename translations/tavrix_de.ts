@@ -129,6 +129,7 @@
                                        results log file read into its log
        tavrix --convert VALUE FROM TO [--decimals N] [--format FORMAT]
                                       [--spelling SPELLING] [--log]
+       tavrix --convert &quot;VALUE UNITS&quot; TO [the same options]
        tavrix --list [CATEGORY] [--spelling SPELLING]
        tavrix -h | --help | --version
 
@@ -137,6 +138,10 @@
                            as VALUE, convert each line of standard input,
                            one result a line (an empty line where a value
                            gives none, with a message naming the line)
+  --convert &quot;VALUE UNITS&quot; TO
+                           the same for a value that carries its units:
+                           &quot;5 ft 11 in&quot;, &quot;11 st 4 lb&quot;, &quot;90 min&quot;, &quot;-40 °C&quot;,
+                           &quot;40°26&apos;46\&quot;&quot;, &quot;1:30:00&quot; (hours, minutes, seconds)
   --decimals N             decimals of the result, 0 to %1 (default 6)
   --format FORMAT          fixed (default), grouped (with thousands
                            separators) or scientific
@@ -172,6 +177,13 @@ decides: &quot;g&quot; is the gram beside &quot;kg&quot; and the acceleration be
 &quot;Volume / Capacity&quot; is taken in the first category that holds the other
 unit too. Categories are found by part of their names (&quot;flow mass&quot;).
 
+Values in several units are read as people write them: &quot;5 ft 11 in&quot;,
+&quot;5&apos;11\&quot;&quot; or &quot;5 11&quot; in &quot;ft in&quot;; &quot;11 st 4 lb&quot; in &quot;st lb&quot;; &quot;6 lb 4 oz&quot; in
+&quot;lb oz&quot;; &quot;1:30:00&quot;, &quot;1:30&quot; or &quot;1 h 30 min&quot; in &quot;h:min:s&quot;; &quot;40°26&apos;46\&quot;&quot; or
+&quot;40 26 46&quot; in &quot;dms&quot;. A result in such a unit shows its parts, the decimals
+on the last one (&quot;5 ft 10.866142 in&quot;, &quot;1:30:00&quot;), never in scientific
+format. The colon form works for every unit: &quot;2:15&quot; hours is 2.25 hours.
+
 VALUE and the result use the decimal separator of the regional settings
 (LC_ALL, LC_NUMERIC, LANG), and a value no thousands separator: &quot;1,234&quot; is
 refused where the separator is &quot;.&quot;; a value has at most %2 digits
@@ -192,6 +204,7 @@ typed or read as \xNN, and C1 control characters as \u00NN.
                                        sein Protokoll
        tavrix --convert VALUE FROM TO [--decimals N] [--format FORMAT]
                                       [--spelling SPELLING] [--log]
+       tavrix --convert &quot;VALUE UNITS&quot; TO [dieselben Optionen]
        tavrix --list [CATEGORY] [--spelling SPELLING]
        tavrix -h | --help | --version
 
@@ -201,6 +214,10 @@ typed or read as \xNN, and C1 control characters as \u00NN.
                            Zeile der Standardeingabe umgerechnet, ein Ergebnis
                            pro Zeile (eine leere Zeile, wo ein Wert keines
                            ergibt, mit einer Meldung, die die Zeile nennt)
+  --convert &quot;VALUE UNITS&quot; TO
+                           ebenso für einen Wert mit seinen Einheiten:
+                           &quot;5 ft 11 in&quot;, &quot;11 st 4 lb&quot;, &quot;90 min&quot;, &quot;-40 °C&quot;,
+                           &quot;40°26&apos;46\&quot;&quot;, &quot;1:30:00&quot; (Stunden, Minuten, Sekunden)
   --decimals N             Nachkommastellen im Ergebnis, 0 bis %1 (Standard 6)
   --format FORMAT          fixed (Standard), grouped (mit
                            Tausendertrennzeichen) oder scientific
@@ -242,6 +259,14 @@ das Drehmoment; der Liter aus &quot;Liquid measure&quot; und aus &quot;Volume / 
 wird in der ersten Kategorie genommen, die auch die andere Einheit enthält.
 Kategorien werden über einen Teil ihres Namens gefunden (&quot;flow mass&quot;).
 
+Werte in mehreren Einheiten werden so gelesen, wie man sie schreibt:
+&quot;5 ft 11 in&quot;, &quot;5&apos;11\&quot;&quot; oder &quot;5 11&quot; in &quot;ft in&quot;; &quot;11 st 4 lb&quot; in &quot;st lb&quot;;
+&quot;6 lb 4 oz&quot; in &quot;lb oz&quot;; &quot;1:30:00&quot;, &quot;1:30&quot; oder &quot;1 h 30 min&quot; in &quot;h:min:s&quot;;
+&quot;40°26&apos;46\&quot;&quot; oder &quot;40 26 46&quot; in &quot;dms&quot;. Ein Ergebnis in einer solchen
+Einheit zeigt ihre Teile, die Nachkommastellen am letzten
+(&quot;5 ft 10.866142 in&quot;, &quot;1:30:00&quot;), nie im wissenschaftlichen Format. Die
+Doppelpunktform gilt für jede Einheit: &quot;2:15&quot; Stunden sind 2,25 Stunden.
+
 VALUE und das Ergebnis verwenden das Dezimaltrennzeichen der
 Regionaleinstellungen (LC_ALL, LC_NUMERIC, LANG); Tausendertrennzeichen sind in
 einem Wert nicht erlaubt: &quot;1,234&quot; wird abgelehnt, wo das Trennzeichen &quot;.&quot; ist.
@@ -258,6 +283,14 @@ Programm durch das Signal SIGPIPE, wie andere Programme auch (die Shell meldet
 In Meldungen erscheinen Steuerzeichen und Bytes, die kein UTF-8 sind, aus
 Argumenten und gelesenen Zeilen als \xNN, C1-Steuerzeichen als \u00NN.
 </translation>
+    </message>
+    <message>
+        <source>%1 is not a value written with its unit</source>
+        <translation>%1 ist kein Wert mit seiner Einheit</translation>
+    </message>
+    <message>
+        <source>a column of values needs the unit to convert from: --convert - FROM TO</source>
+        <translation>eine Spalte von Werten braucht die Ausgangseinheit: --convert - FROM TO</translation>
     </message>
 </context>
 <context>
@@ -436,6 +469,61 @@ Argumenten und gelesenen Zeilen als \xNN, C1-Steuerzeichen als \u00NN.
     <message>
         <source>Give-Away-Your-Own-Branded-Version-Of-Tavrix!</source>
         <translation>Eigene-Markenversion-verschenken!</translation>
+    </message>
+</context>
+<context>
+    <name>ValueTexts</name>
+    <message>
+        <source>&quot;%1&quot; is not a value in %2: in the colon form it is written as, for example, &quot;2:15&quot; for 2 and 15/60.</source>
+        <translation>„%1“ ist kein Wert in %2: In der Doppelpunktform schreibt man zum Beispiel „2:15“ für 2 und 15/60.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a value in %2: it is written as, for example, &quot;%3&quot;.</source>
+        <translation>„%1“ ist kein Wert in %2: Er wird zum Beispiel als „%3“ geschrieben.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a unit of %2, not of %3: all parts of a value are of one quantity.</source>
+        <translation>„%1“ ist eine Einheit von %2, nicht von %3: Alle Teile eines Werts gehören zu einer Größe.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one of the parts of %2 (%3).</source>
+        <translation>„%1“ ist keiner der Teile von %2 (%3).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: no part of a value can be negative.</source>
+        <translation>„%1“: Kein Teil eines Werts kann negativ sein.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too many minutes or seconds: in the colon form they go up to 59.</source>
+        <translation>„%1“ sind zu viele Minuten oder Sekunden: In der Doppelpunktform gehen sie bis 59.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; comes twice: each part of a value is written once.</source>
+        <translation>„%1“ kommt zweimal vor: Jeder Teil eines Werts wird einmal geschrieben.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has too many parts: the colon form has at most three.</source>
+        <translation>„%1“ hat zu viele Teile: Die Doppelpunktform hat höchstens drei.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has more parts than %2 (%3).</source>
+        <translation>„%1“ hat mehr Teile als %2 (%3).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: in the colon form only the last part may have decimals.</source>
+        <translation>„%1“: In der Doppelpunktform darf nur der letzte Teil Nachkommastellen haben.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could be hours and minutes or minutes and seconds: name its unit.</source>
+        <translation>„%1“ kann Stunden und Minuten oder Minuten und Sekunden sein: Nennen Sie die Einheit.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not say which unit it is in: name its unit.</source>
+        <translation>„%1“ sagt nicht, in welcher Einheit er ist: Nennen Sie die Einheit.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a part with too many digits (at most %2 before the decimal separator and %3 after it).</source>
+        <translation>„%1“ hat einen Teil mit zu vielen Ziffern (höchstens %2 vor dem Dezimaltrennzeichen und %3 danach).</translation>
     </message>
 </context>
 <context>

@@ -129,6 +129,7 @@
                                        results log file read into its log
        tavrix --convert VALUE FROM TO [--decimals N] [--format FORMAT]
                                       [--spelling SPELLING] [--log]
+       tavrix --convert &quot;VALUE UNITS&quot; TO [the same options]
        tavrix --list [CATEGORY] [--spelling SPELLING]
        tavrix -h | --help | --version
 
@@ -137,6 +138,10 @@
                            as VALUE, convert each line of standard input,
                            one result a line (an empty line where a value
                            gives none, with a message naming the line)
+  --convert &quot;VALUE UNITS&quot; TO
+                           the same for a value that carries its units:
+                           &quot;5 ft 11 in&quot;, &quot;11 st 4 lb&quot;, &quot;90 min&quot;, &quot;-40 °C&quot;,
+                           &quot;40°26&apos;46\&quot;&quot;, &quot;1:30:00&quot; (hours, minutes, seconds)
   --decimals N             decimals of the result, 0 to %1 (default 6)
   --format FORMAT          fixed (default), grouped (with thousands
                            separators) or scientific
@@ -172,6 +177,13 @@ decides: &quot;g&quot; is the gram beside &quot;kg&quot; and the acceleration be
 &quot;Volume / Capacity&quot; is taken in the first category that holds the other
 unit too. Categories are found by part of their names (&quot;flow mass&quot;).
 
+Values in several units are read as people write them: &quot;5 ft 11 in&quot;,
+&quot;5&apos;11\&quot;&quot; or &quot;5 11&quot; in &quot;ft in&quot;; &quot;11 st 4 lb&quot; in &quot;st lb&quot;; &quot;6 lb 4 oz&quot; in
+&quot;lb oz&quot;; &quot;1:30:00&quot;, &quot;1:30&quot; or &quot;1 h 30 min&quot; in &quot;h:min:s&quot;; &quot;40°26&apos;46\&quot;&quot; or
+&quot;40 26 46&quot; in &quot;dms&quot;. A result in such a unit shows its parts, the decimals
+on the last one (&quot;5 ft 10.866142 in&quot;, &quot;1:30:00&quot;), never in scientific
+format. The colon form works for every unit: &quot;2:15&quot; hours is 2.25 hours.
+
 VALUE and the result use the decimal separator of the regional settings
 (LC_ALL, LC_NUMERIC, LANG), and a value no thousands separator: &quot;1,234&quot; is
 refused where the separator is &quot;.&quot;; a value has at most %2 digits
@@ -191,6 +203,7 @@ typed or read as \xNN, and C1 control characters as \u00NN.
                                        charger chaque fichier dans son journal
        tavrix --convert VALUE FROM TO [--decimals N] [--format FORMAT]
                                       [--spelling SPELLING] [--log]
+       tavrix --convert &quot;VALUE UNITS&quot; TO [les mêmes options]
        tavrix --list [CATEGORY] [--spelling SPELLING]
        tavrix -h | --help | --version
 
@@ -200,6 +213,10 @@ typed or read as \xNN, and C1 control characters as \u00NN.
                            ligne de l&apos;entrée standard, un résultat par ligne
                            (une ligne vide quand une valeur n&apos;en donne aucun,
                            avec un message qui indique la ligne)
+  --convert &quot;VALUE UNITS&quot; TO
+                           de même pour une valeur qui porte ses unités :
+                           &quot;5 ft 11 in&quot;, &quot;11 st 4 lb&quot;, &quot;90 min&quot;, &quot;-40 °C&quot;,
+                           &quot;40°26&apos;46\&quot;&quot;, &quot;1:30:00&quot; (heures, minutes, secondes)
   --decimals N             décimales du résultat, de 0 à %1 (6 par défaut)
   --format FORMAT          fixed (par défaut), grouped (avec séparateurs de
                            milliers) ou scientific
@@ -241,6 +258,14 @@ et de &quot;Volume / Capacity&quot; est pris dans la première catégorie qui co
 aussi l&apos;autre unité. Les catégories se trouvent d&apos;après une partie de leur
 nom (&quot;flow mass&quot;).
 
+Les valeurs en plusieurs unités se lisent comme on les écrit : &quot;5 ft 11 in&quot;,
+&quot;5&apos;11\&quot;&quot; ou &quot;5 11&quot; en &quot;ft in&quot; ; &quot;11 st 4 lb&quot; en &quot;st lb&quot; ; &quot;6 lb 4 oz&quot; en
+&quot;lb oz&quot; ; &quot;1:30:00&quot;, &quot;1:30&quot; ou &quot;1 h 30 min&quot; en &quot;h:min:s&quot; ; &quot;40°26&apos;46\&quot;&quot; ou
+&quot;40 26 46&quot; en &quot;dms&quot;. Un résultat dans une telle unité montre ses parties,
+les décimales sur la dernière (&quot;5 ft 10.866142 in&quot;, &quot;1:30:00&quot;), jamais en
+format scientifique. La forme à deux-points vaut pour toute unité : &quot;2:15&quot;
+heures font 2,25 heures.
+
 VALUE et le résultat utilisent le séparateur décimal des paramètres régionaux
 (LC_ALL, LC_NUMERIC, LANG), et une valeur s&apos;écrit sans séparateur de
 milliers&#xa0;: &quot;1,234&quot; est refusé là où le séparateur est &quot;.&quot;&#xa0;; une valeur a au
@@ -259,6 +284,14 @@ Dans les messages, les caractères de contrôle et les octets qui ne sont pas de
 l&apos;UTF-8, dans les arguments et les lignes lues, s&apos;affichent sous la forme
 \xNN, et les caractères de contrôle C1 sous la forme \u00NN.
 </translation>
+    </message>
+    <message>
+        <source>%1 is not a value written with its unit</source>
+        <translation>%1 n&apos;est pas une valeur écrite avec son unité</translation>
+    </message>
+    <message>
+        <source>a column of values needs the unit to convert from: --convert - FROM TO</source>
+        <translation>une colonne de valeurs demande l&apos;unité de départ&#xa0;: --convert - FROM TO</translation>
     </message>
 </context>
 <context>
@@ -437,6 +470,61 @@ l&apos;UTF-8, dans les arguments et les lignes lues, s&apos;affichent sous la fo
     <message>
         <source>Give-Away-Your-Own-Branded-Version-Of-Tavrix!</source>
         <translation>Offrez-votre-version-de-Tavrix-à-votre-marque&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>ValueTexts</name>
+    <message>
+        <source>&quot;%1&quot; is not a value in %2: in the colon form it is written as, for example, &quot;2:15&quot; for 2 and 15/60.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une valeur en %2&#xa0;: avec les deux-points, on écrit par exemple «&#xa0;2:15&#xa0;» pour 2 et 15/60.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a value in %2: it is written as, for example, &quot;%3&quot;.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une valeur en %2&#xa0;: elle s&apos;écrit par exemple «&#xa0;%3&#xa0;».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a unit of %2, not of %3: all parts of a value are of one quantity.</source>
+        <translation>«&#xa0;%1&#xa0;» est une unité de %2, non de %3&#xa0;: toutes les parties d&apos;une valeur sont d&apos;une même grandeur.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one of the parts of %2 (%3).</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas l&apos;une des parties de %2 (%3).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: no part of a value can be negative.</source>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: aucune partie d&apos;une valeur ne peut être négative.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too many minutes or seconds: in the colon form they go up to 59.</source>
+        <translation>«&#xa0;%1&#xa0;», c&apos;est trop de minutes ou de secondes&#xa0;: avec les deux-points, elles vont jusqu&apos;à 59.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; comes twice: each part of a value is written once.</source>
+        <translation>«&#xa0;%1&#xa0;» figure deux fois&#xa0;: chaque partie d&apos;une valeur s&apos;écrit une seule fois.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has too many parts: the colon form has at most three.</source>
+        <translation>«&#xa0;%1&#xa0;» a trop de parties&#xa0;: la forme à deux-points en a au plus trois.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has more parts than %2 (%3).</source>
+        <translation>«&#xa0;%1&#xa0;» a plus de parties que %2 (%3).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: in the colon form only the last part may have decimals.</source>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: avec les deux-points, seule la dernière partie peut avoir des décimales.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could be hours and minutes or minutes and seconds: name its unit.</source>
+        <translation>«&#xa0;%1&#xa0;» peut être des heures et minutes ou des minutes et secondes&#xa0;: indiquez son unité.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not say which unit it is in: name its unit.</source>
+        <translation>«&#xa0;%1&#xa0;» ne dit pas en quelle unité il est&#xa0;: indiquez son unité.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a part with too many digits (at most %2 before the decimal separator and %3 after it).</source>
+        <translation>«&#xa0;%1&#xa0;» a une partie avec trop de chiffres (au plus %2 avant le séparateur décimal et %3 après).</translation>
     </message>
 </context>
 <context>

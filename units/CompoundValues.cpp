@@ -269,7 +269,7 @@ ValueReading ReadCompoundValue(std::string_view text, const CompoundUnit& compou
                                std::string_view decimalSeparator, DigitLimits limits) {
     const ValuePieces split = SplitValue(text, decimalSeparator, limits);
     if (split.problem != ValueProblem::None) {
-        return Problem(split.problem, split.pieces.empty() ? std::string_view{} : Written(split.pieces.back()));
+        return Problem(split.problem);
     }
     const std::size_t partCount = compound.parts.size();
     std::vector<std::size_t> partOf;

@@ -143,6 +143,29 @@ INSTANTIATE_TEST_SUITE_P(
         ConvertCase{"C", {"1", "MW", "kW"}, "1000.000000\n"},
         ConvertCase{"C", {"1", "mW", "W"}, "0.001000\n"}));
 
+// A value that carries its units is one operand; a compound unit's result is
+// shown in its parts. 71 in × 2.54 = 180.34 cm; 158 lb × 0.45359237 =
+// 71.66759446 kg; 180 / 2.54 = 70.866141732 in; 40 + 26/60 + 46/3600 =
+// 40.446111°, × π/180 = 0.705918 rad.
+INSTANTIATE_TEST_SUITE_P(
+    ValuesWithTheirUnits, Converting,
+    ::testing::Values(
+        ConvertCase{"C", {"5 ft 11 in", "cm"}, "180.340000\n"},
+        ConvertCase{"C", {"5'11\"", "cm"}, "180.340000\n"},
+        ConvertCase{"C", {"11 st 4 lb", "kg"}, "71.667594\n"},
+        ConvertCase{"C", {"1:30:00", "min"}, "90.000000\n"},
+        ConvertCase{"C", {"40°26'46\"", "degrees"}, "40.446111\n"},
+        ConvertCase{"C", {"40°26'46\"", "radians"}, "0.705918\n"},
+        ConvertCase{"C", {"-40 °C", "°F"}, "-40.000000\n"},
+        ConvertCase{"C", {"5 11", "ft in", "cm"}, "180.340000\n"},
+        ConvertCase{"C", {"180", "cm", "ft in"}, "5 ft 10.866142 in\n"},
+        ConvertCase{"C", {"182.8799999", "cm", "ft in", "--decimals", "2"}, "6 ft 0.00 in\n"},
+        ConvertCase{"C", {"5400", "sec", "h:min:s", "--decimals", "0"}, "1:30:00\n"},
+        ConvertCase{"C", {"2:15", "hour", "min"}, "135.000000\n"},
+        ConvertCase{"C", {"5 ft 11 in", "cm", "--log", "--decimals", "2"}, "5 ft 11 in = 180.34 cm (centimetre)\n"},
+        ConvertCase{"de_DE.UTF-8", {"5 ft 10,5 in", "cm"}, "179,070000\n"},
+        ConvertCase{"de_DE.UTF-8", {"177,8", "cm", "ft in", "--decimals", "1"}, "5 ft 10,0 in\n"}));
+
 // Options may come first and the job last.
 TEST_F(CommandLine, OptionsComeInAnyOrder) {
     for (const QStringList& arguments : {QStringList{"--decimals", "2", "--convert", "1", "inch", "mm"},
@@ -224,6 +247,17 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{{"--convert", "1", "m", "ft", "--format", "pretty"}, 2, {"fixed, grouped or scientific"}},
         RefusalCase{{"--convert", "1", "m", "ft", "--spelling", "uk"}, 2, {"europe or usa"}},
         RefusalCase{{"--convert", "1", "m"}, 2, {"--convert needs a value"}},
+        // Values with their units: mixed or unreadable is a usage error, a
+        // value that could be meant but not converted a refusal.
+        RefusalCase{{"--convert", "5 ft 11 kg", "cm"},
+                    2,
+                    {"\"kg\" is a unit of Mass / Weight, not of Length: all parts of a value are of one quantity."}},
+        RefusalCase{{"--convert", "1:30", "min"}, 2, {"could be hours and minutes or minutes and seconds"}},
+        RefusalCase{{"--convert", "-", "cm"}, 2, {"a column of values needs the unit to convert from"}},
+        RefusalCase{{"--convert", "5:11", "ft in", "cm"}, 2, {"it is written as, for example, \"5 ft 11 in\""}},
+        RefusalCase{{"--convert", "5 ft -11 in", "cm"}, 1, {"\"-11 in\": no part of a value can be negative."}},
+        RefusalCase{{"--convert", "1:75:00", "min"}, 1, {"\"75\" is too many minutes or seconds"}},
+        RefusalCase{{"--convert", "5 ft 6 ft", "cm"}, 1, {"\"ft\" comes twice"}},
         RefusalCase{{"--convert", "1", "m", "ft", "extra"}, 2, {"unexpected argument \"extra\""}},
         // A mistyped option is refused, never taken for a file to open.
         RefusalCase{
@@ -513,6 +547,18 @@ TEST_F(CommandLine, ConvertsAColumnOfValuesFromStandardInput) {
                 << err[static_cast<qsizetype>(line)].toStdString();
         }
     }
+}
+
+TEST_F(CommandLine, ReadsAColumnOfCompoundValues) {
+    QProcess process;
+    process.setProcessEnvironment(TerminalEnvironment("C", home.path()));
+    process.start(QStringLiteral(TAVRIX_EXECUTABLE), QStringList{"--convert", "-", "ft in", "cm"});
+    process.write("5 11\n6 ft\n5 ft 11 kg\n5'11\"\n");
+    process.closeWriteChannel();
+    EXPECT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_EQ(QString::fromUtf8(process.readAllStandardOutput()), "180.340000\n182.880000\n\n180.340000\n");
+    EXPECT_TRUE(QString::fromUtf8(process.readAllStandardError()).startsWith("tavrix: line 3: \"kg\" is a unit"));
 }
 
 // A line is too long however its bytes arrive: here its start comes with

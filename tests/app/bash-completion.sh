@@ -74,6 +74,9 @@ expect $'liter\nliter/km\nliter/mile\nliter/100\\ km' '--convert --spelling=usa 
 # The unit to convert to is one of the first unit's category.
 expect $'gram\ngrain' '--convert 1 kg g'
 expect $'g\\ \\(acc.\\ due\\ to\\ gravity\\)' $'--convert 1 m/sec\xc2\xb2 g'
+# After a value that carries its units, the unit to convert to, of its category.
+expect $'hour\nh:min:s\\ \\(hr\\,\\ min\\,\\ sec\\)' "--convert '90 min' h" 'h'
+expect $'chain\ncable\\ UK\ncable\\ USA\ncm\\ \\(centimetre\\)' "--convert '5 ft 11 in' c" 'c'
 # Once the command is complete, only the options it may still take.
 expect '' '--convert 1 m ft '
 expect $'--log' '--convert 1 m ft --lo'

@@ -310,3 +310,57 @@ TEST_F(InputRules, PasteIsAcceptedExactlyWhenItsResultCouldHaveBeenTyped) {
 }
 
 } // namespace
+
+namespace {
+
+// A compound unit's field: the words of its parts and the colon beside the
+// number characters, each number under the limits of its own.
+const ValueShape FeetAndInches{false, false, QStringLiteral(" ftinchesad'\"")};
+const ValueShape HoursMinutesSeconds{false, true, QStringLiteral(" hminsecd")};
+
+} // namespace
+
+TEST_F(InputRules, AValueInPartsTakesItsWordsAndKeepsEachNumberWithinTheLimits) {
+    struct Case {
+        const ValueShape& shape;
+        const char* text;
+        int caret;
+        char16_t key;
+        bool stands;
+        DigitLimit limit = DigitLimit::None;
+    };
+    const Case cases[] = {
+        {FeetAndInches, "5 ", 2, u'f', true},
+        {FeetAndInches, "5 ft", 4, u'\'', true},
+        {FeetAndInches, "5 ft", 4, u'k', false},               // no part is written with a "k"
+        {FeetAndInches, "5 ft", 4, u':', false},               // inches are no sixtieths
+        {FeetAndInches, "5.5 ft 11", 9, u'.', true},           // a separator in each number
+        {FeetAndInches, "5 ft 11.5", 9, u'.', false},
+        {FeetAndInches, "123456789012 ft 1", 17, u'1', true},  // a full first part leaves the second free
+        {FeetAndInches, "123456789012 ft 1", 12, u'1', false, DigitLimit::PreDecimal},
+        {HoursMinutesSeconds, "1:30", 4, u':', true},
+        {HoursMinutesSeconds, "1:30:00", 7, u':', false},      // at most h:min:s
+        {HoursMinutesSeconds, "1:30:00.", 8, u'5', true},
+    };
+    for (const Case& c : cases) {
+        const KeyVerdict verdict =
+            FilterValueKey(QString::fromUtf8(c.text), c.caret, QChar(c.key), c.shape, 12, 10, separator);
+        EXPECT_EQ(verdict.stands(), c.stands) << c.text << " + " << char(c.key);
+        EXPECT_EQ(verdict.limitReached, c.limit) << c.text << " + " << char(c.key);
+    }
+    // A plain field is the plain rules': the colon only where the shape allows it.
+    EXPECT_FALSE(FilterValueKey("2", 1, u':', ValueShape{}, 12, 10, separator).stands());
+    EXPECT_TRUE(FilterValueKey("2", 1, u':', ValueShape{false, true, {}}, 12, 10, separator).stands());
+}
+
+TEST_F(InputRules, AValueInPartsIsPastedWholeOrNotAtAll) {
+    EXPECT_EQ(FilterPastedValue({}, 0, 0, " 5 ft 11 in ", FeetAndInches, 12, 10, separator).inserted,
+              "5 ft 11 in");
+    EXPECT_EQ(FilterPastedValue({}, 0, 0, "5'11\"", FeetAndInches, 12, 10, separator).inserted, "5'11\"");
+    EXPECT_FALSE(FilterPastedValue({}, 0, 0, "5 ft 11 kg", FeetAndInches, 12, 10, separator).accepted());
+    EXPECT_FALSE(FilterPastedValue({}, 0, 0, "1.2.3 ft", FeetAndInches, 12, 10, separator).accepted());
+    EXPECT_EQ(FilterPastedValue({}, 0, 0, "5 ft 12345678901.12345678901 in", FeetAndInches, 12, 10, separator)
+                  .limitReached,
+              DigitLimit::PostDecimal);
+    EXPECT_FALSE(FilterPastedValue("1:30:00", 7, 0, ":1", HoursMinutesSeconds, 12, 10, separator).accepted());
+}

@@ -130,6 +130,13 @@ TEST_F(CalculatorForTheValue, WholeAndRecurringValuesLoseTrailingZeros) {
     EXPECT_EQ(result(), "0.003333");
 }
 
+TEST_F(CalculatorForTheValue, CountsInTheLastPartOfACompoundUnit) {
+    chooseCategory("Length");
+    chooseFrom("ft + in (feet and inches)");
+    calculate({Key7, Key1, KeyEquals});
+    EXPECT_EQ(value(), "5 ft 11 in");
+}
+
 TEST_F(CalculatorForTheValue, ClosingWithoutOkLeavesTheFieldAlone) {
     putValue("7");
     convert();
