@@ -8,6 +8,7 @@
 #include "CalculatorPopUp.h"
 #include "CategoryRowDelegate.h"
 #include "DataPaths.h"
+#include "FittedField.h"
 #include "Desktop.h"
 #include "NumericField.h"
 #include "PaletteIcons.h"
@@ -117,6 +118,9 @@ void TFormTavrix::connectHandlers() {
         });
     }
     connect(ui->EditFromValue, &QLineEdit::textChanged, this, &TFormTavrix::EditFromValueChange);
+    for (QLineEdit* field : {ui->EditFromValue, ui->EditToValue}) {
+        connect(field, &QLineEdit::textChanged, this, [this, field] { FitFieldFontToText(*field, font()); });
+    }
     connect(ui->BitBtnCalculateEntry, &QAbstractButton::clicked, this,
             &TFormTavrix::BitBtnCalculateEntryClick);
     for (QAbstractButton* button :
@@ -223,6 +227,9 @@ void TFormTavrix::changeEvent(QEvent* event) {
 void TFormTavrix::fitLabelsToText() {
     for (const LabelPlace& place : labelPlaces_) {
         FitLabelToText(place);
+    }
+    for (QLineEdit* field : {ui->EditFromValue, ui->EditToValue}) {
+        FitFieldFontToText(*field, font());
     }
 }
 

@@ -164,7 +164,7 @@ private:
     void giveButtonsTheirGlyphs();
     // The icons in outlines that stand out on the current palette.
     void showIconsForPalette();
-    // After a change of font size or of a label's text.
+    // After a change of font size or of a label's text: labels and fields fit their texts.
     void fitLabelsToText();
     void FormKeyDown(int key);
     void pressFocusedButton(QObject* focused);

@@ -5,6 +5,7 @@
 #include "MainFormFixture.h"
 
 #include <QFile>
+#include <QFontMetrics>
 
 namespace tavrix {
 namespace {
@@ -50,6 +51,20 @@ TEST_F(CompoundUnitInTheWindow, ShowsAResultInItsPartsAndLogsItWithoutRepeatingT
     click("BitBtnAddToResultsLog");
     EXPECT_EQ(window.resultsLogLines(),
               QStringList({"180 cm (centimetre) = 5 ft 10.866142 in", "5 ft 11 in = 180.340000 cm (centimetre)"}));
+}
+
+// 70.8661417322835 in: 15 significant digits, then zeros to 16 decimals.
+TEST_F(CompoundUnitInTheWindow, ALongResultFitsItsFieldAtTheLargeFont) {
+    trigger("Largefontsize1");
+    chooseDecimals(16);
+    chooseCategory("Length");
+    chooseFrom(Centimetre);
+    chooseTo(FeetInches);
+    typeValue("180");
+    convert();
+    const QLineEdit& field = control<QLineEdit>("EditToValue");
+    EXPECT_EQ(field.text(), "5 ft 10.8661417322835000 in");
+    EXPECT_LE(QFontMetrics(field.font()).horizontalAdvance(field.text()), field.contentsRect().width());
 }
 
 TEST_F(CompoundUnitInTheWindow, MultipliesAndDividesTheWholeValue) {
