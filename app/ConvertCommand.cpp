@@ -147,9 +147,11 @@ bool IsRefusal(ValueProblem problem) {
 TypedValue FromReading(const ValueReading& reading, std::string_view typed, UnitIndex unit, Spelling spelling,
                        const NumberFormat& format) {
     if (!reading.value) {
-        QString message = ValueProblemMessage(reading, FromUtf8(ShownOnTerminal(typed)), unit, spelling, format);
+        QString message =
+            ValueProblemMessage(reading, FromUtf8(ShownOnTerminal(typed)), unit, spelling, format);
         if (message.isEmpty()) {
-            message = FromUtf8(Said(CommandLineText::tr("%1 is not a value written with its unit"), Quoted(typed)));
+            message =
+                FromUtf8(Said(CommandLineText::tr("%1 is not a value written with its unit"), Quoted(typed)));
         }
         return {{}, 0, message.toStdString(), IsRefusal(reading.problem)};
     }
@@ -161,12 +163,14 @@ TypedValue FromReading(const ValueReading& reading, std::string_view typed, Unit
 
 // A value for `from`: a compound unit's as written with its parts, a plain
 // unit's number or its colon form.
-TypedValue ReadValueFor(std::string_view typed, UnitIndex from, Spelling spelling, const NumberFormat& format) {
+TypedValue ReadValueFor(std::string_view typed, UnitIndex from, Spelling spelling,
+                        const NumberFormat& format) {
     const QChar separator = DecimalSeparatorOf(format);
     if (CompoundOf(from) == nullptr && !IsColonForm(typed)) {
         return ReadValue(typed, separator);
     }
-    return FromReading(ReadValueText(FromUtf8(typed), from, spelling, separator), typed, from, spelling, format);
+    return FromReading(ReadValueText(FromUtf8(typed), from, spelling, separator), typed, from, spelling,
+                       format);
 }
 
 // Everything about the conversion but the value.
@@ -302,12 +306,15 @@ int RunConvert(const Arguments& arguments, const QLocale& locale, int in, Checke
                 "a column of values needs the unit to convert from: --convert - FROM TO")));
         }
         const std::vector<int> likely = CategoriesOfFromUnit(toText, spelling);
-        const ValueWithUnits written = ReadValueWithUnits(
-            valueText, likely, spelling, QString(separator).toStdString(), {MaxPreDecimalDigits, MaxPostDecimalDigits});
+        const ValueWithUnits written =
+            ReadValueWithUnits(valueText, likely, spelling, QString(separator).toStdString(),
+                               {MaxPreDecimalDigits, MaxPostDecimalDigits});
         if (written.compound == NoUnit && written.unitText.empty()) {
-            const bool bareNumbers = written.reading.problem == ValueProblem::UnitUnclear && !IsColonForm(valueText);
-            throw bareNumbers ? ConvertNeedsItsOperands()
-                              : UsageError(FromReading(written.reading, valueText, NoUnit, spelling, format).problem);
+            const bool bareNumbers =
+                written.reading.problem == ValueProblem::UnitUnclear && !IsColonForm(valueText);
+            throw bareNumbers
+                ? ConvertNeedsItsOperands()
+                : UsageError(FromReading(written.reading, valueText, NoUnit, spelling, format).problem);
         }
         pair = PairOfValueWithUnits(written, toText, spelling);
         value = written.compound != NoUnit

@@ -126,7 +126,8 @@ TFormCalculatorPopUp::TFormCalculatorPopUp(Desktop& desktop, const DataPaths& pa
     // The rules' filter is installed first so that the window's own look at
     // each key, installed after it, runs before it.
     auto* displayFilter = new NumericKeyFilter(
-        *RightEditInputDisplay, desktop_, [] { return ValueShape{}; }, DisplayMaxPreDecimal, DisplayMaxPostDecimal);
+        *RightEditInputDisplay, desktop_, [] { return ValueShape{}; }, DisplayMaxPreDecimal,
+        DisplayMaxPostDecimal);
     // A pasted number is a new entry where a typed digit would begin one.
     displayFilter->setPasteReplacesText([this] { return model_.StartNewEntry(); });
     connect(displayFilter, &NumericKeyFilter::pasted, this, [this] {

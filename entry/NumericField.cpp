@@ -122,8 +122,8 @@ bool NumericKeyFilter::swallowKey(const QKeyEvent& key) {
     if (!typed)
         return false;
     const KeyVerdict verdict =
-        FilterValueKey(field_.text(), CaretPosition(field_), *typed, shape_(), maxPreDecimal_, maxPostDecimal_,
-                       DecimalSeparatorOf(desktop_.locale()));
+        FilterValueKey(field_.text(), CaretPosition(field_), *typed, shape_(), maxPreDecimal_,
+                       maxPostDecimal_, DecimalSeparatorOf(desktop_.locale()));
     if (verdict.limitReached != DigitLimit::None)
         desktop_.showInformation(DigitLimitMessage(verdict.limitReached));
     return !verdict.stands();

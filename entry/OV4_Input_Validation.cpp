@@ -175,8 +175,8 @@ std::pair<qsizetype, qsizetype> NumberAround(const QString& text, qsizetype at, 
 
 } // namespace
 
-KeyVerdict FilterValueKey(const QString& text, int caret, QChar key, const ValueShape& shape, int maxPreDecimal,
-                          int maxPostDecimal, QChar separator) {
+KeyVerdict FilterValueKey(const QString& text, int caret, QChar key, const ValueShape& shape,
+                          int maxPreDecimal, int maxPostDecimal, QChar separator) {
     if (shape.plain())
         return FilterNumericKey(text, caret, key, shape.allowMinus, maxPreDecimal, maxPostDecimal, separator);
     if (key == Colon && shape.allowColon)
@@ -184,16 +184,16 @@ KeyVerdict FilterValueKey(const QString& text, int caret, QChar key, const Value
     if (key != separator && shape.partCharacters.contains(key))
         return {key};
     const auto [start, end] = NumberAround(text, caret, separator);
-    return FilterNumericKey(text.mid(start, end - start), static_cast<int>(caret - start), key, shape.allowMinus,
-                            maxPreDecimal, maxPostDecimal, separator);
+    return FilterNumericKey(text.mid(start, end - start), static_cast<int>(caret - start), key,
+                            shape.allowMinus, maxPreDecimal, maxPostDecimal, separator);
 }
 
 PasteVerdict FilterPastedValue(const QString& text, int selectionStart, int selectionLength,
                                const QString& pasted, const ValueShape& shape, int maxPreDecimal,
                                int maxPostDecimal, QChar separator) {
     if (shape.plain())
-        return FilterPastedText(text, selectionStart, selectionLength, pasted, shape.allowMinus, maxPreDecimal,
-                                maxPostDecimal, separator);
+        return FilterPastedText(text, selectionStart, selectionLength, pasted, shape.allowMinus,
+                                maxPreDecimal, maxPostDecimal, separator);
     const QString inserted = pasted.trimmed();
     const qsizetype start = std::clamp<qsizetype>(selectionStart, 0, text.size());
     const qsizetype length = std::clamp<qsizetype>(selectionLength, 0, text.size() - start);

@@ -70,8 +70,8 @@ PasteVerdict FilterPastedText(const QString& text, int selectionStart, int selec
 // ("5 ft 11 in", "40°26′"); the calculator's display takes a plain number.
 struct ValueShape {
     bool allowMinus = false;
-    bool allowColon = false;  // up to two colons
-    QString partCharacters;   // each may be typed anywhere, as often as wanted
+    bool allowColon = false; // up to two colons
+    QString partCharacters;  // each may be typed anywhere, as often as wanted
 
     bool plain() const { return !allowColon && partCharacters.isEmpty(); }
 };
@@ -80,8 +80,8 @@ struct ValueShape {
 // (while fewer than two are there) stand; any other key is judged by
 // FilterNumericKey within the number the caret is in, so that each number
 // of the value has one decimal separator and the digit limits.
-KeyVerdict FilterValueKey(const QString& text, int caret, QChar key, const ValueShape& shape, int maxPreDecimal,
-                          int maxPostDecimal, QChar separator);
+KeyVerdict FilterValueKey(const QString& text, int caret, QChar key, const ValueShape& shape,
+                          int maxPreDecimal, int maxPostDecimal, QChar separator);
 
 // FilterPastedText for a field of that shape: the text it makes holds only
 // what could have been typed, and each of its numbers keeps the limits.

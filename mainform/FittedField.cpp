@@ -18,7 +18,8 @@ constexpr qreal PointStep = 0.25;
 qreal TextRoom(const QLineEdit& field) {
     QStyleOptionFrame option;
     option.initFrom(&field);
-    option.lineWidth = field.hasFrame() ? field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &field) : 0;
+    option.lineWidth =
+        field.hasFrame() ? field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &field) : 0;
     const QRect contents = field.style()->subElementRect(QStyle::SE_LineEditContents, &option, &field);
     const QMargins margins = field.textMargins();
     // The field keeps a margin of two pixels each side inside its contents.

@@ -54,10 +54,10 @@ void TFormTavrix::BitBtnAddToResultsLogClick() {
     if (CompoundOf(fromUnit()) != nullptr && reading.value) {
         value = ValueFieldText(*reading.value, fromUnit(), MultipliedValueDecimals, numberFormat());
     }
-    AppendResultsLogLines(*ui->MemoResultsLog,
-                          {ConversionLine(value, ui->LabelFromUnit->text(), ui->LabelEqualSign->text(),
-                                          ui->EditToValue->text(), ui->LabelToUnit->text(), fromUnit(),
-                                          UnitIndexOfName(ui->LabelToUnit->text()))});
+    AppendResultsLogLines(
+        *ui->MemoResultsLog,
+        {ConversionLine(value, ui->LabelFromUnit->text(), ui->LabelEqualSign->text(), ui->EditToValue->text(),
+                        ui->LabelToUnit->text(), fromUnit(), UnitIndexOfName(ui->LabelToUnit->text()))});
 }
 
 void TFormTavrix::BitBtnCalculatorStringToLogClick() {

@@ -4,9 +4,9 @@
 #include "DataPaths.h"
 #include "DefaultSpelling.h"
 #include "Desktop.h"
+#include "LocaleNumberFormat.h"
 #include "ReadFile.h"
 #include "SettingsCodec.h"
-#include "LocaleNumberFormat.h"
 #include "Tavrix_MainForm.h"
 #include "ValueText.h"
 #include "ui_Tavrix_MainForm.h"
@@ -89,7 +89,8 @@ void TFormTavrix::saveSettings() const {
     settings.value = ui->EditFromValue->text();
     const ValueReading compoundValue = readFieldValue(fromUnit());
     if (CompoundOf(fromUnit()) != nullptr && compoundValue.value) {
-        settings.value = QString::fromStdString(FormatNumber(*compoundValue.value, 0, FormatGeneral, numberFormat()));
+        settings.value =
+            QString::fromStdString(FormatNumber(*compoundValue.value, 0, FormatGeneral, numberFormat()));
     }
     SaveFileAtomically(paths_.settingsFile(), WriteSettings(settings));
 }

@@ -93,8 +93,9 @@ QString ValueProblemMessage(const ValueReading& reading, const QString& typed, U
             return {};
         }
         return compound == nullptr
-                   ? ValueTexts::tr("\"%1\" is not a value in %2: in the colon form it is written as, for example, "
-                                "\"2:15\" for 2 and 15/60.")
+                   ? ValueTexts::tr(
+                         "\"%1\" is not a value in %2: in the colon form it is written as, for example, "
+                         "\"2:15\" for 2 and 15/60.")
                          .arg(typed, unitName)
                    : ValueTexts::tr("\"%1\" is not a value in %2: it is written as, for example, \"%3\".")
                          .arg(typed, unitName,
@@ -110,7 +111,8 @@ QString ValueProblemMessage(const ValueReading& reading, const QString& typed, U
     case ValueProblem::NegativePart:
         return ValueTexts::tr("\"%1\": no part of a value can be negative.").arg(part);
     case ValueProblem::PastFiftyNine:
-        return ValueTexts::tr("\"%1\" is too many minutes or seconds: in the colon form they go up to 59.").arg(part);
+        return ValueTexts::tr("\"%1\" is too many minutes or seconds: in the colon form they go up to 59.")
+            .arg(part);
     case ValueProblem::RepeatedPart:
         return ValueTexts::tr("\"%1\" comes twice: each part of a value is written once.").arg(part);
     case ValueProblem::TooManyParts:
@@ -122,12 +124,14 @@ QString ValueProblemMessage(const ValueReading& reading, const QString& typed, U
         return ValueTexts::tr("\"%1\": in the colon form only the last part may have decimals.").arg(part);
     case ValueProblem::UnitUnclear:
         return IsColonForm(typed.toStdString())
-                   ? ValueTexts::tr("\"%1\" could be hours and minutes or minutes and seconds: name its unit.")
+                   ? ValueTexts::tr(
+                         "\"%1\" could be hours and minutes or minutes and seconds: name its unit.")
                          .arg(typed)
                    : ValueTexts::tr("\"%1\" does not say which unit it is in: name its unit.").arg(typed);
     case ValueProblem::TooManyDigits:
-        return ValueTexts::tr("\"%1\" has a part with too many digits (at most %2 before the decimal separator "
-                          "and %3 after it).")
+        return ValueTexts::tr(
+                   "\"%1\" has a part with too many digits (at most %2 before the decimal separator "
+                   "and %3 after it).")
             .arg(typed)
             .arg(MaxPreDecimalDigits)
             .arg(MaxPostDecimalDigits);

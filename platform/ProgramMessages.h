@@ -27,9 +27,11 @@ inline const std::array ProgramMessages{
                    R"("*" is not a number here: numbers are written with "*" as the decimal separator and )"
                    "without thousands separators."},
     ProgramMessage{"compound-value", R"("*" is not a value in *: it is written as, for example, "*".)"},
-    ProgramMessage{"colon-form", R"("*" is not a value in *: in the colon form it is written as, for example, )"
-                                 R"("2:15" for 2 and 15/60.)"},
-    ProgramMessage{"part-category", R"("*" is a unit of *, not of *: all parts of a value are of one quantity.)"},
+    ProgramMessage{"colon-form",
+                   R"("*" is not a value in *: in the colon form it is written as, for example, )"
+                   R"("2:15" for 2 and 15/60.)"},
+    ProgramMessage{"part-category",
+                   R"("*" is a unit of *, not of *: all parts of a value are of one quantity.)"},
     ProgramMessage{"not-a-part", R"("*" is not one of the parts of * (*).)"},
     ProgramMessage{"negative-part", R"("*": no part of a value can be negative.)"},
     ProgramMessage{"past-59", R"("*" is too many minutes or seconds: in the colon form they go up to 59.)"},

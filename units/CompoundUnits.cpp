@@ -8,28 +8,28 @@ namespace tavrix {
 namespace {
 
 // clang-format off
-// unit, symbol, how many of the last part, prime sign
+// unit, symbol, how many of the last part, prime sign, aliases
 constexpr std::array<CompoundPart, 3> DegreesMinutesSeconds{{
-    {5,   "°",      3600, ""},  // degrees (angle)
-    {11,  "\u2032", 60,   "\u2032"}, // arcminute
-    {10,  "\u2033", 1,    "\u2033"}, // arcsecond
+    {5,   "°",      3600, "",       "\u00BA"},       // degrees (angle); the ordinal sign looks alike
+    {11,  "\u2032", 60,   "\u2032", "min mins minute minutes m"}, // arcminute
+    {10,  "\u2033", 1,    "\u2033", "sec secs second seconds s"}, // arcsecond
 }};
 constexpr std::array<CompoundPart, 2> FeetAndInches{{
-    {164, "ft",     12,   "\u2032"},
-    {163, "in",     1,    "\u2033"},
+    {164, "ft",     12,   "\u2032", ""},
+    {163, "in",     1,    "\u2033", ""},
 }};
 constexpr std::array<CompoundPart, 2> StonesAndPounds{{
-    {199, "st",     14,   ""},
-    {198, "lb",     1,    ""},
+    {199, "st",     14,   "",       ""},
+    {198, "lb",     1,    "",       ""},
 }};
 constexpr std::array<CompoundPart, 2> PoundsAndOunces{{
-    {198, "lb",     16,   ""},
-    {197, "oz",     1,    ""},
+    {198, "lb",     16,   "",       ""},
+    {197, "oz",     1,    "",       ""},
 }};
 constexpr std::array<CompoundPart, 3> HoursMinutesSeconds{{
-    {267, "h",      3600, ""},
-    {266, "min",    60,   ""},
-    {265, "s",      1,    ""},
+    {267, "h",      3600, "",       ""},
+    {266, "min",    60,   "",       "m"},
+    {265, "s",      1,    "",       ""},
 }};
 
 constexpr std::array<CompoundUnit, 5> Compounds{{

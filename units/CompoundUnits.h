@@ -23,6 +23,9 @@ struct CompoundPart {
     // The sign that stands for the part where people write primes ("5′11″",
     // "40°26′"): "′" for the middle part, "″" for the last; else empty.
     std::string_view prime;
+    // Blank-separated words that stand for the part within its compound
+    // unit although they name another unit ("1h30m", "40 deg 26 min").
+    std::string_view aliases;
 };
 
 struct CompoundUnit {

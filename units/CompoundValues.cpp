@@ -18,8 +18,6 @@ constexpr std::array<std::string_view, 2> Blanks{" ", "\t"};
 // and two primes for a double one.
 constexpr std::array<std::string_view, 3> PrimeSigns{"'", "\u2032", "\u2019"};
 constexpr std::array<std::string_view, 5> DoublePrimeSigns{"\"", "\u2033", "\u201D", "''", "\u2032\u2032"};
-// The ordinal sign looks like the degree sign.
-constexpr std::string_view OrdinalSign = "\u00BA";
 constexpr int Sixty = 60;
 
 bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
@@ -58,8 +56,7 @@ std::string_view TrimmedMark(std::string_view mark) {
     return mark;
 }
 
-template <std::size_t N>
-bool IsOneOf(std::string_view mark, const std::array<std::string_view, N>& signs) {
+template <std::size_t N> bool IsOneOf(std::string_view mark, const std::array<std::string_view, N>& signs) {
     return std::find(signs.begin(), signs.end(), mark) != signs.end();
 }
 
@@ -88,10 +85,24 @@ std::optional<std::size_t> PartWithPrime(const CompoundUnit& compound, std::stri
     return std::nullopt;
 }
 
+bool IsSymbolOrAlias(std::string_view mark, const CompoundPart& part) {
+    if (EqualIgnoringAsciiCase(mark, part.symbol)) {
+        return true;
+    }
+    std::string_view aliases = part.aliases;
+    while (!aliases.empty()) {
+        const std::size_t end = std::min(aliases.find(' '), aliases.size());
+        if (EqualIgnoringAsciiCase(mark, aliases.substr(0, end))) {
+            return true;
+        }
+        aliases.remove_prefix(std::min(end + 1, aliases.size()));
+    }
+    return false;
+}
+
 PartNamed NamedPart(std::string_view mark, const CompoundUnit& compound, Spelling spelling) {
     for (std::size_t index = 0; index < compound.parts.size(); ++index) {
-        if (EqualIgnoringAsciiCase(mark, compound.parts[index].symbol) ||
-            (compound.parts[index].symbol == "°" && mark == OrdinalSign)) {
+        if (IsSymbolOrAlias(mark, compound.parts[index])) {
             return {index};
         }
     }
@@ -105,10 +116,11 @@ PartNamed NamedPart(std::string_view mark, const CompoundUnit& compound, Spellin
         for (const UnitIndex unit : named) {
             part = part ? part : PartOfUnit(compound, unit);
         }
-        // What only begins a part's name ("st", "arcmin", "hr") is that part
-        // where it begins no other.
+        // What names no unit but begins a part's name ("st", "arcmin") is
+        // that part where it begins no other; a unit's own name never is
+        // ("s" is the second, not the stone).
         std::vector<std::size_t> begun;
-        for (const UnitIndex unit : part ? std::vector<UnitIndex>{} : SearchUnits(mark, spelling)) {
+        for (const UnitIndex unit : named.empty() ? SearchUnits(mark, spelling) : std::vector<UnitIndex>{}) {
             const std::optional<std::size_t> each = PartOfUnit(compound, unit);
             if (each && std::find(begun.begin(), begun.end(), *each) == begun.end()) {
                 begun.push_back(*each);
@@ -229,8 +241,8 @@ ValuePieces SplitValue(std::string_view text, std::string_view decimalSeparator,
             return split;
         }
         piece.number = std::string(text.substr(numberStart, at - numberStart));
-        const auto [stop, error] =
-            std::from_chars(number.data(), number.data() + number.size(), piece.value, std::chars_format::fixed);
+        const auto [stop, error] = std::from_chars(number.data(), number.data() + number.size(), piece.value,
+                                                   std::chars_format::fixed);
         if (error != std::errc{} || stop != number.data() + number.size()) {
             return unreadable();
         }
@@ -289,8 +301,8 @@ ValueReading ReadCompoundValue(std::string_view text, const CompoundUnit& compou
         std::size_t piecesRead = 0;
         for (const ValuePiece& piece : split.pieces) {
             if (piece.negative) {
-                return Problem(ValueProblem::NegativePart, Written(piece) + (piece.mark.empty() ? "" : " ") +
-                                                               piece.mark);
+                return Problem(ValueProblem::NegativePart,
+                               Written(piece) + (piece.mark.empty() ? "" : " ") + piece.mark);
             }
             PartNamed named{next};
             if (!piece.mark.empty()) {
@@ -303,8 +315,8 @@ ValueReading ReadCompoundValue(std::string_view text, const CompoundUnit& compou
                 return Problem(ValueProblem::TooManyParts, {}, NoUnit, piecesRead);
             }
             if (std::find(partOf.begin(), partOf.end(), named.index) != partOf.end()) {
-                return Problem(ValueProblem::RepeatedPart, piece.mark.empty() ? Written(piece) : piece.mark, NoUnit,
-                               piecesRead);
+                return Problem(ValueProblem::RepeatedPart, piece.mark.empty() ? Written(piece) : piece.mark,
+                               NoUnit, piecesRead);
             }
             partOf.push_back(named.index);
             next = named.index + 1;
@@ -368,9 +380,10 @@ std::string FormatCompoundValue(double value, const CompoundUnit& compound, int 
     }
     counts[0] = whole;
 
-    const bool allZero = whole == "0" && std::all_of(counts.begin() + 1, counts.end(), [](const std::string& c) {
-                             return c == "0";
-                         }) && fraction.find_first_not_of('0') == std::string::npos;
+    const bool allZero =
+        whole == "0" &&
+        std::all_of(counts.begin() + 1, counts.end(), [](const std::string& c) { return c == "0"; }) &&
+        fraction.find_first_not_of('0') == std::string::npos;
     std::string out = value < 0 && !allZero ? "-" : "";
     std::size_t first = 0;
     if (compound.style == CompoundStyle::Named) {
@@ -379,7 +392,8 @@ std::string FormatCompoundValue(double value, const CompoundUnit& compound, int 
         }
     }
     for (std::size_t at = first; at < count; ++at) {
-        std::string number = at == first && thousands ? Grouped(counts[at], format.groupSeparator) : counts[at];
+        std::string number =
+            at == first && thousands ? Grouped(counts[at], format.groupSeparator) : counts[at];
         if (compound.style == CompoundStyle::Colon && at > 0 && number.size() < 2) {
             number.insert(0, 1, '0');
         }

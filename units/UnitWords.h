@@ -33,12 +33,12 @@ struct SignInNames {
     bool ownWord;           // or is a word of its own ("°F" is "degrees F")
 };
 inline constexpr std::array<SignInNames, 8> SignsInNames{{
-    {"\u00B2", "2", 2, false},  // ²
-    {"\u00B3", "3", 3, false},  // ³
-    {"\u00B5", "u", 0, false},  // µ micro sign
-    {"\u03BC", "u", 0, false},  // μ Greek mu, which looks the same
-    {"\u00B0", "deg", 0, true}, // °
-    {"\u00BA", "deg", 0, true}, // º ordinal sign, which looks like it
+    {"\u00B2", "2", 2, false},        // ²
+    {"\u00B3", "3", 3, false},        // ³
+    {"\u00B5", "u", 0, false},        // µ micro sign
+    {"\u03BC", "u", 0, false},        // μ Greek mu, which looks the same
+    {"\u00B0", "deg", 0, true},       // °
+    {"\u00BA", "deg", 0, true},       // º ordinal sign, which looks like it
     {"\u2032", "arcminute", 0, true}, // ′ prime, as in 40° 26′
     {"\u2033", "arcsecond", 0, true}, // ″ double prime
 }};

@@ -20,8 +20,8 @@ bool IsLikely(const CompoundUnit& compound, std::span<const int> likelyCategorie
 
 } // namespace
 
-ValueWithUnits ReadValueWithUnits(std::string_view text, std::span<const int> likelyCategories, Spelling spelling,
-                                  std::string_view decimalSeparator, DigitLimits limits) {
+ValueWithUnits ReadValueWithUnits(std::string_view text, std::span<const int> likelyCategories,
+                                  Spelling spelling, std::string_view decimalSeparator, DigitLimits limits) {
     const ValuePieces split = SplitValue(text, decimalSeparator, limits);
     if (split.problem != ValueProblem::None) {
         return {{std::nullopt, split.problem, {}, NoUnit, 0}, NoUnit, {}};
@@ -35,14 +35,16 @@ ValueWithUnits ReadValueWithUnits(std::string_view text, std::span<const int> li
                 HoursMinutesSeconds,
                 {}};
     }
-    const bool marked =
-        std::any_of(split.pieces.begin(), split.pieces.end(), [](const ValuePiece& p) { return !p.mark.empty(); });
+    const bool marked = std::any_of(split.pieces.begin(), split.pieces.end(),
+                                    [](const ValuePiece& p) { return !p.mark.empty(); });
     if (!marked) {
         return Unclear();
     }
     if (split.pieces.size() == 1) {
         const ValuePiece& piece = split.pieces.front();
-        return {{piece.negative ? -piece.value : piece.value, ValueProblem::None, {}, NoUnit, 0}, NoUnit, piece.mark};
+        return {{piece.negative ? -piece.value : piece.value, ValueProblem::None, {}, NoUnit, 0},
+                NoUnit,
+                piece.mark};
     }
     // The reading of each compound unit: the first that reads it whole in a
     // likely category, else the first that does, else the one that got

@@ -25,7 +25,7 @@ struct ValueWithUnits {
 // seconds of arc), the one of the first of `likelyCategories` (those of the
 // unit to convert to) that has one wins. UnitUnclear for a text that names
 // no unit ("5", "5 11") or the colon form with two numbers ("1:30").
-ValueWithUnits ReadValueWithUnits(std::string_view text, std::span<const int> likelyCategories, Spelling spelling,
-                                  std::string_view decimalSeparator, DigitLimits limits);
+ValueWithUnits ReadValueWithUnits(std::string_view text, std::span<const int> likelyCategories,
+                                  Spelling spelling, std::string_view decimalSeparator, DigitLimits limits);
 
 } // namespace tavrix

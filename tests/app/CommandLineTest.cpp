@@ -162,7 +162,8 @@ INSTANTIATE_TEST_SUITE_P(
         ConvertCase{"C", {"182.8799999", "cm", "ft in", "--decimals", "2"}, "6 ft 0.00 in\n"},
         ConvertCase{"C", {"5400", "sec", "h:min:s", "--decimals", "0"}, "1:30:00\n"},
         ConvertCase{"C", {"2:15", "hour", "min"}, "135.000000\n"},
-        ConvertCase{"C", {"5 ft 11 in", "cm", "--log", "--decimals", "2"}, "5 ft 11 in = 180.34 cm (centimetre)\n"},
+        ConvertCase{
+            "C", {"5 ft 11 in", "cm", "--log", "--decimals", "2"}, "5 ft 11 in = 180.34 cm (centimetre)\n"},
         ConvertCase{"de_DE.UTF-8", {"5 ft 10,5 in", "cm"}, "179,070000\n"},
         ConvertCase{"de_DE.UTF-8", {"177,8", "cm", "ft in", "--decimals", "1"}, "5 ft 10,0 in\n"}));
 
@@ -249,13 +250,16 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{{"--convert", "1", "m"}, 2, {"--convert needs a value"}},
         // Values with their units: mixed or unreadable is a usage error, a
         // value that could be meant but not converted a refusal.
-        RefusalCase{{"--convert", "5 ft 11 kg", "cm"},
-                    2,
-                    {"\"kg\" is a unit of Mass / Weight, not of Length: all parts of a value are of one quantity."}},
+        RefusalCase{
+            {"--convert", "5 ft 11 kg", "cm"},
+            2,
+            {"\"kg\" is a unit of Mass / Weight, not of Length: all parts of a value are of one quantity."}},
         RefusalCase{{"--convert", "1:30", "min"}, 2, {"could be hours and minutes or minutes and seconds"}},
         RefusalCase{{"--convert", "-", "cm"}, 2, {"a column of values needs the unit to convert from"}},
-        RefusalCase{{"--convert", "5:11", "ft in", "cm"}, 2, {"it is written as, for example, \"5 ft 11 in\""}},
-        RefusalCase{{"--convert", "5 ft -11 in", "cm"}, 1, {"\"-11 in\": no part of a value can be negative."}},
+        RefusalCase{
+            {"--convert", "5:11", "ft in", "cm"}, 2, {"it is written as, for example, \"5 ft 11 in\""}},
+        RefusalCase{
+            {"--convert", "5 ft -11 in", "cm"}, 1, {"\"-11 in\": no part of a value can be negative."}},
         RefusalCase{{"--convert", "1:75:00", "min"}, 1, {"\"75\" is too many minutes or seconds"}},
         RefusalCase{{"--convert", "5 ft 6 ft", "cm"}, 1, {"\"ft\" comes twice"}},
         RefusalCase{{"--convert", "1", "m", "ft", "extra"}, 2, {"unexpected argument \"extra\""}},
@@ -558,7 +562,8 @@ TEST_F(CommandLine, ReadsAColumnOfCompoundValues) {
     EXPECT_TRUE(process.waitForFinished(60000));
     EXPECT_EQ(process.exitCode(), 1);
     EXPECT_EQ(QString::fromUtf8(process.readAllStandardOutput()), "180.340000\n182.880000\n\n180.340000\n");
-    EXPECT_TRUE(QString::fromUtf8(process.readAllStandardError()).startsWith("tavrix: line 3: \"kg\" is a unit"));
+    EXPECT_TRUE(
+        QString::fromUtf8(process.readAllStandardError()).startsWith("tavrix: line 3: \"kg\" is a unit"));
 }
 
 // A line is too long however its bytes arrive: here its start comes with

@@ -332,14 +332,14 @@ TEST_F(InputRules, AValueInPartsTakesItsWordsAndKeepsEachNumberWithinTheLimits) 
     const Case cases[] = {
         {FeetAndInches, "5 ", 2, u'f', true},
         {FeetAndInches, "5 ft", 4, u'\'', true},
-        {FeetAndInches, "5 ft", 4, u'k', false},               // no part is written with a "k"
-        {FeetAndInches, "5 ft", 4, u':', false},               // inches are no sixtieths
-        {FeetAndInches, "5.5 ft 11", 9, u'.', true},           // a separator in each number
+        {FeetAndInches, "5 ft", 4, u'k', false},     // no part is written with a "k"
+        {FeetAndInches, "5 ft", 4, u':', false},     // inches are no sixtieths
+        {FeetAndInches, "5.5 ft 11", 9, u'.', true}, // a separator in each number
         {FeetAndInches, "5 ft 11.5", 9, u'.', false},
-        {FeetAndInches, "123456789012 ft 1", 17, u'1', true},  // a full first part leaves the second free
+        {FeetAndInches, "123456789012 ft 1", 17, u'1', true}, // a full first part leaves the second free
         {FeetAndInches, "123456789012 ft 1", 12, u'1', false, DigitLimit::PreDecimal},
         {HoursMinutesSeconds, "1:30", 4, u':', true},
-        {HoursMinutesSeconds, "1:30:00", 7, u':', false},      // at most h:min:s
+        {HoursMinutesSeconds, "1:30:00", 7, u':', false}, // at most h:min:s
         {HoursMinutesSeconds, "1:30:00.", 8, u'5', true},
     };
     for (const Case& c : cases) {

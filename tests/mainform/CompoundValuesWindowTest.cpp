@@ -49,8 +49,8 @@ TEST_F(CompoundUnitInTheWindow, ShowsAResultInItsPartsAndLogsItWithoutRepeatingT
     typeValue("5'11\"");
     convert();
     click("BitBtnAddToResultsLog");
-    EXPECT_EQ(window.resultsLogLines(),
-              QStringList({"180 cm (centimetre) = 5 ft 10.866142 in", "5 ft 11 in = 180.340000 cm (centimetre)"}));
+    EXPECT_EQ(window.resultsLogLines(), QStringList({"180 cm (centimetre) = 5 ft 10.866142 in",
+                                                     "5 ft 11 in = 180.340000 cm (centimetre)"}));
 }
 
 // 70.8661417322835 in: 15 significant digits, then zeros to 16 decimals.

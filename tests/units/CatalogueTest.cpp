@@ -561,7 +561,8 @@ TEST(CatalogueNames, SuperscriptsDegreeAndMicroSignsAreUtf8) {
                 const std::string_view pair = name.substr(i, 2);
                 const std::string_view prime = name.substr(i, 3);
                 const bool isPrime = prime == "\u2032" || prime == "\u2033";
-                EXPECT_TRUE(isPrime || std::find(std::begin(allowed), std::end(allowed), pair) != std::end(allowed))
+                EXPECT_TRUE(isPrime ||
+                            std::find(std::begin(allowed), std::end(allowed), pair) != std::end(allowed))
                     << "unit " << unit << " byte " << i;
                 i += isPrime ? 2 : 1;
             }
@@ -623,7 +624,7 @@ struct ExpectedRange {
     int unitCount;
     double initialValue;
     int baseUnit;
-    int addedUnitCount; // after the first catalogue's 327, category by category
+    int addedUnitCount;    // after the first catalogue's 327, category by category
     int compoundUnitCount; // after all others, category by category
 };
 

@@ -64,10 +64,12 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{FeetInches, "5 feet and 11 inches", 71, None}, ReadCase{FeetInches, "5 ft 11", 71, None},
         ReadCase{FeetInches, "11 in 5 ft", 71, None}, ReadCase{FeetInches, "5,5 ft", 66, None, "", ","},
         ReadCase{StonesPounds, "11 4", 158, None}, ReadCase{StonesPounds, "11 st 4 lb", 158, None},
-        ReadCase{StonesPounds, "11 stones 4.5 lbs", 158.5, None}, ReadCase{PoundsOunces, "6 lb 4 oz", 100, None},
-        ReadCase{HoursMinutesSeconds, "1:30:00", 5400, None}, ReadCase{HoursMinutesSeconds, "1:30", 5400, None},
-        ReadCase{HoursMinutesSeconds, "1 h 30 min", 5400, None}, ReadCase{HoursMinutesSeconds, "90 min", 5400, None},
-        ReadCase{HoursMinutesSeconds, "45 s", 45, None}, ReadCase{HoursMinutesSeconds, "1h30m", 5400, None},
+        ReadCase{StonesPounds, "11 stones 4.5 lbs", 158.5, None},
+        ReadCase{PoundsOunces, "6 lb 4 oz", 100, None}, ReadCase{HoursMinutesSeconds, "1:30:00", 5400, None},
+        ReadCase{HoursMinutesSeconds, "1:30", 5400, None},
+        ReadCase{HoursMinutesSeconds, "1 h 30 min", 5400, None},
+        ReadCase{HoursMinutesSeconds, "90 min", 5400, None}, ReadCase{HoursMinutesSeconds, "45 s", 45, None},
+        ReadCase{HoursMinutesSeconds, "1h30m", 5400, None},
         ReadCase{HoursMinutesSeconds, "1:30:00.25", 5400.25, None},
         ReadCase{HoursMinutesSeconds, "0:00:59,5", 59.5, None, "", ","},
         ReadCase{DegreesMinutesSeconds, "40 26 46", 145606, None},
@@ -79,6 +81,8 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     RefusedSayingWhy, ReadingACompoundValue,
     testing::Values(ReadCase{FeetInches, "5 ft 11 kg", 0, ValueProblem::OtherCategory, "kg"},
+                    // A unit's own symbol is never taken for what it begins: "s" is no stone.
+                    ReadCase{StonesPounds, "11 s 4 lb", 0, ValueProblem::OtherCategory, "s"},
                     ReadCase{FeetInches, "5 ft 2 yd", 0, ValueProblem::NotAPart, "yd"},
                     ReadCase{FeetInches, "5 ft -11 in", 0, ValueProblem::NegativePart, "-11 in"},
                     ReadCase{HoursMinutesSeconds, "1:75:00", 0, ValueProblem::PastFiftyNine, "75"},
@@ -87,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{FeetInches, "5 ft 6 ft", 0, ValueProblem::RepeatedPart, "ft"},
                     ReadCase{FeetInches, "5 11 3", 0, ValueProblem::TooManyParts},
                     ReadCase{HoursMinutesSeconds, "1:2:3:4", 0, ValueProblem::TooManyParts},
-                    ReadCase{FeetInches, "5:11", 0, ValueProblem::Unreadable},      // inches are no sixtieths
+                    ReadCase{FeetInches, "5:11", 0, ValueProblem::Unreadable},   // inches are no sixtieths
                     ReadCase{FeetInches, "5,5 ft", 0, ValueProblem::Unreadable}, // "," is no separator here
                     ReadCase{FeetInches, "", 0, ValueProblem::Unreadable},
                     ReadCase{HoursMinutesSeconds, "1:", 0, ValueProblem::Unreadable},
@@ -103,8 +107,7 @@ TEST(CompoundUnitWords, EachWrittenWordNamesAPart) {
             if (word == "and") {
                 continue;
             }
-            const ValueReading reading =
-                ReadCompoundValue("1 " + word, compound, Spelling::USA, ".", Limits);
+            const ValueReading reading = ReadCompoundValue("1 " + word, compound, Spelling::USA, ".", Limits);
             EXPECT_TRUE(reading.value.has_value()) << compound.unit << " \"" << word << "\"";
         }
     }
@@ -116,9 +119,10 @@ TEST(ColonForm, APlainUnitAndItsSixtieths) {
         double value;
         ValueProblem problem;
     };
-    for (const Case& c : {Case{"2:15", 2.25, None}, Case{"5:30", 5.5, None}, Case{"1:30:00", 1.5, None},
-                          Case{"0:00:36", 0.01, None}, Case{"1:60", 0, ValueProblem::PastFiftyNine},
-                          Case{"1:2:3:4", 0, ValueProblem::TooManyParts}, Case{"12", 0, ValueProblem::Unreadable}}) {
+    for (const Case& c :
+         {Case{"2:15", 2.25, None}, Case{"5:30", 5.5, None}, Case{"1:30:00", 1.5, None},
+          Case{"0:00:36", 0.01, None}, Case{"1:60", 0, ValueProblem::PastFiftyNine},
+          Case{"1:2:3:4", 0, ValueProblem::TooManyParts}, Case{"12", 0, ValueProblem::Unreadable}}) {
         const ValueReading reading = ReadColonValue(c.text, ".", Limits);
         EXPECT_EQ(reading.problem, c.problem) << c.text;
         if (c.problem == None) {
@@ -155,7 +159,8 @@ INSTANTIATE_TEST_SUITE_P(
                     // 182.8799999 cm is 71.99999996 in: rounded whole, it carries into the feet.
                     ShowCase{FeetInches, 182.8799999 / 2.54, 2, "6 ft 0.00 in"},
                     ShowCase{FeetInches, 6, 0, "6 in"}, ShowCase{FeetInches, -71, 0, "-5 ft 11 in"},
-                    ShowCase{StonesPounds, 154.3, 1, "11 st 0.3 lb"}, ShowCase{PoundsOunces, 100, 0, "6 lb 4 oz"},
+                    ShowCase{StonesPounds, 154.3, 1, "11 st 0.3 lb"},
+                    ShowCase{PoundsOunces, 100, 0, "6 lb 4 oz"},
                     ShowCase{HoursMinutesSeconds, 5400, 0, "1:30:00"},
                     ShowCase{HoursMinutesSeconds, 5400.25, 2, "1:30:00.25"},
                     ShowCase{HoursMinutesSeconds, 5399.9999, 0, "1:30:00"},
@@ -177,8 +182,8 @@ TEST(CompoundResult, IsShownInItsPartsWhateverTheFormatAndWithTheRegionsSeparato
 struct CarriedCase {
     const char* text;
     std::vector<int> likelyCategories;
-    UnitIndex compound;      // the compound unit it is read in
-    const char* unitText;    // or the one unit it names
+    UnitIndex compound;   // the compound unit it is read in
+    const char* unitText; // or the one unit it names
     double value;
     ValueProblem problem;
 };
@@ -191,7 +196,8 @@ class ValueThatCarriesItsUnits : public testing::TestWithParam<CarriedCase> {};
 
 TEST_P(ValueThatCarriesItsUnits, NamesTheUnitItIsIn) {
     const CarriedCase& c = GetParam();
-    const ValueWithUnits read = ReadValueWithUnits(c.text, c.likelyCategories, Spelling::European, ".", Limits);
+    const ValueWithUnits read =
+        ReadValueWithUnits(c.text, c.likelyCategories, Spelling::European, ".", Limits);
     EXPECT_EQ(read.reading.problem, c.problem);
     EXPECT_EQ(read.compound, c.compound);
     EXPECT_EQ(read.unitText, c.unitText);

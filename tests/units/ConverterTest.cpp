@@ -261,8 +261,8 @@ TEST_P(RefusedConversion, RaisesConversionsFailed) {
 }
 
 INSTANTIATE_TEST_SUITE_P(UnknownSource, RefusedConversion,
-                         testing::Values(Refused{400, 5, 1}, Refused{NoUnit, 161, 1}, Refused{UnitCount, 161, 1},
-                                         Refused{NoUnit, NoUnit, 1}));
+                         testing::Values(Refused{400, 5, 1}, Refused{NoUnit, 161, 1},
+                                         Refused{UnitCount, 161, 1}, Refused{NoUnit, NoUnit, 1}));
 
 // An unknown target is refused as well, from every kind of source: dividing by
 // the failure value would otherwise show a plausible tiny number.
