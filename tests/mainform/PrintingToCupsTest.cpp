@@ -59,8 +59,8 @@ class PrintingToCups : public ResultsLogTest {};
 // A job printed whole goes to the print server; one cancelled part way in
 // the window, with pages already drawn, never does.
 TEST_F(PrintingToCups, ACancelledJobNeverReachesThePrintServer) {
-    QTemporaryDir folder;
-    const std::string server = QFile::encodeName(folder.filePath("print-server")).toStdString();
+    QTemporaryDir serverFolder;
+    const std::string server = QFile::encodeName(serverFolder.filePath("print-server")).toStdString();
     cupsSetServer(server.c_str());
     QStringList lines;
     for (int number = 1; number <= 3000; ++number) {
