@@ -30,6 +30,19 @@ KeyVerdict Swallowed(DigitLimit limit = DigitLimit::None) {
     return {QChar(0), limit};
 }
 
+// A paste whose text has characters that could not be typed: refused, and
+// marked as a number but for a foreign separator where that is all it lacks.
+template <typename Typable>
+PasteVerdict RefusedPaste(const QString& result, Typable typable, QChar separator) {
+    const auto isForeignSeparator = [&](QChar c) {
+        return c != separator && Separators.find(c.unicode()) != std::u16string_view::npos;
+    };
+    const bool numberButForSeparators = std::all_of(
+        result.begin(), result.end(), [&](QChar c) { return typable(c) || isForeignSeparator(c); });
+    return {
+        {}, DigitLimit::None, numberButForSeparators && std::any_of(result.begin(), result.end(), IsDigit)};
+}
+
 // An optional leading minus, digits and at most one separator, at least one
 // digit: so no lone or inner minus, exponent, plus sign or blank.
 bool HasNumberShape(const QString& text, QChar separator) {
@@ -130,17 +143,8 @@ PasteVerdict FilterPastedText(const QString& text, int selectionStart, int selec
     const auto isNumberCharacter = [&](QChar c) {
         return IsDigit(c) || c == separator || (c == Minus && allowMinus);
     };
-    if (!std::all_of(result.begin(), result.end(), isNumberCharacter)) {
-        const auto isForeignSeparator = [&](QChar c) {
-            return c != separator && Separators.find(c.unicode()) != std::u16string_view::npos;
-        };
-        const bool numberButForSeparators = std::all_of(result.begin(), result.end(), [&](QChar c) {
-            return isNumberCharacter(c) || isForeignSeparator(c);
-        });
-        return {{},
-                DigitLimit::None,
-                numberButForSeparators && std::any_of(result.begin(), result.end(), IsDigit)};
-    }
+    if (!std::all_of(result.begin(), result.end(), isNumberCharacter))
+        return RefusedPaste(result, isNumberCharacter, separator);
     if (result.count(separator) > 1 || result.count(Minus) > 1)
         return {};
     const qsizetype separatorAt = result.indexOf(separator);
@@ -198,12 +202,14 @@ PasteVerdict FilterPastedValue(const QString& text, int selectionStart, int sele
     const qsizetype start = std::clamp<qsizetype>(selectionStart, 0, text.size());
     const qsizetype length = std::clamp<qsizetype>(selectionLength, 0, text.size() - start);
     const QString result = QString(text).replace(start, length, inserted);
-    const bool typable = std::all_of(result.begin(), result.end(), [&](QChar c) {
+    const auto typable = [&](QChar c) {
         return IsDigit(c) || c == separator || (c == Minus && shape.allowMinus) ||
                (c == Colon && shape.allowColon) || shape.partCharacters.contains(c);
-    });
-    if (inserted.isEmpty() || !typable || result.count(Colon) > MaxColons)
+    };
+    if (inserted.isEmpty() || result.count(Colon) > MaxColons)
         return {};
+    if (!std::all_of(result.begin(), result.end(), typable))
+        return RefusedPaste(result, typable, separator);
     // Each number on its own as the plain field would take it.
     for (qsizetype at = 0; at < result.size();) {
         const auto [numberStart, numberEnd] = NumberAround(result, at, separator);

@@ -363,4 +363,9 @@ TEST_F(InputRules, AValueInPartsIsPastedWholeOrNotAtAll) {
                   .limitReached,
               DigitLimit::PostDecimal);
     EXPECT_FALSE(FilterPastedValue("1:30:00", 7, 0, ":1", HoursMinutesSeconds, 12, 10, separator).accepted());
+    // What the plain rules say of another separator holds in every shape.
+    const ValueShape plainWithColon{false, true, {}};
+    EXPECT_TRUE(FilterPastedValue({}, 0, 0, "1,234", plainWithColon, 12, 10, separator).foreignSeparator);
+    EXPECT_TRUE(FilterPastedValue({}, 0, 0, "5,5 ft", FeetAndInches, 12, 10, separator).foreignSeparator);
+    EXPECT_FALSE(FilterPastedValue({}, 0, 0, "5 kg", FeetAndInches, 12, 10, separator).foreignSeparator);
 }
