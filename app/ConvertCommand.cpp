@@ -319,11 +319,7 @@ int RunConvert(const Arguments& arguments, const QLocale& locale, int in, Checke
         pair = PairOfValueWithUnits(written, toText, spelling);
         value = written.compound != NoUnit
                     ? FromReading(written.reading, valueText, written.compound, spelling, format)
-                    : TypedValue{QString::fromStdString(FormatNumber(written.reading.value.value_or(0), 0,
-                                                                     FormatGeneral, format)),
-                                 written.reading.value.value_or(0),
-                                 {},
-                                 false};
+                    : TypedValue{FromUtf8(written.numberText), written.reading.value.value_or(0), {}, false};
     } else {
         // A plain number is read before the units, so its mistake is the one
         // told; a value written otherwise is read as its unit takes it.

@@ -69,7 +69,7 @@ void TFormTavrix::showFromUnitChange(UnitIndex previous) {
     }
     const ValueReading reading = readFieldValue(previous);
     if (reading.value) {
-        setValueText(*reading.value, MultipliedValueDecimals);
+        setValueText(*reading.value, WorkedOutValueDecimals);
     }
 }
 
@@ -262,7 +262,7 @@ void TFormTavrix::BitBtnMultiplyBy2Click() {
         } else {
             result = operation.divide ? value / operation.factor : value * operation.factor;
         }
-        setValueText(result, MultipliedValueDecimals);
+        setValueText(result, WorkedOutValueDecimals);
         CalculateConversion();
         return;
     }
@@ -292,7 +292,7 @@ void TFormTavrix::BitBtnCalculateEntryClick() {
     }
     // A compound unit's value comes in its last part: 71 inches is 5 ft 11 in.
     if (CompoundOf(fromUnit()) != nullptr && calculator_ != nullptr) {
-        setValueText(calculator_->CalcValue(), MultipliedValueDecimals);
+        setValueText(calculator_->CalcValue(), WorkedOutValueDecimals);
     } else {
         ui->EditFromValue->setText(value);
     }

@@ -52,7 +52,7 @@ void TFormTavrix::BitBtnAddToResultsLogClick() {
     QString value = ui->EditFromValue->text();
     const ValueReading reading = readFieldValue(fromUnit());
     if (CompoundOf(fromUnit()) != nullptr && reading.value) {
-        value = ValueFieldText(*reading.value, fromUnit(), MultipliedValueDecimals, numberFormat());
+        value = ValueFieldText(*reading.value, fromUnit(), WorkedOutValueDecimals, numberFormat());
     }
     AppendResultsLogLines(
         *ui->MemoResultsLog,

@@ -68,7 +68,7 @@ void TFormTavrix::applySettings(const Settings& settings) {
     const ValueReading stored =
         ReadValueText(settings.value, NoUnit, spelling_, DecimalSeparatorOf(numberFormat()));
     if (CompoundOf(fromUnit()) != nullptr && stored.value) {
-        setValueText(*stored.value, MultipliedValueDecimals);
+        setValueText(*stored.value, WorkedOutValueDecimals);
     } else {
         ui->EditFromValue->setText(settings.value);
     }
@@ -89,8 +89,7 @@ void TFormTavrix::saveSettings() const {
     settings.value = ui->EditFromValue->text();
     const ValueReading compoundValue = readFieldValue(fromUnit());
     if (CompoundOf(fromUnit()) != nullptr && compoundValue.value) {
-        settings.value =
-            QString::fromStdString(FormatNumber(*compoundValue.value, 0, FormatGeneral, numberFormat()));
+        settings.value = PlainNumberText(*compoundValue.value, numberFormat());
     }
     SaveFileAtomically(paths_.settingsFile(), WriteSettings(settings));
 }

@@ -143,7 +143,6 @@ protected:
 
 private:
     static constexpr int DefaultDecimalsPosition = 6;
-    static constexpr int MultipliedValueDecimals = WorkedOutValueDecimals;
 
     void connectHandlers();
     void connectResultsLogHandlers();

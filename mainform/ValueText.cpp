@@ -40,7 +40,14 @@ ValueReading ReadValueText(const QString& text, UnitIndex unit, Spelling spellin
         return ReadCompoundValue(text.toStdString(), *compound, spelling, separatorText, FieldLimits);
     }
     if (IsColonForm(text.toStdString())) {
-        return ReadColonValue(text.toStdString(), separatorText, FieldLimits);
+        // A temperature's minus stands for its whole value: -2:30 is -2.5.
+        const bool negative = ValueShapeOf(unit).allowMinus && text.startsWith(u'-');
+        ValueReading reading =
+            ReadColonValue((negative ? text.mid(1) : text).toStdString(), separatorText, FieldLimits);
+        if (negative && reading.value) {
+            reading.value = -*reading.value;
+        }
+        return reading;
     }
     bool readable = false;
     const double value = ReadEditValue(text, readable, true, true, separator);
@@ -48,6 +55,20 @@ ValueReading ReadValueText(const QString& text, UnitIndex unit, Spelling spellin
         return {std::nullopt, ValueProblem::Unreadable, {}, NoUnit};
     }
     return {value, ValueProblem::None, {}, NoUnit};
+}
+
+QString PlainNumberText(double value, const NumberFormat& format) {
+    QString text = QString::fromStdString(FormatNumber(value, MaxPostDecimalDigits, FormatFixed, format));
+    const QString separator = QString::fromStdString(format.decimalSeparator);
+    if (text.contains(separator)) {
+        while (text.endsWith(u'0')) {
+            text.chop(1);
+        }
+        if (text.endsWith(separator)) {
+            text.chop(separator.size());
+        }
+    }
+    return text;
 }
 
 QString ValueFieldText(double value, UnitIndex unit, int decimals, const NumberFormat& format) {
@@ -89,7 +110,7 @@ QString ValueProblemMessage(const ValueReading& reading, const QString& typed, U
     case ValueProblem::None:
         return {};
     case ValueProblem::Unreadable:
-        if (compound == nullptr && !IsColonForm(typed.toStdString())) {
+        if (compound == nullptr && (unitName.isEmpty() || !IsColonForm(typed.toStdString()))) {
             return {};
         }
         return compound == nullptr

@@ -24,6 +24,10 @@ ValueReading ReadValueText(const QString& text, UnitIndex unit, Spelling spellin
 // shows it: plain with `decimals` decimals, compound with up to that many.
 QString ValueFieldText(double value, UnitIndex unit, int decimals, const NumberFormat& format);
 
+// `value` as a plain number the value field takes: fixed, with up to its
+// decimals and no trailing zeros (never in exponent form).
+QString PlainNumberText(double value, const NumberFormat& format);
+
 // What the value field takes for `unit` beside digits and the separator.
 ValueShape ValueShapeOf(UnitIndex unit);
 

@@ -34,10 +34,10 @@ constexpr std::array<CompoundPart, 3> HoursMinutesSeconds{{
 
 constexpr std::array<CompoundUnit, 5> Compounds{{
     {364, CompoundStyle::Arc,   DegreesMinutesSeconds, true,
-     "° º ′ ″ ' \" deg degree degrees arcmin arcminute arcminutes min minute minutes "
+     "° º ′ ″ ' \" ’ ” deg degree degrees arcmin arcminute arcminutes min minute minutes "
      "arcsec arcsecond arcseconds sec second seconds and", 145606},
     {365, CompoundStyle::Named, FeetAndInches,         false,
-     "ft foot feet ′ ' in inch inches ″ \" and", 71},
+     "ft foot feet ′ ' ’ in inch inches ″ \" ” and", 71},
     {366, CompoundStyle::Named, StonesAndPounds,       false,
      "st stone stones lb lbs pound pounds and", 158},
     {367, CompoundStyle::Named, PoundsAndOunces,       false,

@@ -7,6 +7,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 
 namespace tavrix {
 
@@ -187,15 +188,24 @@ std::pair<std::string, long long> DividedDigits(const std::string& digits, long 
     return {first == std::string::npos ? "0" : quotient.substr(first), remainder};
 }
 
-std::string Grouped(const std::string& integer, const std::string& separator) {
-    std::string out;
-    for (std::size_t i = 0; i < integer.size(); ++i) {
-        if (i > 0 && (integer.size() - i) % 3 == 0) {
-            out += separator;
-        }
-        out += integer[i];
+// `value` in fixed notation with `decimals` decimals, "." as separator,
+// rounded as results are (15 significant digits); beyond those a large
+// value's whole digits are zeros, never an exponent.
+std::string WholeDigitsAndDecimals(double value, int decimals) {
+    const std::string fixed = FormatNumber(value, decimals, FormatFixed, NumberFormat{".", ""});
+    const std::size_t exponentAt = fixed.find('E');
+    if (exponentAt == std::string::npos) {
+        return fixed;
     }
-    return out;
+    std::string digits;
+    for (const char c : fixed.substr(0, exponentAt)) {
+        if (IsAsciiDigit(c)) {
+            digits += c;
+        }
+    }
+    const int exponent = std::atoi(fixed.c_str() + exponentAt + 1);
+    digits.append(static_cast<std::size_t>(std::max(0, exponent + 1 - static_cast<int>(digits.size()))), '0');
+    return decimals > 0 ? digits + "." + std::string(static_cast<std::size_t>(decimals), '0') : digits;
 }
 
 } // namespace
@@ -256,7 +266,13 @@ ValuePieces SplitValue(std::string_view text, std::string_view decimalSeparator,
         }
         at = SkipBlanks(text, at);
         const std::size_t markStart = at;
-        while (at < text.size() && !IsAsciiDigit(text[at]) && text[at] != '-' && text[at] != ':') {
+        const auto numberBegins = [&](std::size_t from) {
+            const std::string_view rest = text.substr(from);
+            return IsAsciiDigit(rest.front()) || rest.front() == '-' ||
+                   (!decimalSeparator.empty() && rest.starts_with(decimalSeparator) &&
+                    rest.size() > decimalSeparator.size() && IsAsciiDigit(rest[decimalSeparator.size()]));
+        };
+        while (at < text.size() && !numberBegins(at) && text[at] != ':') {
             ++at;
         }
         const std::string_view mark = text.substr(markStart, at - markStart);
@@ -271,6 +287,10 @@ ValuePieces SplitValue(std::string_view text, std::string_view decimalSeparator,
         return unreadable();
     }
     return split;
+}
+
+bool IsPrimeSign(std::string_view mark) {
+    return IsOneOf(mark, PrimeSigns) || IsOneOf(mark, DoublePrimeSigns);
 }
 
 bool IsColonForm(std::string_view text) {
@@ -297,7 +317,10 @@ ValueReading ReadCompoundValue(std::string_view text, const CompoundUnit& compou
             partOf.push_back(at);
         }
     } else {
-        std::size_t next = 0;
+        // A bare number alone is in the last part, as the program writes a
+        // value's number (71 is 5 ft 11 in); bare numbers side by side take
+        // the parts from the first ("5 11").
+        std::size_t next = split.pieces.size() == 1 ? partCount - 1 : 0;
         std::size_t piecesRead = 0;
         for (const ValuePiece& piece : split.pieces) {
             if (piece.negative) {
@@ -356,12 +379,11 @@ ValueReading ReadColonValue(std::string_view text, std::string_view decimalSepar
 
 std::string FormatCompoundValue(double value, const CompoundUnit& compound, int decimals, bool thousands,
                                 const NumberFormat& format, bool upToDecimals) {
-    const std::string& lastSymbol = std::string(compound.parts.back().symbol);
-    const std::string plain = FormatNumber(std::fabs(value), decimals, FormatFixed, NumberFormat{".", ""});
-    if (!std::isfinite(value) || plain.find('E') != std::string::npos) {
-        // Too large for its digits to be split into parts.
-        return FormatNumber(value, decimals, FormatFixed, format) + " " + lastSymbol;
+    if (!std::isfinite(value)) {
+        return FormatNumber(value, decimals, FormatFixed, format) + " " +
+               std::string(compound.parts.back().symbol);
     }
+    const std::string plain = WholeDigitsAndDecimals(std::fabs(value), decimals);
     const std::size_t point = plain.find('.');
     std::string whole = plain.substr(0, point);
     std::string fraction = point == std::string::npos ? "" : plain.substr(point + 1);
@@ -393,7 +415,7 @@ std::string FormatCompoundValue(double value, const CompoundUnit& compound, int 
     }
     for (std::size_t at = first; at < count; ++at) {
         std::string number =
-            at == first && thousands ? Grouped(counts[at], format.groupSeparator) : counts[at];
+            at == first && thousands ? GroupedDigits(counts[at], format.groupSeparator) : counts[at];
         if (compound.style == CompoundStyle::Colon && at > 0 && number.size() < 2) {
             number.insert(0, 1, '0');
         }

@@ -63,7 +63,8 @@ ValuePieces SplitValue(std::string_view text, std::string_view decimalSeparator,
 
 // `text` read as a value of `compound`, its parts' units read as a person
 // writes them (`spelling` for the names): numbers with their units in any
-// order, bare numbers taking the next part ("5 11", "5 ft 11"), primes for
+// order, bare numbers taking the next part ("5 11", "5 ft 11"), a bare
+// number alone the last part (as the program writes a value's number), primes for
 // the units that have them, and for units in sixtieths the colon form,
 // whose two numbers are the first two parts ("1:30" is 1 h 30 min).
 ValueReading ReadCompoundValue(std::string_view text, const CompoundUnit& compound, Spelling spelling,
@@ -72,6 +73,9 @@ ValueReading ReadCompoundValue(std::string_view text, const CompoundUnit& compou
 // A plain unit's value in the colon form: the unit, its sixtieths and its
 // 3600ths ("2:15", "1:30:00"). Unreadable for a text without a colon.
 ValueReading ReadColonValue(std::string_view text, std::string_view decimalSeparator, DigitLimits limits);
+
+// Whether `mark` is a prime or a double prime, as people type them ("'", "″").
+bool IsPrimeSign(std::string_view mark);
 
 // Whether `text` is written in the colon form.
 bool IsColonForm(std::string_view text);

@@ -107,17 +107,6 @@ char DigitAt(const Significant& s, int power) {
                                                                    : '0';
 }
 
-std::string Grouped(const std::string& integer, const std::string& separator) {
-    std::string out;
-    for (std::size_t i = 0; i < integer.size(); ++i) {
-        if (i > 0 && (integer.size() - i) % 3 == 0) {
-            out += separator;
-        }
-        out += integer[i];
-    }
-    return out;
-}
-
 std::string Fixed(Significant s, int decimals, bool thousands, const NumberFormat& format) {
     RoundToDigits(s, s.exponent + 1 + decimals);
     std::string integer;
@@ -130,7 +119,7 @@ std::string Fixed(Significant s, int decimals, bool thousands, const NumberForma
     }
     const bool allZero = (integer + fraction).find_first_not_of('0') == std::string::npos;
     std::string out = s.negative && !allZero ? "-" : "";
-    out += thousands ? Grouped(integer, format.groupSeparator) : integer;
+    out += thousands ? GroupedDigits(integer, format.groupSeparator) : integer;
     if (decimals > 0) {
         out += format.decimalSeparator + fraction;
     }
@@ -151,6 +140,17 @@ std::string General(Significant s, const NumberFormat& format) {
 }
 
 } // namespace
+
+std::string GroupedDigits(const std::string& integer, const std::string& separator) {
+    std::string out;
+    for (std::size_t i = 0; i < integer.size(); ++i) {
+        if (i > 0 && (integer.size() - i) % 3 == 0) {
+            out += separator;
+        }
+        out += integer[i];
+    }
+    return out;
+}
 
 std::string FormatNumber(double value, int decimals, ResultFormatCode mode, const NumberFormat& format) {
     if (!std::isfinite(value)) {

@@ -131,6 +131,9 @@ inline constexpr int MaxDecimals = 16;
 // separators. Mode 0 is the shortest general form.
 std::string FormatNumber(double value, int decimals, ResultFormatCode mode, const NumberFormat& format);
 
+// The whole digits with `separator` between each group of three, from the right.
+std::string GroupedDigits(const std::string& integer, const std::string& separator);
+
 // Renders a converted value: magnitudes below the round-off threshold show as 0.
 std::string FormatResult(double value, int decimals, ResultFormatCode mode, const NumberFormat& format);
 

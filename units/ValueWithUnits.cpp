@@ -7,10 +7,8 @@ namespace tavrix {
 
 namespace {
 
-constexpr UnitIndex HoursMinutesSeconds = 368;
-
 ValueWithUnits Unclear() {
-    return {{std::nullopt, ValueProblem::UnitUnclear, {}, NoUnit, 0}, NoUnit, {}};
+    return {{std::nullopt, ValueProblem::UnitUnclear, {}, NoUnit, 0}, NoUnit, {}, {}};
 }
 
 bool IsLikely(const CompoundUnit& compound, std::span<const int> likelyCategories) {
@@ -24,27 +22,37 @@ ValueWithUnits ReadValueWithUnits(std::string_view text, std::span<const int> li
                                   Spelling spelling, std::string_view decimalSeparator, DigitLimits limits) {
     const ValuePieces split = SplitValue(text, decimalSeparator, limits);
     if (split.problem != ValueProblem::None) {
-        return {{std::nullopt, split.problem, {}, NoUnit, 0}, NoUnit, {}};
+        return {{std::nullopt, split.problem, {}, NoUnit, 0}, NoUnit, {}, {}};
     }
     if (split.colonForm) {
-        constexpr std::size_t HoursMinutesAndSeconds = 3;
-        if (split.pieces.size() != HoursMinutesAndSeconds) {
+        // Two numbers could be either of the first two parts or the last two.
+        if (split.pieces.size() == 2) {
             return Unclear();
         }
-        return {ReadCompoundValue(text, *CompoundOf(HoursMinutesSeconds), spelling, decimalSeparator, limits),
-                HoursMinutesSeconds,
-                {}};
+        // The colon form is hours, minutes and seconds, or beside an angle its degrees.
+        const CompoundUnit* chosen = nullptr;
+        for (const CompoundUnit& each : CompoundUnits()) {
+            const bool likely = IsLikely(each, likelyCategories);
+            const bool fits =
+                each.inSixtieths && (likely || (chosen == nullptr && each.style == CompoundStyle::Colon));
+            if (fits && (chosen == nullptr || !IsLikely(*chosen, likelyCategories))) {
+                chosen = &each;
+            }
+        }
+        const CompoundUnit& compound = *chosen;
+        return {ReadCompoundValue(text, compound, spelling, decimalSeparator, limits), compound.unit, {}, {}};
     }
     const bool marked = std::any_of(split.pieces.begin(), split.pieces.end(),
                                     [](const ValuePiece& p) { return !p.mark.empty(); });
     if (!marked) {
         return Unclear();
     }
-    if (split.pieces.size() == 1) {
+    if (split.pieces.size() == 1 && !IsPrimeSign(split.pieces.front().mark)) {
         const ValuePiece& piece = split.pieces.front();
         return {{piece.negative ? -piece.value : piece.value, ValueProblem::None, {}, NoUnit, 0},
                 NoUnit,
-                piece.mark};
+                piece.mark,
+                (piece.negative ? "-" : "") + piece.number};
     }
     // The reading of each compound unit: the first that reads it whole in a
     // likely category, else the first that does, else the one that got
@@ -67,7 +75,7 @@ ValueWithUnits ReadValueWithUnits(std::string_view text, std::span<const int> li
             bestReading = reading;
         }
     }
-    return {bestReading, best->unit, {}};
+    return {bestReading, best->unit, {}, {}};
 }
 
 } // namespace tavrix

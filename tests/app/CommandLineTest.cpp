@@ -162,6 +162,9 @@ INSTANTIATE_TEST_SUITE_P(
         ConvertCase{"C", {"182.8799999", "cm", "ft in", "--decimals", "2"}, "6 ft 0.00 in\n"},
         ConvertCase{"C", {"5400", "sec", "h:min:s", "--decimals", "0"}, "1:30:00\n"},
         ConvertCase{"C", {"2:15", "hour", "min"}, "135.000000\n"},
+        // A temperature's minus is its whole value's: -2.5 °C is 27.5 °F.
+        ConvertCase{"C", {"-2:30", "°C", "°F"}, "27.500000\n"},
+        ConvertCase{"C", {"0.000001 in", "mm", "--log"}, "0.000001 inch = 0.000025 mm (millimetre)\n"},
         ConvertCase{
             "C", {"5 ft 11 in", "cm", "--log", "--decimals", "2"}, "5 ft 11 in = 180.34 cm (centimetre)\n"},
         ConvertCase{"de_DE.UTF-8", {"5 ft 10,5 in", "cm"}, "179,070000\n"},
@@ -255,6 +258,7 @@ INSTANTIATE_TEST_SUITE_P(
             2,
             {"\"kg\" is a unit of Mass / Weight, not of Length: all parts of a value are of one quantity."}},
         RefusalCase{{"--convert", "1:30", "min"}, 2, {"could be hours and minutes or minutes and seconds"}},
+        RefusalCase{{"--convert", "1::2", "min"}, 2, {"\"1::2\" is not a value written with its unit"}},
         RefusalCase{{"--convert", "-", "cm"}, 2, {"a column of values needs the unit to convert from"}},
         RefusalCase{
             {"--convert", "5:11", "ft in", "cm"}, 2, {"it is written as, for example, \"5 ft 11 in\""}},

@@ -37,7 +37,7 @@ protected:
     bool minusAllowed = false;
     QLineEdit field;
     NumericKeyFilter* filter = new NumericKeyFilter(
-        field, desktop, [this] { return ValueShape{minusAllowed}; }, 12, 10);
+        field, desktop, [this] { return ValueShape{minusAllowed, false, {}}; }, 12, 10);
 };
 
 TEST_F(NumericFieldTest, TypedTextKeepsOnlyWhatTheRulesAccept) {

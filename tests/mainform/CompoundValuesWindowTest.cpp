@@ -102,6 +102,11 @@ TEST_F(CompoundUnitInTheWindow, SettingsStoreTheValueAsANumberInTheLastPart) {
     QFile file(paths.settingsFile());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n")).value(8), "71");
+    file.close();
+    typeValue("0.000001 in"); // never in exponent form, which the field could not read back
+    window.saveSettings();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n")).value(8), "0.000001");
 }
 
 TEST_F(CompoundUnitInTheWindow, PlainUnitsTakeTheColonForm) {

@@ -76,7 +76,12 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{DegreesMinutesSeconds, "40°26'46\"", 145606, None},
         ReadCase{DegreesMinutesSeconds, "40° 26\u2032 46\u2033", 145606, None},
         ReadCase{DegreesMinutesSeconds, "40°26.5'", 145590, None},
-        ReadCase{DegreesMinutesSeconds, "40\u00BA 26 min 46 sec", 145606, None}));
+        ReadCase{DegreesMinutesSeconds, "40\u00BA 26 min 46 sec", 145606, None},
+        // A part may begin with its separator; a bare number alone is the last part.
+        ReadCase{FeetInches, "5 ft .5 in", 60.5, None},
+        ReadCase{FeetInches, "5 ft ,5 in", 60.5, None, "", ","},
+        ReadCase{HoursMinutesSeconds, "1 h .5 min", 3630, None}, ReadCase{FeetInches, "71", 71, None},
+        ReadCase{FeetInches, "5\u2019 11\u201D", 71, None}));
 
 INSTANTIATE_TEST_SUITE_P(
     RefusedSayingWhy, ReadingACompoundValue,
@@ -167,6 +172,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ShowCase{HoursMinutesSeconds, 0.5, 2, "0:00:00.50"},
                     ShowCase{HoursMinutesSeconds, 1234567.0 * 3600, 0, "1,234,567:00:00", true},
                     ShowCase{DegreesMinutesSeconds, 145606, 0, "40\u00B0 26\u2032 46\u2033"},
+                    // 999999999999 h: beyond 15 digits of seconds, zeros rather than an exponent.
+                    ShowCase{HoursMinutesSeconds, 999999999999.0 * 3600, 0, "999999999999:00:00"},
                     ShowCase{DegreesMinutesSeconds, 30, 0, "0\u00B0 0\u2032 30\u2033"},
                     ShowCase{FeetInches, 23.5, 6, "1 ft 11.5 in", false, true},
                     ShowCase{FeetInches, 71, 6, "5 ft 11 in", false, true}));
@@ -219,6 +226,10 @@ INSTANTIATE_TEST_SUITE_P(
                     // Primes are feet and inches beside a length, minutes and seconds of arc beside an angle.
                     CarriedCase{"5'11\"", {Length}, FeetInches, "", 71, None},
                     CarriedCase{"5'11\"", {Angles}, DegreesMinutesSeconds, "", 311, None},
+                    CarriedCase{"6\"", {Length}, FeetInches, "", 6, None},
+                    // The colon form beside an angle is its degrees; only two numbers are unclear.
+                    CarriedCase{"40:26:46", {Angles}, DegreesMinutesSeconds, "", 145606, None},
+                    CarriedCase{"1:2:3:4", {}, HoursMinutesSeconds, "", 0, ValueProblem::TooManyParts},
                     CarriedCase{"90 min", {}, NoUnit, "min", 90, None},
                     CarriedCase{"-40 °C", {}, NoUnit, "°C", -40, None},
                     CarriedCase{"5 ft 11 kg", {}, FeetInches, "", 0, ValueProblem::OtherCategory},
