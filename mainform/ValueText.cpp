@@ -32,6 +32,17 @@ QString PartSymbols(const CompoundUnit& compound) {
     return symbols.join(QStringLiteral(", "));
 }
 
+// A message names what was typed, cut short: a field or an argument may hold
+// tens of thousands of characters.
+QString CutShort(const QString& typed) {
+    constexpr qsizetype MostShown = 60;
+    if (typed.size() <= MostShown) {
+        return typed;
+    }
+    const qsizetype cut = typed.at(MostShown - 1).isHighSurrogate() ? MostShown - 1 : MostShown;
+    return typed.left(cut) + QChar(0x2026);
+}
+
 } // namespace
 
 ValueReading ReadValueText(const QString& text, UnitIndex unit, Spelling spelling, QChar separator) {
@@ -101,10 +112,11 @@ QString ConversionLine(const QString& value, const QString& fromName, const QStr
     return fromPart + space + equals + space + toPart;
 }
 
-QString ValueProblemMessage(const ValueReading& reading, const QString& typed, UnitIndex unit,
+QString ValueProblemMessage(const ValueReading& reading, const QString& typedInFull, UnitIndex unit,
                             Spelling spelling, const NumberFormat& format) {
+    const QString typed = CutShort(typedInFull);
     const CompoundUnit* compound = CompoundOf(unit);
-    const QString part = FromUtf8(reading.part);
+    const QString part = CutShort(FromUtf8(reading.part));
     const QString unitName = unit < UnitCount ? ShownUnit(unit, spelling) : QString();
     switch (reading.problem) {
     case ValueProblem::None:

@@ -557,6 +557,14 @@ TEST_F(CommandLine, ConvertsAColumnOfValuesFromStandardInput) {
     }
 }
 
+TEST_F(CommandLine, AnEnormousValueWithUnitsIsNamedCutShort) {
+    const Outcome result = run({"--convert", "5 " + QString(30000, 'f') + " 11 in", "cm"});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_TRUE(result.err.contains(QStringLiteral("fff\u2026\" is not a value in ft + in")))
+        << result.err.size();
+    EXPECT_LT(result.err.size(), 400);
+}
+
 TEST_F(CommandLine, ReadsAColumnOfCompoundValues) {
     QProcess process;
     process.setProcessEnvironment(TerminalEnvironment("C", home.path()));
